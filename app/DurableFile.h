@@ -1,0 +1,30 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace quorvex {
+
+struct WriteOutcome {
+    bool ok = false;
+    std::string reason; // the system's reason when !ok
+};
+
+// Replaces `path` with exactly `bytes`, or leaves it as it was. The bytes go to a fresh temporary
+// file in the same folder (created exclusively, so a planted link is never followed), which is
+// flushed to the device, renamed over `path`, and the folder entry synced: a card pulled out right
+// after success holds the complete file, and a failure at any step leaves no partial file.
+WriteOutcome writeFileDurably(const std::string& path, std::span<const std::uint8_t> bytes);
+
+// Removes `path` if it is there (a link is removed as a link, never followed).
+// True when nothing is left under that name.
+bool removeIfPresent(const std::string& path, std::string* reason = nullptr);
+
+// The output file's full path. On Windows "%s\name" from the folder text as it is (a folder
+// "C:\" gives "C:\\name", which the file system accepts); elsewhere folder + "/" + name.
+std::string outputFilePath(std::string_view folder, std::string_view name);
+
+} // namespace quorvex

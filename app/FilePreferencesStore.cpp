@@ -1,0 +1,191 @@
+// SPDX-License-Identifier: MIT
+#include "app/FilePreferencesStore.h"
+
+#include "app/DurableFile.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <system_error>
+
+namespace quorvex {
+
+namespace {
+
+constexpr const char* kLanguage = "language";
+constexpr const char* kModel = "model";
+constexpr const char* kTvMode = "TvMode";
+constexpr const char* kCompany = "Company";
+// The stored company text must fit a 260-byte buffer of UTF-16 units with its terminator.
+constexpr std::size_t kCompanyBufferBytes = 260;
+
+std::optional<std::string> valueOf(const std::vector<std::string>& lines, std::string_view name) {
+    for (const auto& line : lines) {
+        if (line.size() > name.size() && line.compare(0, name.size(), name) == 0 &&
+            line[name.size()] == '=')
+            return line.substr(name.size() + 1);
+    }
+    return std::nullopt;
+}
+
+std::size_t utf16Units(std::string_view utf8) {
+    std::size_t units = 0;
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+        const auto c = static_cast<unsigned char>(utf8[i]);
+        if ((c & 0xC0) == 0x80) continue; // continuation byte
+        units += (c >= 0xF0) ? 2 : 1;     // four-byte sequences need a surrogate pair
+    }
+    return units;
+}
+
+} // namespace
+
+std::optional<std::uint32_t> parseUint32(std::string_view text) {
+    if (text.empty() || text.size() > 10) return std::nullopt;
+    std::uint64_t value = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9') return std::nullopt;
+        value = value * 10 + static_cast<std::uint64_t>(c - '0');
+    }
+    if (value > 0xFFFFFFFFull) return std::nullopt;
+    return static_cast<std::uint32_t>(value);
+}
+
+FilePreferencesStore::FilePreferencesStore(std::string path, LanguageId systemDefaultLanguage)
+    : m_path(std::move(path)), m_systemDefaultLanguage(systemDefaultLanguage) {}
+
+std::string FilePreferencesStore::defaultPath() {
+    if (const char* explicitPath = std::getenv("QUORVEX_PREFERENCES"); explicitPath && *explicitPath)
+        return explicitPath;
+    if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg)
+        return std::string(xdg) + "/quorvex/preferences";
+    if (const char* home = std::getenv("HOME"); home && *home)
+        return std::string(home) + "/.config/quorvex/preferences";
+    return "quorvex-preferences";
+}
+
+FilePreferencesStore::Presence FilePreferencesStore::load(std::vector<std::string>& lines) const {
+    std::error_code ec;
+    const auto status = std::filesystem::status(m_path, ec);
+    if (status.type() == std::filesystem::file_type::not_found) return Presence::Missing;
+    if (ec || status.type() != std::filesystem::file_type::regular) return Presence::Unreadable;
+    std::ifstream in(m_path, std::ios::binary);
+    if (!in) return Presence::Unreadable;
+    std::string content;
+    content.resize(kMaxSize + 1);
+    in.read(content.data(), static_cast<std::streamsize>(content.size()));
+    if (in.bad()) return Presence::Unreadable;
+    content.resize(static_cast<std::size_t>(in.gcount()));
+    lines.clear();
+    if (content.size() > kMaxSize) return Presence::Present; // foreign content: no values
+    std::size_t start = 0;
+    while (start < content.size()) {
+        auto end = content.find('\n', start);
+        if (end == std::string::npos) end = content.size();
+        std::string line = content.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (!line.empty()) lines.push_back(std::move(line));
+        start = end + 1;
+    }
+    return Presence::Present;
+}
+
+std::optional<std::uint32_t> FilePreferencesStore::readNumber(const char* name, bool& opened) const {
+    std::vector<std::string> lines;
+    opened = load(lines) == Presence::Present;
+    if (!opened) return std::nullopt;
+    const auto text = valueOf(lines, name);
+    return text ? parseUint32(*text) : std::nullopt;
+}
+
+bool FilePreferencesStore::readLanguage(std::uint16_t& value) {
+    std::vector<std::string> lines;
+    switch (load(lines)) {
+    case Presence::Missing: {
+        std::error_code ec;
+        const auto folder = std::filesystem::path(m_path).parent_path();
+        if (!folder.empty()) std::filesystem::create_directories(folder, ec);
+        writeFileDurably(m_path, {}); // a store that cannot be created stays missing
+        return false;
+    }
+    case Presence::Unreadable:
+        return false;
+    case Presence::Present:
+        break;
+    }
+    const auto text = valueOf(lines, kLanguage);
+    const auto stored = text ? parseUint32(*text) : std::nullopt;
+    // A language outside 1-15 would index every text table out of range: treat it as missing.
+    const auto low = stored ? static_cast<std::uint16_t>(*stored & 0xFFFF) : 0;
+    value = isValidLanguage(low) ? low : static_cast<std::uint16_t>(m_systemDefaultLanguage);
+    return true;
+}
+
+bool FilePreferencesStore::readModel(std::uint16_t& value) {
+    bool opened = false;
+    const auto stored = readNumber(kModel, opened);
+    if (!opened) return false;
+    if (!stored) {
+        value = 1;
+        return false;
+    }
+    const auto low = static_cast<std::uint16_t>(*stored & 0xFFFF);
+    value = low > kModelCount ? 1 : low;
+    return true;
+}
+
+bool FilePreferencesStore::readTvMode(std::uint16_t& value) {
+    bool opened = false;
+    const auto stored = readNumber(kTvMode, opened);
+    if (!opened) return false;
+    if (!stored) {
+        value = 0;
+        return false;
+    }
+    value = static_cast<std::uint16_t>(*stored & 0xFFFF);
+    return true;
+}
+
+bool FilePreferencesStore::companyReadable() {
+    std::vector<std::string> lines;
+    if (load(lines) != Presence::Present) return false;
+    const auto text = valueOf(lines, kCompany);
+    return text && (utf16Units(*text) + 1) * 2 <= kCompanyBufferBytes;
+}
+
+bool FilePreferencesStore::writeLanguage(std::uint16_t value) {
+    return writeValue(kLanguage, std::to_string(value));
+}
+bool FilePreferencesStore::writeModel(std::uint16_t value) {
+    return writeValue(kModel, std::to_string(value));
+}
+bool FilePreferencesStore::writeTvMode(std::uint16_t value) {
+    return writeValue(kTvMode, std::to_string(value));
+}
+bool FilePreferencesStore::writeCompany() { return writeValue(kCompany, kCompanyName); }
+
+bool FilePreferencesStore::writeValue(const std::string& name, const std::string& value) {
+    std::vector<std::string> lines;
+    if (load(lines) != Presence::Present) return false; // like a registry key that is not there
+    const std::string entry = name + "=" + value;
+    bool replaced = false;
+    std::vector<std::string> kept;
+    for (auto& line : lines) {
+        const bool same = line.size() > name.size() && line.compare(0, name.size(), name) == 0 &&
+                          line[name.size()] == '=';
+        if (!same) {
+            kept.push_back(std::move(line));
+        } else if (!replaced) {
+            kept.push_back(entry);
+            replaced = true;
+        }
+    }
+    if (!replaced) kept.push_back(entry);
+    std::string content;
+    for (const auto& line : kept) content += line + "\n";
+    const auto* data = reinterpret_cast<const std::uint8_t*>(content.data());
+    return writeFileDurably(m_path, {data, content.size()}).ok;
+}
+
+} // namespace quorvex

@@ -1,0 +1,38 @@
+// SPDX-License-Identifier: MIT
+#include "app/OutputWriter.h"
+
+#include "app/DurableFile.h"
+
+namespace quorvex {
+
+std::string formatPercentS(std::string_view format, std::initializer_list<std::string_view> args) {
+    std::string out;
+    auto next = args.begin();
+    for (std::size_t i = 0; i < format.size(); ++i) {
+        if (format[i] == '%' && i + 1 < format.size() && format[i + 1] == 's' && next != args.end()) {
+            out += *next++;
+            ++i;
+        } else {
+            out += format[i];
+        }
+    }
+    return out;
+}
+
+std::string cannotWriteText(LanguageId language, std::string_view path, std::string_view reason) {
+    return formatPercentS(messageFor(kCannotWriteMessage, language), {path, reason});
+}
+
+bool writeOutputFile(const std::string& path, std::span<const std::uint8_t> bytes,
+                     std::string_view successText, LanguageId language, ui::InfoMessages& messages) {
+    const WriteOutcome outcome = writeFileDurably(path, bytes);
+    if (!outcome.ok) {
+        messages.showInfoMessage(cannotWriteText(language, path, outcome.reason));
+        return false;
+    }
+    messages.fileWritten(path, bytes.size());
+    messages.showInfoMessage(successText);
+    return true;
+}
+
+} // namespace quorvex

@@ -1,0 +1,18 @@
+// SPDX-License-Identifier: MIT
+#include "camera_menu/MenuFileWriter.h"
+
+#include "app/DurableFile.h"
+#include "app/OutputWriter.h"
+
+namespace quorvex {
+
+bool writeMenuFile(CameraSettingsRecord record, std::string_view folder, RecordKind kind,
+                   const MenuMessages& messages, LanguageId language, ui::InfoMessages& out) {
+    const auto bytes = record.seal();
+    const Message& success =
+        kind == RecordKind::Configuration ? messages.configuration : messages.factorySettings;
+    return writeOutputFile(outputFilePath(folder, kMenuFileName), bytes, messageFor(success, language),
+                           language, out);
+}
+
+} // namespace quorvex

@@ -1,0 +1,62 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# Installs what is missing (Debian 12), builds, then starts the tool (run) or runs every test (test).
+set -euo pipefail
+
+cd "$(dirname "$0")/.."
+JOBS="${JOBS:-2}"
+
+PACKAGES=(
+  build-essential cmake pkg-config git
+  libgtest-dev googletest libbenchmark-dev nlohmann-json3-dev
+  qt6-base-dev qt6-svg-dev libgl-dev
+  xvfb xauth fonts-dejavu-core fonts-noto-cjk
+)
+
+install_missing() {
+  local missing=()
+  for p in "${PACKAGES[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  local sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo="sudo"
+  echo "Installing: ${missing[*]}"
+  $sudo apt-get update
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
+}
+
+build() {
+  local dir="$1"; shift
+  cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
+  cmake --build "$dir" -j"$JOBS"
+}
+
+with_display() {
+  if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then "$@"; else xvfb-run -a "$@"; fi
+}
+
+case "${1:-}" in
+  run)
+    install_missing
+    build build
+    if [ -x build/ui/qt/quorvex ]; then
+      with_display build/ui/qt/quorvex
+    else
+      build/tools/quorvex-script tests/scenarios/demo.script
+    fi
+    ;;
+  test)
+    install_missing
+    build build
+    ctest --test-dir build -j"$JOBS" --output-on-failure
+    # The core again without Qt, under AddressSanitizer and UndefinedBehaviorSanitizer.
+    build build-asan -DQUORVEX_WITH_QT=OFF -DQUORVEX_SANITIZE=ON -DQUORVEX_BUILD_BENCH=OFF
+    ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+      ctest --test-dir build-asan -j"$JOBS" --output-on-failure
+    ;;
+  *)
+    echo "usage: $0 run|test" >&2
+    exit 2
+    ;;
+esac

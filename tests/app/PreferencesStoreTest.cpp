@@ -1,0 +1,210 @@
+// SPDX-License-Identifier: MIT
+#include "app/FilePreferencesStore.h"
+
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sys/stat.h>
+
+namespace quorvex {
+namespace {
+
+using testing::readText;
+using testing::TempDir;
+using testing::writeText;
+
+class FileStore : public ::testing::Test {
+protected:
+    std::string path() const { return m_dir.file("prefs"); }
+    FilePreferencesStore store(LanguageId systemDefault = 2) { return {path(), systemDefault}; }
+    void content(const std::string& text) { writeText(path(), text); }
+
+    TempDir m_dir;
+};
+
+TEST_F(FileStore, ReadLanguageCreatesAMissingStoreAndReportsFalse) {
+    auto s = store();
+    std::uint16_t value = 77;
+    EXPECT_FALSE(s.readLanguage(value));
+    EXPECT_EQ(value, 77); // untouched
+    EXPECT_TRUE(std::filesystem::exists(path()));
+    EXPECT_EQ(readText(path()), "");
+}
+
+TEST_F(FileStore, ReadLanguageCreatesMissingFolders) {
+    FilePreferencesStore s(m_dir.file("a/b/prefs"), 2);
+    std::uint16_t value = 0;
+    EXPECT_FALSE(s.readLanguage(value));
+    EXPECT_TRUE(std::filesystem::exists(m_dir.file("a/b/prefs")));
+}
+
+TEST_F(FileStore, MissingLanguageValueReadsAsTheSystemDefault) {
+    content("model=4\n");
+    std::uint16_t value = 0;
+    EXPECT_TRUE(store(1).readLanguage(value));
+    EXPECT_EQ(value, 1);
+    EXPECT_TRUE(store(3).readLanguage(value));
+    EXPECT_EQ(value, 3);
+}
+
+TEST_F(FileStore, LanguageOutsideOneToFifteenReadsAsMissing) {
+    for (const char* stored : {"0", "16", "65535", "65536", "4294967295"}) {
+        content(std::string("language=") + stored + "\n");
+        std::uint16_t value = 0;
+        EXPECT_TRUE(store(3).readLanguage(value)) << stored;
+        EXPECT_EQ(value, 3) << stored;
+    }
+    content("language=65551\n"); // low 16 bits are 15
+    std::uint16_t value = 0;
+    EXPECT_TRUE(store().readLanguage(value));
+    EXPECT_EQ(value, 15);
+}
+
+TEST_F(FileStore, ModelFollowsItsRules) {
+    std::uint16_t value = 9;
+    EXPECT_FALSE(store().readModel(value)); // no store: untouched
+    EXPECT_EQ(value, 9);
+    content("language=2\n");
+    EXPECT_FALSE(store().readModel(value)); // no model value: 1
+    EXPECT_EQ(value, 1);
+    content("model=25\n");
+    EXPECT_TRUE(store().readModel(value));
+    EXPECT_EQ(value, 1);
+    content("model=0\n");
+    EXPECT_TRUE(store().readModel(value));
+    EXPECT_EQ(value, 0);
+    content("model=17\n");
+    EXPECT_TRUE(store().readModel(value));
+    EXPECT_EQ(value, 17);
+    content("model=65540\n"); // low 16 bits: 4
+    EXPECT_TRUE(store().readModel(value));
+    EXPECT_EQ(value, 4);
+}
+
+TEST_F(FileStore, TvModeUsesTheLowSixteenBits) {
+    std::uint16_t value = 9;
+    EXPECT_FALSE(store().readTvMode(value));
+    EXPECT_EQ(value, 9);
+    content("\n");
+    EXPECT_FALSE(store().readTvMode(value));
+    EXPECT_EQ(value, 0);
+    content("TvMode=65537\n");
+    EXPECT_TRUE(store().readTvMode(value));
+    EXPECT_EQ(value, 1);
+}
+
+TEST_F(FileStore, WritesNeedAnExistingStore) {
+    auto s = store();
+    EXPECT_FALSE(s.writeModel(3));
+    EXPECT_FALSE(std::filesystem::exists(path()));
+    content("");
+    EXPECT_TRUE(s.writeModel(3));
+    EXPECT_TRUE(s.writeLanguage(1));
+    EXPECT_TRUE(s.writeTvMode(0));
+    EXPECT_TRUE(s.writeCompany());
+    EXPECT_EQ(readText(path()), "model=3\nlanguage=1\nTvMode=0\nCompany=Quorvex Devices Co., Ltd\n");
+}
+
+TEST_F(FileStore, AWriteKeepsEveryOtherLineAndReplacesDuplicates) {
+    content("# written by hand\nlanguage=5\nmodel=2\nmodel=9\nsomething else\r\nTvMode=3\n");
+    EXPECT_TRUE(store().writeModel(7));
+    EXPECT_EQ(readText(path()), "# written by hand\nlanguage=5\nmodel=7\nsomething else\nTvMode=3\n");
+    std::uint16_t value = 0;
+    EXPECT_TRUE(store().readLanguage(value));
+    EXPECT_EQ(value, 5);
+}
+
+TEST_F(FileStore, MalformedValuesReadAsMissing) {
+    for (const char* stored : {"", "-1", "+3", " 3", "3 ", "0x10", "4294967296", "99999999999",
+                               "3\x01"}) {
+        content(std::string("model=") + stored + "\nTvMode=" + stored + "\n");
+        std::uint16_t value = 5;
+        EXPECT_FALSE(store().readModel(value)) << stored;
+        EXPECT_EQ(value, 1);
+        EXPECT_FALSE(store().readTvMode(value)) << stored;
+        EXPECT_EQ(value, 0);
+    }
+}
+
+TEST_F(FileStore, BinaryAndOversizedContentNeverCrash) {
+    std::string binary;
+    for (int i = 0; i < 4096; ++i) binary += static_cast<char>((i * 37) & 0xFF);
+    content(binary);
+    std::uint16_t value = 0;
+    EXPECT_TRUE(store(3).readLanguage(value));
+    EXPECT_EQ(value, 3);
+    EXPECT_FALSE(store().readModel(value));
+
+    content(std::string(FilePreferencesStore::kMaxSize + 10, 'x') + "\nmodel=5\n");
+    EXPECT_FALSE(store().readModel(value));
+    EXPECT_EQ(value, 1);
+    EXPECT_TRUE(store().writeModel(5)); // replaced by a store of ours
+    EXPECT_TRUE(store().readModel(value));
+    EXPECT_EQ(value, 5);
+}
+
+TEST_F(FileStore, CompanyPresenceAndBufferSize) {
+    content("");
+    EXPECT_FALSE(store().companyReadable());
+    content("Company=Quorvex Devices Co., Ltd\n");
+    EXPECT_TRUE(store().companyReadable());
+    // 129 UTF-16 units and the terminator fill the 260-byte buffer; one more does not fit.
+    content("Company=" + std::string(129, 'a') + "\n");
+    EXPECT_TRUE(store().companyReadable());
+    content("Company=" + std::string(130, 'a') + "\n");
+    EXPECT_FALSE(store().companyReadable());
+}
+
+TEST_F(FileStore, UnreadableStoreFailsEveryOperation) {
+    std::filesystem::create_directory(path()); // a folder where the file should be
+    auto s = store();
+    std::uint16_t value = 42;
+    EXPECT_FALSE(s.readLanguage(value));
+    EXPECT_FALSE(s.readModel(value));
+    EXPECT_FALSE(s.readTvMode(value));
+    EXPECT_EQ(value, 42);
+    EXPECT_FALSE(s.companyReadable());
+    EXPECT_FALSE(s.writeLanguage(1));
+    EXPECT_FALSE(s.writeCompany());
+    EXPECT_TRUE(std::filesystem::is_directory(path()));
+}
+
+TEST_F(FileStore, AStoreThatCannotBeCreatedStaysMissing) {
+    writeText(m_dir.file("file"), "x");
+    FilePreferencesStore s(m_dir.file("file/prefs"), 2); // its folder is a file
+    std::uint16_t value = 42;
+    EXPECT_FALSE(s.readLanguage(value));
+    EXPECT_EQ(value, 42);
+    EXPECT_FALSE(s.writeLanguage(2));
+}
+
+TEST_F(FileStore, AWriteLeavesNoTemporaryFileBehind) {
+    content("language=2\n");
+    EXPECT_TRUE(store().writeTvMode(4));
+    EXPECT_EQ(testing::folderEntries(m_dir.path()), std::vector<std::string>{"prefs"});
+}
+
+TEST(FileStoreLocation, EnvironmentChoosesThePath) {
+    ::setenv("QUORVEX_PREFERENCES", "/x/y/prefs", 1);
+    EXPECT_EQ(FilePreferencesStore::defaultPath(), "/x/y/prefs");
+    ::unsetenv("QUORVEX_PREFERENCES");
+    ::setenv("XDG_CONFIG_HOME", "/cfg", 1);
+    EXPECT_EQ(FilePreferencesStore::defaultPath(), "/cfg/quorvex/preferences");
+    ::unsetenv("XDG_CONFIG_HOME");
+    ::setenv("HOME", "/home/ann", 1);
+    EXPECT_EQ(FilePreferencesStore::defaultPath(), "/home/ann/.config/quorvex/preferences");
+}
+
+TEST(ParseUint32, AcceptsExactlyUnsignedDecimals) {
+    EXPECT_EQ(parseUint32("0"), 0u);
+    EXPECT_EQ(parseUint32("4294967295"), 4294967295u);
+    EXPECT_EQ(parseUint32("007"), 7u);
+    EXPECT_EQ(parseUint32("4294967296"), std::nullopt);
+    EXPECT_EQ(parseUint32(""), std::nullopt);
+    EXPECT_EQ(parseUint32("1e3"), std::nullopt);
+}
+
+} // namespace
+} // namespace quorvex

@@ -1,0 +1,24 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <string_view>
+
+namespace quorvex::ui {
+
+inline constexpr std::string_view kProductTitle = "Quorvex";
+inline constexpr int kMessageIcon = 128; // icon resource of every message box
+inline constexpr int kWindowIcon = 165;  // large and small icon of every window
+
+// The common message box: no owner window, caption "Quorvex", icon 128, one OK button.
+class InfoMessages {
+public:
+    virtual ~InfoMessages() = default;
+    virtual void showInfoMessage(std::string_view text) = 0;
+    // The dialog framework's own validation messages (an empty number edit, an over-long text).
+    // Shown in the same box by the hosts of this tool.
+    virtual void showValidationMessage(std::string_view text) { showInfoMessage(text); }
+    // An output file has been completely and durably written (the driver's transcript shows it).
+    virtual void fileWritten(std::string_view /*path*/, std::size_t /*size*/) {}
+};
+
+} // namespace quorvex::ui
