@@ -165,11 +165,26 @@ bool FilePreferencesStore::writeTvMode(std::uint16_t value) {
 }
 bool FilePreferencesStore::writeCompany() { return writeValue(kCompany, kCompanyName); }
 
-bool FilePreferencesStore::writeValue(const std::string& name, const std::string& value) {
+bool FilePreferencesStore::editValue(const std::string& name, const std::optional<std::string>& value) {
+    std::vector<std::string> lines;
+    const Presence presence = load(lines);
+    if (presence == Presence::Unreadable) return false;
+    if (presence == Presence::Missing) {
+        std::error_code ec;
+        const auto folder = std::filesystem::path(m_path).parent_path();
+        if (!folder.empty()) std::filesystem::create_directories(folder, ec);
+        if (!writeFileDurably(m_path, {}).ok) return false;
+    }
+    return writeValue(name, value);
+}
+
+bool FilePreferencesStore::writeValue(const std::string& name, const std::optional<std::string>& value) {
     std::vector<std::string> lines;
     if (load(lines) != Presence::Present) return false; // like a registry key that is not there
-    const std::string entry = name + "=" + value;
-    bool replaced = false;
+    // A value holding a line break would split into lines of its own.
+    if (value && value->find_first_of("\r\n") != std::string::npos) return false;
+    const std::string entry = value ? name + "=" + *value : std::string();
+    bool replaced = !value;
     std::vector<std::string> kept;
     for (auto& line : lines) {
         const bool same = line.size() > name.size() && line.compare(0, name.size(), name) == 0 &&
@@ -180,6 +195,7 @@ bool FilePreferencesStore::writeValue(const std::string& name, const std::string
             kept.push_back(entry);
             replaced = true;
         }
+        // further lines of the same name (or all of them, when deleting) are dropped
     }
     if (!replaced) kept.push_back(entry);
     std::string content;

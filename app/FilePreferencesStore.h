@@ -32,6 +32,10 @@ public:
 
     const std::string& path() const { return m_path; }
 
+    // Edits one value as another program would, creating the file (and its folder) if needed;
+    // a missing value removes the name. For the driver and for support.
+    bool editValue(const std::string& name, const std::optional<std::string>& value);
+
     // Content beyond this size is not a preferences file of ours: it reads as holding no values.
     static constexpr std::size_t kMaxSize = 64 * 1024;
 
@@ -39,7 +43,7 @@ private:
     enum class Presence { Missing, Unreadable, Present };
     Presence load(std::vector<std::string>& lines) const;
     std::optional<std::uint32_t> readNumber(const char* name, bool& opened) const;
-    bool writeValue(const std::string& name, const std::string& value);
+    bool writeValue(const std::string& name, const std::optional<std::string>& value);
 
     std::string m_path;
     LanguageId m_systemDefaultLanguage;

@@ -1,0 +1,17 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "app/AppState.h"
+#include "app/PreferencesStore.h"
+#include "ui/DialogHost.h"
+
+namespace quorvex {
+
+// What lives as long as the program: owned by it and handed to every window.
+struct AppContext {
+    AppState state;
+    PreferencesStore& store;
+    ui::DialogHost& host;
+};
+
+} // namespace quorvex

@@ -1,0 +1,26 @@
+// SPDX-License-Identifier: MIT
+#include "app/CAboutDlg.h"
+
+#include "app/BuildInfo.h"
+#include "app/MainWindowTexts.h"
+#include "ui/templates/MainWindowTemplate.h"
+
+namespace quorvex {
+
+const ui::DialogTemplate& CAboutDlg::dialogTemplate() const { return ui::kAboutTemplate; }
+
+std::string CAboutDlg::webAddress() { return std::string("https://") + build::kWebHost + "/"; }
+
+void CAboutDlg::onInit(ui::DialogWindow& window) {
+    Dialog::onInit(window);
+    window.setIcon(ui::kWindowIcon);
+    window.setText(kTextLine, main_window::kAboutLine);
+    window.setText(kWebAddress, webAddress());
+}
+
+void CAboutDlg::onClick(int id) {
+    if (id == kWebAddress) m_host.openUrl(webAddress());
+    else Dialog::onClick(id);
+}
+
+} // namespace quorvex

@@ -1,0 +1,133 @@
+// SPDX-License-Identifier: MIT
+#include "app/CSetupDlg.h"
+
+#include "app/BuildInfo.h"
+#include "app/CAboutDlg.h"
+#include "app/FormRegistry.h"
+#include "app/MainWindowTexts.h"
+#include "ui/InfoMessages.h"
+#include "ui/templates/MainWindowTemplate.h"
+
+#include <cstdio>
+
+namespace quorvex {
+
+namespace mw = main_window;
+
+CSetupDlg::CSetupDlg(AppContext& context, const FormRegistry& forms)
+    : m_context(context), m_forms(forms) {}
+
+const ui::DialogTemplate& CSetupDlg::dialogTemplate() const { return ui::kMainWindowTemplate; }
+
+std::string CSetupDlg::versionLine(LanguageId language) {
+    const std::string prefix(textFor(mw::kVersionPrefix, language));
+    char numbers[64];
+    std::snprintf(numbers, sizeof numbers, "%d.%d.%d.%d", build::kVersion[0] & 255,
+                  build::kVersion[1] & 255, build::kVersion[2] & 255, build::kVersion[3] & 255);
+    return prefix + ": " + numbers;
+}
+
+std::string CSetupDlg::downloadUrl() {
+    return std::string("https://") + build::kWebHost + "/about/downloaden.html";
+}
+
+void CSetupDlg::onInit(ui::DialogWindow& window) {
+    Dialog::onInit(window);
+    AppState& state = m_context.state;
+    window.setTitle(ui::kProductTitle);
+    window.setVisible(kDownloadButton, true);
+    window.setIcon(ui::kWindowIcon);
+    relabel();
+
+    int index = state.languageId - 1;
+    if (state.languageId == kChinese) index = 0;
+    else if (state.languageId == kEnglish) index = state.chineseCameraEnglishUi ? 0 : 1;
+    fillLanguages(index);
+
+    window.clearList(kModelList);
+    for (auto name : mw::kModelNames) window.addItem(kModelList, name);
+    // The model is read again from the store: another window may have changed it.
+    std::uint16_t model = 1;
+    m_context.store.readModel(model);
+    state.modelId = model;
+    window.select(kModelList, state.modelId - 1); // none for ModelId 0
+    enableButtons();
+}
+
+void CSetupDlg::fillLanguages(int selectIndex) {
+    const AppState& state = m_context.state;
+    const bool native = state.systemIsChinese && state.languageId == kChinese;
+    window().clearList(kLanguageList);
+    window().addItem(kLanguageList, native ? mw::kChineseNative : mw::kChineseEnglish);
+    for (auto name : mw::kLanguageNames) window().addItem(kLanguageList, name);
+    window().select(kLanguageList, selectIndex);
+}
+
+void CSetupDlg::relabel() {
+    const LanguageId language = m_context.state.languageId;
+    window().setText(kCameraButton, textFor(mw::kCameraSetup, language));
+    window().setText(kMmsButton, textFor(mw::kMmsSetup, language));
+    window().setText(kDownloadButton, textFor(mw::kDownload, language));
+    window().setText(kLanguageLabel, textFor(mw::kSelectLanguage, language));
+    window().setText(kModelLabel, textFor(mw::kCameraModel, language));
+    window().setText(kSmtpButton, textFor(mw::kSmtpSetup, language));
+    window().setText(kVersionLine, versionLine(language));
+}
+
+void CSetupDlg::enableButtons() {
+    const int model = m_context.state.modelId;
+    window().setEnabled(kMmsButton, configuratorEnabled(model, Configurator::Mms));
+    window().setEnabled(kSmtpButton, configuratorEnabled(model, Configurator::Smtp));
+}
+
+void CSetupDlg::onListPick(int id) {
+    AppState& state = m_context.state;
+    if (id == kLanguageList) {
+        const int index = window().selected(kLanguageList);
+        if (index < 0) return;
+        if (index == 0) {
+            state.languageId = state.systemIsChinese ? kChinese : kEnglish;
+            state.chineseCameraEnglishUi = true;
+        } else {
+            state.languageId = index + 1;
+            state.chineseCameraEnglishUi = false;
+        }
+        fillLanguages(index);
+        relabel();
+        m_context.store.writeLanguage(
+            static_cast<std::uint16_t>(state.chineseCameraEnglishUi ? kChinese : state.languageId));
+    } else if (id == kModelList) {
+        const int index = window().selected(kModelList);
+        if (index < 0) return;
+        state.modelId = index + 1;
+        m_context.store.writeModel(static_cast<std::uint16_t>(state.modelId));
+        enableButtons();
+    }
+}
+
+void CSetupDlg::openConfigurator(Configurator button) {
+    const std::string_view name = configuratorClass(m_context.state.modelId, button);
+    if (!m_forms.has(name)) {
+        m_context.host.log(std::string(name) + " is not available in this build yet");
+        return;
+    }
+    m_chosen = std::string(name);
+    window().end(ui::kIdOk);
+}
+
+void CSetupDlg::onClick(int id) {
+    switch (id) {
+    case kCameraButton: openConfigurator(Configurator::Camera); break;
+    case kMmsButton: openConfigurator(Configurator::Mms); break;
+    case kSmtpButton: openConfigurator(Configurator::Smtp); break;
+    case kDownloadButton: m_context.host.openUrl(downloadUrl()); break;
+    default: Dialog::onClick(id); // Enter and Esc end the window like its close box
+    }
+}
+
+void CSetupDlg::onMenuAbout() {
+    CAboutDlg about(m_context.host);
+    m_context.host.run(about);
+}
+
+} // namespace quorvex

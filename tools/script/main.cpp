@@ -1,0 +1,76 @@
+// SPDX-License-Identifier: MIT
+// quorvex-script [--host memory|qt] [SCRIPT]: runs the application driven by a script and prints
+// what a person would see.
+#include "tools/forms/RegisterForms.h"
+#include "tools/script/ScriptInterpreter.h"
+#include "ui/MemoryHost.h"
+
+#ifdef QUORVEX_HAVE_QT
+#include "ui/qt/QtScriptedHost.h"
+#endif
+
+#include <fstream>
+#include <iostream>
+#include <memory>
+#include <string>
+
+namespace {
+
+int usage() {
+    std::cerr << "usage: quorvex-script [--host memory|qt] [SCRIPT]\n";
+    return 2;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    std::string hostName = "memory";
+    std::string scriptPath;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--host" && i + 1 < argc) {
+            hostName = argv[++i];
+        } else if (arg.rfind("--host=", 0) == 0) {
+            hostName = arg.substr(7);
+        } else if (arg == "-h" || arg == "--help") {
+            usage();
+            return 0;
+        } else if (!arg.empty() && arg[0] == '-' && arg != "-") {
+            return usage();
+        } else if (scriptPath.empty()) {
+            scriptPath = arg;
+        } else {
+            return usage();
+        }
+    }
+
+    std::ifstream file;
+    if (!scriptPath.empty() && scriptPath != "-") {
+        file.open(scriptPath);
+        if (!file) {
+            std::cerr << "error: cannot read " << scriptPath << '\n';
+            return 2;
+        }
+    }
+    std::istream& script = file.is_open() ? static_cast<std::istream&>(file) : std::cin;
+
+    quorvex::ui::Transcript transcript(std::cout);
+    std::unique_ptr<quorvex::ui::ScriptedHost> host;
+    if (hostName == "memory") {
+        host = std::make_unique<quorvex::ui::MemoryHost>(transcript);
+    } else if (hostName == "qt") {
+#ifdef QUORVEX_HAVE_QT
+        host = quorvex::ui::makeQtScriptedHost(transcript, argc, argv);
+#else
+        std::cerr << "error: this build has no Qt windows\n";
+        return 2;
+#endif
+    } else {
+        return usage();
+    }
+
+    quorvex::FormRegistry forms;
+    quorvex::registerForms(forms);
+    quorvex::script::ScriptInterpreter interpreter(script, std::cerr, *host, transcript, forms);
+    return interpreter.run();
+}

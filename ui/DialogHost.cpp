@@ -1,0 +1,45 @@
+// SPDX-License-Identifier: MIT
+#include "ui/DialogHost.h"
+
+#include "ui/ScriptedHost.h"
+
+#include <chrono>
+#include <cstdlib>
+#include <ctime>
+#include <iostream>
+
+namespace quorvex::ui {
+
+std::string DialogHost::defaultFolder() const {
+#ifdef _WIN32
+    return "C:\\";
+#else
+    const char* home = std::getenv("HOME");
+    return home && *home ? home : "/";
+#endif
+}
+
+LocalTime systemLocalTime() {
+    const std::time_t now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
+    std::tm parts{};
+#ifdef _WIN32
+    localtime_s(&parts, &now);
+#else
+    localtime_r(&now, &parts);
+#endif
+    return {parts.tm_year + 1900, parts.tm_mon + 1, parts.tm_mday,
+            parts.tm_hour,        parts.tm_min,     parts.tm_sec};
+}
+
+std::optional<std::string> ScriptedHost::chooseFolder() {
+    if (m_folders.empty()) return std::nullopt;
+    auto answer = std::move(m_folders.front());
+    m_folders.pop_front();
+    return answer;
+}
+
+LocalTime ScriptedHost::localTime() { return m_fixedClock ? *m_fixedClock : systemLocalTime(); }
+
+void ScriptedHost::log(std::string_view text) { std::cerr << "log: " << text << '\n'; }
+
+} // namespace quorvex::ui

@@ -1,0 +1,60 @@
+// SPDX-License-Identifier: MIT
+#include "ui/Transcript.h"
+
+#include "ui/ScriptedHost.h"
+
+namespace quorvex::ui {
+
+std::string Transcript::quoted(std::string_view text) {
+    std::string out = "\"";
+    for (char c : text) {
+        if (c == '\\' || c == '"') out += '\\';
+        out += c;
+    }
+    return out + "\"";
+}
+
+void Transcript::windowShown(std::string_view className, std::string_view title) {
+    m_out << "window " << className << ' ' << quoted(title) << '\n' << std::flush;
+}
+
+void Transcript::windowClosed(std::string_view className) {
+    m_out << "closed " << className << '\n' << std::flush;
+}
+
+void Transcript::message(std::string_view text) { m_out << "message " << quoted(text) << '\n' << std::flush; }
+
+void Transcript::wrote(std::string_view path, std::size_t size) {
+    m_out << "wrote " << path << ' ' << size << '\n' << std::flush;
+}
+
+void Transcript::openUrl(std::string_view url) { m_out << "open-url " << url << '\n' << std::flush; }
+
+void Transcript::programEnded() { m_out << "end\n" << std::flush; }
+
+void Transcript::control(const ControlState& c) {
+    auto flag = [](bool b) { return b ? "1" : "0"; };
+    m_out << "control " << c.id << ' ';
+    switch (c.kind) {
+    case ControlKind::Edit:
+        m_out << "edit text=" << quoted(c.text) << " readonly=" << flag(c.readOnly)
+              << " enabled=" << flag(c.enabled);
+        break;
+    case ControlKind::List: {
+        m_out << "list items=[";
+        for (std::size_t i = 0; i < c.items.size(); ++i) m_out << (i ? "," : "") << quoted(c.items[i]);
+        m_out << "] selected=" << c.selected << " enabled=" << flag(c.enabled);
+        break;
+    }
+    case ControlKind::Button:
+        m_out << "button text=" << quoted(c.text) << " enabled=" << flag(c.enabled);
+        break;
+    case ControlKind::Static:
+    case ControlKind::GroupBox:
+        m_out << "static text=" << quoted(c.text);
+        break;
+    }
+    m_out << " visible=" << flag(c.visible) << '\n' << std::flush;
+}
+
+} // namespace quorvex::ui

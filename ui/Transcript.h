@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <cstddef>
+#include <ostream>
+#include <string>
+#include <string_view>
+
+namespace quorvex::ui {
+
+struct ControlState;
+
+// The driver's account of what a person sees, one line per event. Both hosts write through it,
+// so their transcripts can be compared line by line.
+class Transcript {
+public:
+    explicit Transcript(std::ostream& out) : m_out(out) {}
+
+    void windowShown(std::string_view className, std::string_view title);
+    void windowClosed(std::string_view className);
+    void message(std::string_view text);
+    void wrote(std::string_view path, std::size_t size);
+    void openUrl(std::string_view url);
+    void control(const ControlState& state);
+    void programEnded();
+
+    // Inside quotes a backslash and a double quote are written as \\ and \".
+    static std::string quoted(std::string_view text);
+
+private:
+    std::ostream& m_out;
+};
+
+} // namespace quorvex::ui
