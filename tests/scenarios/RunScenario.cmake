@@ -1,0 +1,36 @@
+# SPDX-License-Identifier: MIT
+# Runs one scenario script through quorvex-script in a fresh folder and compares the transcript
+# with the expected one. -DDRIVER= -DHOST= -DSCRIPT= -DEXPECTED= -DWORK=
+file(REMOVE_RECURSE ${WORK})
+file(MAKE_DIRECTORY ${WORK}/cache ${WORK}/config ${WORK}/runtime)
+file(CHMOD ${WORK}/runtime DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
+set(ENV{QUORVEX_PREFERENCES} ${WORK}/prefs)
+# The forms start in the home folder; a fixed text keeps transcripts the same everywhere.
+set(ENV{HOME} /home/ranger)
+set(ENV{XDG_CACHE_HOME} ${WORK}/cache)
+set(ENV{XDG_CONFIG_HOME} ${WORK}/config)
+set(ENV{XDG_RUNTIME_DIR} ${WORK}/runtime)
+set(ENV{QT_QPA_PLATFORM} offscreen)
+unset(ENV{DISPLAY})
+unset(ENV{WAYLAND_DISPLAY})
+unset(ENV{QUORVEX_SYSTEM_LANGID})
+
+set(expected_exit 0)
+file(STRINGS ${SCRIPT} exit_line REGEX "^# exit: [0-9]+$")
+if(exit_line)
+  string(REGEX REPLACE "^# exit: " "" expected_exit "${exit_line}")
+endif()
+
+execute_process(COMMAND ${DRIVER} --host ${HOST} ${SCRIPT}
+  WORKING_DIRECTORY ${WORK}
+  OUTPUT_VARIABLE actual ERROR_VARIABLE errors RESULT_VARIABLE status
+  TIMEOUT 60)
+file(READ ${EXPECTED} wanted)
+if(NOT actual STREQUAL wanted)
+  file(WRITE ${WORK}/actual.transcript "${actual}")
+  execute_process(COMMAND diff -u ${EXPECTED} ${WORK}/actual.transcript OUTPUT_VARIABLE difference)
+  message(FATAL_ERROR "transcript differs (${HOST} host):\n${difference}\nstderr:\n${errors}")
+endif()
+if(NOT status STREQUAL expected_exit)
+  message(FATAL_ERROR "exit status ${status}, expected ${expected_exit}\nstderr:\n${errors}")
+endif()
