@@ -1,0 +1,135 @@
+// SPDX-License-Identifier: MIT
+#include "tools/inspect/FileInspector.h"
+
+#include "camera_menu/RecordLayouts.h"
+#include "tools/inspect/MenuFileDecoder.h"
+#include "tools/inspect/SetupFileDecoder.h"
+#include "tools/inspect/SmtpFileDecoder.h"
+
+#include <algorithm>
+#include <array>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+
+namespace quorvex::inspect {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// The largest settings file has 720 bytes; reading stops a little beyond that, so a huge or
+// endless file is neither read whole nor waited for.
+constexpr std::size_t kReadLimit = 4096;
+
+constexpr std::array<FileKind, 3> kKindsInFolderOrder{FileKind::Menu, FileKind::Setup, FileKind::Smtp};
+
+std::string lowercase(std::string_view text) {
+    std::string out(text);
+    std::transform(out.begin(), out.end(), out.begin(),
+                   [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; });
+    return out;
+}
+
+void inspectFile(const fs::path& path, FileKind kind, const InspectOptions& options, InspectResult& result) {
+    std::error_code ec;
+    const auto status = fs::status(path, ec);
+    if (ec || !fs::is_regular_file(status)) {
+        result.errors.push_back({path.string(), ec ? ec.message() : "not a regular file"});
+        return;
+    }
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        result.errors.push_back({path.string(), std::strerror(errno)});
+        return;
+    }
+    std::vector<std::uint8_t> bytes(kReadLimit + 1);
+    in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    if (in.bad()) {
+        result.errors.push_back({path.string(), "read error"});
+        return;
+    }
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    FileReport report = decodeSettingsFile(kind, bytes, options);
+    if (bytes.size() > kReadLimit) {
+        // Only the size matters for a file this long; say how long it really is.
+        const auto size = fs::file_size(path, ec);
+        report.size = ec ? bytes.size() : static_cast<std::size_t>(size);
+        report.problems.clear();
+        report.problems.push_back({-1, -1,
+                                   "the file has " + (ec ? "more than " + std::to_string(kReadLimit)
+                                                         : std::to_string(report.size)) +
+                                       " bytes; " + fileKindName(kind) + " has " +
+                                       (kind == FileKind::Menu ? "60" : "720 (12 records of 60)")});
+    }
+    report.path = path.string();
+    result.reports.push_back(std::move(report));
+}
+
+void inspectFolder(const fs::path& folder, const InspectOptions& options, InspectResult& result) {
+    std::error_code ec;
+    std::array<std::optional<fs::path>, 3> found;
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        const auto kind = fileKindFromName(it->path().filename().string());
+        if (!kind) continue;
+        auto& slot = found[static_cast<std::size_t>(*kind)];
+        // On a case-sensitive file system both MENU.DAT and menu.dat may exist; take the
+        // first in name order so the choice does not depend on the directory order.
+        if (!slot || it->path().filename() < slot->filename()) slot = it->path();
+    }
+    if (ec) {
+        result.errors.push_back({folder.string(), ec.message()});
+        return;
+    }
+    bool any = false;
+    for (FileKind kind : kKindsInFolderOrder) {
+        if (const auto& path = found[static_cast<std::size_t>(kind)]) {
+            inspectFile(*path, kind, options, result);
+            any = true;
+        }
+    }
+    if (!any) result.errors.push_back({folder.string(), "holds no menu.dat, setup.dat or smtp.dat"});
+}
+
+} // namespace
+
+std::optional<FileKind> fileKindFromName(std::string_view fileName) {
+    const std::string name = lowercase(fileName);
+    if (name == "menu.dat") return FileKind::Menu;
+    if (name == "setup.dat") return FileKind::Setup;
+    if (name == "smtp.dat") return FileKind::Smtp;
+    return std::nullopt;
+}
+
+FileReport decodeSettingsFile(FileKind kind, std::span<const std::uint8_t> bytes, const InspectOptions& options) {
+    switch (kind) {
+    case FileKind::Menu:
+        return decodeMenuFile(bytes, options.modelId ? menuLayoutForModel(*options.modelId) : genericMenuLayout());
+    case FileKind::Setup: return decodeSetupFile(bytes, options.modelId);
+    case FileKind::Smtp: return decodeSmtpFile(bytes, options.modelId);
+    }
+    return {};
+}
+
+void inspectPath(const std::string& path, const InspectOptions& options, InspectResult& result) {
+    std::error_code ec;
+    const fs::path p(path);
+    const auto status = fs::status(p, ec);
+    if (ec) {
+        result.errors.push_back({path, ec.message()});
+        return;
+    }
+    if (fs::is_directory(status)) {
+        inspectFolder(p, options, result);
+        return;
+    }
+    const auto kind = fileKindFromName(p.filename().string());
+    if (!kind) {
+        result.errors.push_back({path, "is not named menu.dat, setup.dat or smtp.dat"});
+        return;
+    }
+    inspectFile(p, *kind, options, result);
+}
+
+} // namespace quorvex::inspect

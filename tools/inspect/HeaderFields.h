@@ -1,0 +1,29 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "tools/inspect/InspectReport.h"
+#include "tools/inspect/RecordBytes.h"
+
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace quorvex::inspect {
+
+// The header records of setup.dat and smtp.dat: one byte per value. Each adds the field, or a
+// problem when the byte is out of range, and returns the value when it is in range.
+std::optional<int> optionByte(FileReport& report, int recordIndex, const Record& plain, int byte,
+                              std::string_view name, std::span<const std::string_view> options);
+std::optional<int> numberByte(FileReport& report, int recordIndex, const Record& plain, int byte,
+                              std::string_view name, int min, int max);
+std::optional<int> languageByte(FileReport& report, int recordIndex, const Record& plain, int byte);
+// Pictures per day as its tens and units digits.
+void pictureLimitBytes(FileReport& report, int recordIndex, const Record& plain, int tensByte);
+// SMS remote control: 0-24 hours, 25 Off.
+void remoteControlByte(FileReport& report, int recordIndex, const Record& plain, int byte);
+// A field with a decoded meaning, for values already checked by the caller.
+void addByteField(FileReport& report, int recordIndex, const Record& plain, int byte, std::string_view name,
+                  int value, std::string meaning);
+
+} // namespace quorvex::inspect

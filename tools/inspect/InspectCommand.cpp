@@ -1,0 +1,89 @@
+// SPDX-License-Identifier: MIT
+#include "tools/inspect/InspectCommand.h"
+
+#include "tools/inspect/FileInspector.h"
+#include "tools/inspect/RecordBytes.h"
+#include "tools/inspect/ReportRendering.h"
+
+#include <charconv>
+#include <string>
+#include <vector>
+
+namespace quorvex::inspect {
+
+namespace {
+
+constexpr std::string_view kUsage =
+    "usage: quorvex-inspect [--model N] [--json] PATH...\n"
+    "  PATH     menu.dat, setup.dat or smtp.dat, or a folder holding them (a card's root)\n"
+    "  --model  read the files as the forms of ModelId N (0-17) write them;\n"
+    "           without it menu.dat is read in the generic layout\n"
+    "  --json   print the result as JSON\n"
+    "exit status: 0 all files valid, 1 a file is damaged, 2 usage error or unreadable path\n";
+
+constexpr int kLastModel = 17;
+
+std::optional<int> parseModel(std::string_view text) {
+    int value = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (ec != std::errc{} || end != text.data() + text.size() || value < 0 || value > kLastModel) return std::nullopt;
+    return value;
+}
+
+std::string printable(std::string_view text) {
+    return printableText({reinterpret_cast<const std::uint8_t*>(text.data()), text.size()});
+}
+
+int usageError(std::ostream& err, std::string_view problem) {
+    err << "quorvex-inspect: " << problem << "\n" << kUsage;
+    return 2;
+}
+
+} // namespace
+
+int InspectCommand::execute(std::span<const std::string_view> args, std::ostream& out, std::ostream& err) const {
+    InspectOptions options;
+    bool json = false;
+    bool optionsEnded = false;
+    std::vector<std::string> paths;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string_view arg = args[i];
+        if (optionsEnded || arg.empty() || arg[0] != '-' || arg == "-") {
+            paths.emplace_back(arg);
+        } else if (arg == "--") {
+            optionsEnded = true;
+        } else if (arg == "--help" || arg == "-h") {
+            out << kUsage;
+            return 0;
+        } else if (arg == "--json") {
+            json = true;
+        } else if (arg == "--model" || arg.starts_with("--model=")) {
+            std::string_view value;
+            if (arg == "--model") {
+                if (i + 1 == args.size()) return usageError(err, "--model needs a ModelId");
+                value = args[++i];
+            } else {
+                value = arg.substr(8);
+            }
+            options.modelId = parseModel(value);
+            if (!options.modelId) return usageError(err, "--model takes a ModelId 0-17, not \"" + printable(value) + "\"");
+        } else {
+            return usageError(err, "unknown option " + printable(arg));
+        }
+    }
+    if (paths.empty()) return usageError(err, "no file or folder given");
+
+    InspectResult result;
+    for (const std::string& path : paths) inspectPath(path, options, result);
+
+    for (const InspectError& error : result.errors)
+        err << "quorvex-inspect: " << printable(error.path) << ": " << error.reason << "\n";
+    if (json) {
+        out << renderJson(result);
+    } else {
+        for (std::size_t i = 0; i < result.reports.size(); ++i) out << (i ? "\n" : "") << renderText(result.reports[i]);
+    }
+    return exitStatusFor(result);
+}
+
+} // namespace quorvex::inspect

@@ -1,0 +1,170 @@
+// SPDX-License-Identifier: MIT
+#include "tools/inspect/SmtpFileDecoder.h"
+
+#include "tools/inspect/HeaderFields.h"
+#include "tools/inspect/RecordBytes.h"
+#include "tools/inspect/TextRecordDecoder.h"
+
+#include <algorithm>
+#include <array>
+#include <string>
+#include <vector>
+
+namespace quorvex::inspect {
+
+namespace {
+
+enum class SmtpLayout { P4, K4 };
+
+constexpr std::array<std::string_view, 3> kSmtpStatus{"Off", "VGA", "SMS"};
+constexpr std::array<std::string_view, 2> kDataMode{"Manual", "Auto"};
+constexpr std::uint8_t kManualCountry = 0x80;
+constexpr std::size_t kSenderRecord = 6;
+constexpr std::size_t kUserNameRecord = 9;
+
+constexpr std::array<TextRecordSpec, 10> kTexts{{{"APN", 40},
+                                                 {"GPRS account", 40},
+                                                 {"GPRS password", 40},
+                                                 {"SMTP server", 40},
+                                                 {"SMTP port", 40},
+                                                 {"Sender email", 40},
+                                                 {"Sender password", 40},
+                                                 {"SMS phone number", 40},
+                                                 {"Sender user name", 40},
+                                                 {"Recipient email", 40}}};
+
+// The SMTP form the main window opens for a model; nullopt when "SMTP Setup" is disabled.
+std::optional<SmtpLayout> layoutForModel(int modelId) {
+    switch (modelId) {
+    case 1:
+    case 2:
+    case 11:
+    case 12:
+    case 14: return std::nullopt;
+    case 4:
+    case 7:
+    case 8:
+    case 10:
+    case 13:
+    case 15:
+    case 16:
+    case 17: return SmtpLayout::P4;
+    default: return SmtpLayout::K4;
+    }
+}
+
+bool fits(SmtpLayout layout, const Record& h) {
+    return layout == SmtpLayout::P4 ? h[6] <= 2 && h[7] <= 25 && h[8] == 1 : h[6] == 1 && h[7] == 1 && h[8] <= 25;
+}
+
+std::vector<SmtpLayout> candidateLayouts(FileReport& report, std::optional<int> modelId) {
+    if (modelId) {
+        if (const auto layout = layoutForModel(*modelId)) return {*layout};
+        report.notes.push_back("ModelId " + std::to_string(*modelId) +
+                               " has no SMTP form; the P4 and the K4 header layouts are accepted");
+    }
+    return {SmtpLayout::P4, SmtpLayout::K4};
+}
+
+void decodeLayoutBytes(FileReport& report, const Record& h, std::optional<int> modelId) {
+    std::vector<SmtpLayout> fitting;
+    const auto candidates = candidateLayouts(report, modelId);
+    for (SmtpLayout layout : candidates)
+        if (fits(layout, h)) fitting.push_back(layout);
+    if (fitting.empty()) {
+        const bool p4Only = candidates.size() == 1 && candidates[0] == SmtpLayout::P4;
+        const bool k4Only = candidates.size() == 1 && candidates[0] == SmtpLayout::K4;
+        addProblem(report, 0, 6,
+                   "bytes 6-8 hold " + std::to_string(h[6]) + ", " + std::to_string(h[7]) + ", " +
+                       std::to_string(h[8]) + " (plain), which fit " +
+                       (p4Only   ? std::string("not the P4 layout (status 0-2, remote control 0-25, 1)")
+                        : k4Only ? std::string("not the K4 layout (1, 1, remote control 0-25)")
+                                 : std::string("neither the P4 layout (status 0-2, remote control 0-25, 1) nor the "
+                                               "K4 layout (1, 1, remote control 0-25)")));
+        report.layout = p4Only ? "P4" : k4Only ? "K4" : "unknown";
+        return;
+    }
+    report.layout = fitting.size() == 2 ? "P4 or K4 (bytes 6-8 = 1, 1, 1 fit both)"
+                    : fitting[0] == SmtpLayout::P4 ? "P4"
+                                                   : "K4";
+    if (fitting[0] == SmtpLayout::P4) {
+        optionByte(report, 0, h, 6, "SMTP Status", kSmtpStatus);
+        remoteControlByte(report, 0, h, 7);
+        addByteField(report, 0, h, 8, "P4 layout marker", h[8], "1");
+    } else {
+        addByteField(report, 0, h, 6, "K4 layout marker", h[6], "1");
+        addByteField(report, 0, h, 7, "K4 layout marker", h[7], "1");
+        remoteControlByte(report, 0, h, 8);
+    }
+}
+
+void decodeHeader(FileReport& report, const Record& h, std::optional<int> modelId) {
+    checkZeroBytes(report, 0, h, 0, 1, "the header's byte 0");
+    const int operatorIndex = h[1];
+    const int country = h[2];
+    if (operatorIndex <= 9)
+        addByteField(report, 0, h, 1, "Operator", operatorIndex,
+                     "position " + std::to_string(operatorIndex) + " of the operator list");
+    else
+        addProblem(report, 0, 1, "holds " + std::to_string(operatorIndex) + " (plain); Operator is 0-9");
+    if (country == kManualCountry)
+        addByteField(report, 0, h, 2, "Country", country, "none (Manual mode)");
+    else if (country <= 41)
+        addByteField(report, 0, h, 2, "Country", country, "position " + std::to_string(country) + " of the country list");
+    else
+        addProblem(report, 0, 2, "holds " + std::to_string(country) + " (plain); Country is 0-41 or 128 (Manual)");
+    pictureLimitBytes(report, 0, h, 3);
+    languageByte(report, 0, h, 5);
+    decodeLayoutBytes(report, h, modelId);
+    checkZeroBytes(report, 0, h, 9, 55, "the header from byte 9 to 54");
+    const auto mode = optionByte(report, 0, h, 55, "MMS Mode", kDataMode);
+    checkZeroBytes(report, 0, h, 56, 58, "the header's byte 56-57");
+    if (mode == 0 && (country != kManualCountry || operatorIndex != 0))
+        addProblem(report, 0, 2, "Manual mode stores country 128 and operator 0, not " + std::to_string(country) +
+                                     " and " + std::to_string(operatorIndex));
+    if (mode == 1 && country == kManualCountry)
+        addProblem(report, 0, 2, "Auto mode stores a country of the list, not 128 (Manual)");
+}
+
+// Record 9 is the sender address up to its first "@", at most as many bytes as the address has
+// characters.
+void checkUserName(FileReport& report, const Record& sender, const Record& userName) {
+    const std::size_t characters = sender[57];
+    std::size_t count = 0;
+    while (count < characters && count < 57 && sender[count] != '@') ++count;
+    Record expected{};
+    std::copy_n(sender.begin(), count, expected.begin());
+    expected[57] = static_cast<std::uint8_t>(count);
+    if (!std::equal(userName.begin(), userName.begin() + 58, expected.begin()))
+        addProblem(report, static_cast<int>(kUserNameRecord), -1,
+                   "the sender user name is not the sender address of record 6 up to its \"@\"");
+}
+
+} // namespace
+
+FileReport decodeSmtpFile(std::span<const std::uint8_t> bytes, std::optional<int> modelId) {
+    FileReport report;
+    report.kind = FileKind::Smtp;
+    report.size = bytes.size();
+    report.layout = "SMTP settings";
+    if (!checkTextFileFrame(report, bytes)) return report;
+
+    const std::uint16_t crc = textFileCrc(bytes);
+    const auto expected = static_cast<std::uint16_t>(crc + 15);
+    const unsigned stored = storedTextFileChecksum(bytes);
+    if (stored == expected)
+        report.notes.push_back("Checksum " + hexWord(stored) + " matches records 0-10 as stored plus 15");
+    else
+        addProblem(report, static_cast<int>(kChecksumRecord), 56,
+                   "the checksum holds " + hexWord(stored) + " but records 0-10 give " + hexWord(expected) +
+                       " (their CRC plus 15)");
+
+    decodeHeader(report, unscrambledRecord(recordAt(bytes, 0)), modelId);
+    for (std::size_t i = 0; i < kTexts.size(); ++i)
+        decodeTextRecord(report, static_cast<int>(i + 1), unscrambledRecord(recordAt(bytes, i + 1)), kTexts[i]);
+    checkUserName(report, unscrambledRecord(recordAt(bytes, kSenderRecord)),
+                  unscrambledRecord(recordAt(bytes, kUserNameRecord)));
+    return report;
+}
+
+} // namespace quorvex::inspect
