@@ -95,7 +95,7 @@ inline constexpr LocalizedText kLabelVideoLength{
 
 // 1009 (all): trigger interval.
 inline constexpr LocalizedText kLabelInterval{
-    "间隔时间",   "Interval",    "Intervall", "Väliaika", "Intervallo",
+    "间隔时间",   "Interval",    "Intervall", "Aikaväli", "Intervallo",
     "Intervalle", "Intervallum", "Interval",  "Interval", "インターバル",
     "Intervalas", "Interwał",    "Aralık",    "Інтервал", "Интервал"};
 
@@ -148,7 +148,7 @@ inline constexpr LocalizedText kLabelTimeLapse{
 // 1043 (all): date format.
 inline constexpr LocalizedText kLabelDateFormat{
     "时间格式",       "Date Format",   "Datumsformat",  "Päiväysmuoto", "Formato data",
-    "Format date",    "Dátumformátum", "Oblika datuma", "Formát data",  "日付形式",
+    "Format de date", "Dátumformátum", "Oblika datuma", "Formát data",  "日付形式",
     "Datos formatas", "Format daty",   "Tarih biçimi",  "Формат дати",  "Формат даты"};
 
 // 1041 (P4, P7): key beep.
