@@ -140,6 +140,12 @@ FileReport decodeWith(std::span<const std::uint8_t> bytes, const RecordLayout& l
 FileReport decodeMenuFile(std::span<const std::uint8_t> bytes, const RecordLayout& layout) {
     FileReport report = decodeWith(bytes, layout);
     if (report.valid() || bytes.size() != kRecordSize) return report;
+    // Only a sound record (checksum and CR LF intact) can belong to another form.
+    const Record record = recordAt(bytes, 0);
+    const unsigned stored = record[56] | (record[57] << 8);
+    if (record[58] != 13 || record[59] != 10 ||
+        stored != settingsCrc16(std::span(record).first(CameraSettingsRecord::kPayloadSize)))
+        return report;
     // A record that is fine for another form was most likely read with the wrong model.
     std::string others;
     for (const RecordLayout* other : allMenuLayouts()) {
