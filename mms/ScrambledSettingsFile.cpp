@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <filesystem>
 #include <utility>
 
 namespace quorvex {
@@ -21,6 +22,15 @@ std::string codePoint(char32_t character) {
     char text[16];
     std::snprintf(text, sizeof text, "U+%04X", static_cast<unsigned>(character));
     return text;
+}
+
+// Looks at the name itself (a link counts, dangling or not). A read-only card refuses even
+// the removal of a name that is not there, which must not be blamed on the working file.
+bool entryExists(const std::string& path) {
+    std::error_code ec;
+    const auto status = std::filesystem::symlink_status(
+        std::filesystem::path(std::u8string(path.begin(), path.end())), ec);
+    return status.type() != std::filesystem::file_type::not_found;
 }
 
 } // namespace
@@ -104,7 +114,7 @@ bool writeSettingsFile(std::string_view folder, std::string_view fileName,
     // has not been touched yet either.
     const std::string workingPath = outputFilePath(folder, kWorkingFileName);
     std::string reason;
-    if (!removeIfPresent(workingPath, &reason)) {
+    if (entryExists(workingPath) && !removeIfPresent(workingPath, &reason)) {
         messages.showInfoMessage(cannotWriteText(language, workingPath, reason));
         return false;
     }
