@@ -1,0 +1,22 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "ui/DialogHost.h"
+
+namespace quorvex::ui {
+
+// The host of the quorvex program: real windows, message boxes, folder dialog and clock.
+// Needs a QApplication.
+class QtHost final : public DialogHost {
+public:
+    QtHost();
+
+    int run(Dialog& dialog) override;
+    std::optional<std::string> chooseFolder() override;
+    LocalTime localTime() override { return systemLocalTime(); }
+    void openUrl(std::string_view url) override;
+    void log(std::string_view text) override;
+    void showInfoMessage(std::string_view text) override;
+};
+
+} // namespace quorvex::ui

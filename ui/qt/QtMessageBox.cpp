@@ -1,0 +1,26 @@
+// SPDX-License-Identifier: MIT
+#include "ui/qt/QtMessageBox.h"
+
+#include "ui/InfoMessages.h"
+#include "ui/qt/ResourceIcons.h"
+
+#include <QMessageBox>
+
+namespace quorvex::ui {
+
+std::unique_ptr<QMessageBox> makeMessageBox(const QString& text) {
+    auto box = std::make_unique<QMessageBox>();
+    box->setWindowTitle(QString::fromUtf8(kProductTitle.data(), kProductTitle.size()));
+    box->setWindowIcon(resourceIcon(kWindowIcon));
+    box->setIconPixmap(resourcePixmap(kMessageIcon, 32, box->devicePixelRatioF()));
+    box->setTextFormat(Qt::PlainText);
+    box->setText(text);
+    box->setStandardButtons(QMessageBox::Ok);
+    box->setDefaultButton(QMessageBox::Ok);
+    box->setWindowModality(Qt::ApplicationModal);
+    return box;
+}
+
+void showMessageBox(const QString& text) { makeMessageBox(text)->exec(); }
+
+} // namespace quorvex::ui

@@ -1,0 +1,133 @@
+// SPDX-License-Identifier: MIT
+#include "ui/qt/TemplateControls.h"
+
+#include <QAbstractItemView>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QStyleOptionButton>
+#include <QStylePainter>
+
+namespace quorvex::ui {
+
+namespace {
+qsizetype characters(const QString& text) { return text.toUcs4().size(); }
+
+bool isTyping(const QString& text) {
+    if (text.isEmpty()) return false;
+    for (QChar c : text)
+        if (!c.isPrint() && !c.isSurrogate()) return false;
+    return true;
+}
+} // namespace
+
+bool TemplateEdit::accepts(const QString& typed) const {
+    if (m_digitsOnly)
+        for (QChar c : typed)
+            if (c < u'0' || c > u'9') return false;
+    if (m_limit > 0 && characters(text()) - characters(selectedText()) + characters(typed) > m_limit)
+        return false;
+    return true;
+}
+
+void TemplateEdit::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Paste)) {
+        if (!isReadOnly()) pasteAccepted();
+        event->accept();
+        return;
+    }
+    if (!isReadOnly() && isTyping(event->text()) && !accepts(event->text())) {
+        event->accept(); // refused, as the framework's edit does
+        return;
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+// Pasting takes what fits: the framework's edit cuts the clipboard text at the limit.
+void TemplateEdit::pasteAccepted() {
+    QString pasted = QGuiApplication::clipboard()->text().section(u'\n', 0, 0);
+    if (m_digitsOnly)
+        for (QChar c : pasted)
+            if (c < u'0' || c > u'9') return;
+    if (m_limit > 0) {
+        const qsizetype room = m_limit - (characters(text()) - characters(selectedText()));
+        if (room <= 0) return;
+        const QList<uint> points = pasted.toUcs4();
+        if (points.size() > room) pasted = QString::fromUcs4(reinterpret_cast<const char32_t*>(points.constData()), room);
+    }
+    insert(pasted);
+}
+
+TemplateList::TemplateList(QWidget* parent) : QComboBox(parent) {
+    setEditable(false);
+    connect(this, &QComboBox::activated, this, [this](int) {
+        m_picked = true;
+        if (onPick) onPick();
+    });
+}
+
+void TemplateList::addEntry(const QString& text) {
+    const bool none = currentIndex() < 0;
+    addItem(text);
+    if (none) setCurrentIndex(-1);
+}
+
+void TemplateList::showPopup() {
+    m_picked = false;
+    m_popupOpen = true;
+    QComboBox::showPopup();
+    QWidget* popup = view()->window();
+    if (popup != m_watchedPopup) {
+        popup->installEventFilter(this);
+        m_watchedPopup = popup;
+    }
+}
+
+// The popup hides before the list reports a pick, so whether the user chose anything is known
+// only once the current event is done.
+bool TemplateList::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_watchedPopup && event->type() == QEvent::Hide && m_popupOpen) {
+        m_popupOpen = false;
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                if (!m_picked && onCloseUp) onCloseUp();
+            },
+            Qt::QueuedConnection);
+    }
+    return QComboBox::eventFilter(watched, event);
+}
+
+void TemplateButton::paintEvent(QPaintEvent* event) {
+    if (!m_wrapping) {
+        QPushButton::paintEvent(event);
+        return;
+    }
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    const QString label = option.text;
+    option.text.clear();
+    painter.drawControl(QStyle::CE_PushButton, option);
+    const QRect area = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+    painter.drawItemText(area, Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, palette(),
+                         isEnabled(), label, QPalette::ButtonText);
+}
+
+LinkLabel::LinkLabel(QWidget* parent) : QLabel(parent) {
+    QFont underlined = font();
+    underlined.setUnderline(true);
+    setFont(underlined);
+    setCursor(Qt::PointingHandCursor);
+}
+
+void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) && onClick) {
+        onClick();
+        return;
+    }
+    QLabel::mouseReleaseEvent(event);
+}
+
+} // namespace quorvex::ui
