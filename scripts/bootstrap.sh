@@ -40,8 +40,8 @@ case "${1:-}" in
   run)
     install_missing
     build build
-    if [ -x build/ui/qt/quorvex ]; then
-      with_display build/ui/qt/quorvex
+    if [ -x build/tools/quorvex/quorvex ]; then
+      with_display build/tools/quorvex/quorvex
     else
       build/tools/quorvex-script tests/scenarios/demo.script
     fi
