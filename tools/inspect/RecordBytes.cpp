@@ -1,22 +1,15 @@
 // SPDX-License-Identifier: MIT
 #include "tools/inspect/RecordBytes.h"
 
+#include "mms/OemCodePage.h"
+#include "mms/RecordScramble.h"
+
 #include <algorithm>
 #include <array>
 
 namespace quorvex::inspect {
 
 namespace {
-
-constexpr std::size_t kScrambledBytes = 50;
-
-// Invert, then swap the nibbles. Both steps undo themselves and commute, so the same transform
-// turns stored bytes back into plain ones.
-constexpr std::uint8_t scrambleByte(std::uint8_t b) {
-    const auto inverted = static_cast<std::uint8_t>(~b);
-    return static_cast<std::uint8_t>((inverted << 4) | (inverted >> 4));
-}
-static_assert(scrambleByte(0x31) == 0xEC && scrambleByte(0x00) == 0xFF && scrambleByte(scrambleByte(0x5A)) == 0x5A);
 
 // Length of the well-formed UTF-8 sequence at the start of `bytes` (no overlongs, surrogates or
 // values above U+10FFFF), 0 when there is none.
@@ -58,9 +51,9 @@ Record recordAt(std::span<const std::uint8_t> file, std::size_t index) {
 }
 
 Record unscrambledRecord(const Record& stored) {
-    Record plain = stored;
-    for (std::size_t i = 0; i < kScrambledBytes; ++i) plain[i] = scrambleByte(stored[i]);
-    return plain;
+    // Inverting and swapping the nibbles each undo themselves and commute, so scrambling a
+    // stored record again gives back the plain one.
+    return recordScramble(stored);
 }
 
 void addProblem(FileReport& report, int record, int byte, std::string reason) {
@@ -100,6 +93,41 @@ std::string printableText(std::span<const std::uint8_t> bytes) {
             out += "\\x" + hexByte(b).substr(2);
             ++i;
         }
+    }
+    return out;
+}
+
+namespace {
+
+void appendUtf8(std::string& out, char32_t c) {
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | (c >> 6));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        out += static_cast<char>(0xE0 | (c >> 12));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (c >> 18));
+        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
+
+} // namespace
+
+std::string oemTextAsUtf8(std::span<const std::uint8_t> bytes) {
+    std::string out;
+    for (std::uint8_t b : bytes) {
+        if (b == '\\')
+            out += "\\\\";
+        else if (b < 0x20 || b == 0x7F)
+            out += "\\x" + hexByte(b).substr(2);
+        else
+            appendUtf8(out, characterForOemByte(b));
     }
     return out;
 }

@@ -34,6 +34,10 @@ void checkZeroBytes(FileReport& report, int recordIndex, const Record& record, s
 // else (control bytes, stray high bytes, the backslash) escaped as \xNN or \\.
 std::string printableText(std::span<const std::uint8_t> bytes);
 
+// A text of a setup.dat or smtp.dat record (code page 437, as the cameras read it) in UTF-8,
+// control bytes and the backslash escaped.
+std::string oemTextAsUtf8(std::span<const std::uint8_t> bytes);
+
 std::string hexByte(int value);
 std::string hexWord(unsigned value);
 

@@ -32,7 +32,7 @@ std::vector<std::uint8_t> decodeTextRecord(FileReport& report, int recordIndex, 
     } else if (text.empty()) {
         meaning = "empty";
     } else {
-        meaning = "\"" + printableText(text) + "\" (" + std::to_string(characters) + " characters)";
+        meaning = "\"" + oemTextAsUtf8(text) + "\" (" + std::to_string(characters) + " characters)";
         if (ascii ? characters != bytes : characters < 1 || characters > bytes || bytes > 3 * characters)
             addProblem(report, recordIndex, static_cast<int>(kLengthByte),
                        "holds " + std::to_string(characters) + " as the length of a text of " + std::to_string(bytes) +
@@ -42,7 +42,7 @@ std::vector<std::uint8_t> decodeTextRecord(FileReport& report, int recordIndex, 
         addProblem(report, recordIndex, static_cast<int>(kLengthByte),
                    std::string(spec.name) + " has " + std::to_string(characters) + " characters; the form allows " +
                        std::to_string(spec.longest));
-    report.fields.push_back({recordIndex, 0, std::string(spec.name), std::nullopt, printableText(text), {}, meaning});
+    report.fields.push_back({recordIndex, 0, std::string(spec.name), std::nullopt, oemTextAsUtf8(text), {}, meaning});
     return text;
 }
 
