@@ -7,6 +7,8 @@ namespace quorvex {
 // catalogue, or typed by the user. Both files store 1 for Auto and 0 for Manual in byte 55.
 enum class DataSetupMode { Auto, Manual };
 
-constexpr int dataModeByte(DataSetupMode mode) { return mode == DataSetupMode::Auto ? 1 : 0; }
+constexpr int dataModeByte(DataSetupMode mode) {
+    return mode == DataSetupMode::Auto ? 1 : 0;
+}
 
 } // namespace quorvex

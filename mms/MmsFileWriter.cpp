@@ -8,8 +8,8 @@ namespace quorvex {
 namespace {
 
 constexpr std::array<std::string MmsTexts::*, 10> kRecordOrder = {
-    &MmsTexts::url,     &MmsTexts::apn,     &MmsTexts::gateway,  &MmsTexts::port,
-    &MmsTexts::phoneNo, &MmsTexts::email,   &MmsTexts::account,  &MmsTexts::password,
+    &MmsTexts::url,           &MmsTexts::apn,           &MmsTexts::gateway, &MmsTexts::port,
+    &MmsTexts::phoneNo,       &MmsTexts::email,         &MmsTexts::account, &MmsTexts::password,
     &MmsTexts::phoneOrEmail2, &MmsTexts::phoneOrEmail3,
 };
 

@@ -38,7 +38,8 @@ struct Decoded {
 // Strict UTF-8: no overlong forms, no surrogates, nothing above U+10FFFF.
 Decoded decodeAt(std::string_view text, std::size_t at) {
     const auto lead = static_cast<unsigned char>(text[at]);
-    if (lead < 0x80) return {lead, 1, true};
+    if (lead < 0x80)
+        return {lead, 1, true};
     std::size_t length = 0;
     char32_t value = 0;
     char32_t minimum = 0;
@@ -57,22 +58,27 @@ Decoded decodeAt(std::string_view text, std::size_t at) {
     } else {
         return {};
     }
-    if (text.size() - at < length) return {};
+    if (text.size() - at < length)
+        return {};
     for (std::size_t i = 1; i < length; ++i) {
         const auto next = static_cast<unsigned char>(text[at + i]);
-        if ((next & 0xC0) != 0x80) return {};
+        if ((next & 0xC0) != 0x80)
+            return {};
         value = (value << 6) | (next & 0x3F);
     }
-    if (value < minimum || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF)) return {};
+    if (value < minimum || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF))
+        return {};
     return {value, length, true};
 }
 
 } // namespace
 
 std::optional<std::uint8_t> oemByteFor(char32_t character) {
-    if (character < 0x80) return static_cast<std::uint8_t>(character);
+    if (character < 0x80)
+        return static_cast<std::uint8_t>(character);
     for (std::size_t i = 0; i < kUpperHalf.size(); ++i)
-        if (kUpperHalf[i] == character) return static_cast<std::uint8_t>(0x80 + i);
+        if (kUpperHalf[i] == character)
+            return static_cast<std::uint8_t>(0x80 + i);
     return std::nullopt;
 }
 
@@ -93,11 +99,15 @@ OemText toOemCodePage(std::string_view utf8, std::size_t maxBytes) {
             result.character = decoded.character;
             return result;
         };
-        if (!decoded.valid) return refuse(OemFault::InvalidUtf8);
-        if (decoded.character == 0) return refuse(OemFault::EmbeddedNul);
+        if (!decoded.valid)
+            return refuse(OemFault::InvalidUtf8);
+        if (decoded.character == 0)
+            return refuse(OemFault::EmbeddedNul);
         const auto byte = oemByteFor(decoded.character);
-        if (!byte) return refuse(OemFault::NoOemForm);
-        if (result.bytes.size() >= maxBytes) return refuse(OemFault::TooLong);
+        if (!byte)
+            return refuse(OemFault::NoOemForm);
+        if (result.bytes.size() >= maxBytes)
+            return refuse(OemFault::TooLong);
         result.bytes.push_back(static_cast<char>(*byte));
         at += decoded.length;
     }

@@ -35,7 +35,9 @@ bool entryExists(const std::string& path) {
 
 } // namespace
 
-OemText storableText(std::string_view utf8) { return toOemCodePage(utf8, kTextRecordCapacity); }
+OemText storableText(std::string_view utf8) {
+    return toOemCodePage(utf8, kTextRecordCapacity);
+}
 
 SettingsRecordBytes emptyRecord() {
     SettingsRecordBytes record{};
@@ -63,10 +65,12 @@ TextRecordResult textRecordFor(std::string_view utf8) {
     return result;
 }
 
-bool placeTextRecord(PlainRecords& plain, int record, std::string_view utf8, SettingsFileBuild& build) {
+bool placeTextRecord(PlainRecords& plain, int record, std::string_view utf8,
+                     SettingsFileBuild& build) {
     TextRecordResult text = textRecordFor(utf8);
     plain.at(static_cast<std::size_t>(record)) = text.record;
-    if (text.text.ok()) return true;
+    if (text.text.ok())
+        return true;
     if (build.ok()) {
         build.refusedRecord = record;
         build.refusal = std::move(text.text);
@@ -109,7 +113,8 @@ std::string refusalReason(int record, const OemText& text) {
 
 bool writeSettingsFile(std::string_view folder, std::string_view fileName,
                        std::span<const std::uint8_t, kSettingsFileSize> bytes,
-                       std::string_view successText, LanguageId language, ui::InfoMessages& messages) {
+                       std::string_view successText, LanguageId language,
+                       ui::InfoMessages& messages) {
     // The working file goes first: when the folder does not let us remove it, the settings file
     // has not been touched yet either.
     const std::string workingPath = outputFilePath(folder, kWorkingFileName);
@@ -118,7 +123,8 @@ bool writeSettingsFile(std::string_view folder, std::string_view fileName,
         messages.showInfoMessage(cannotWriteText(language, workingPath, reason));
         return false;
     }
-    return writeOutputFile(outputFilePath(folder, fileName), bytes, successText, language, messages);
+    return writeOutputFile(outputFilePath(folder, fileName), bytes, successText, language,
+                           messages);
 }
 
 SettingsFileOutcome writeSettingsFile(std::string_view folder, std::string_view fileName,
@@ -126,11 +132,13 @@ SettingsFileOutcome writeSettingsFile(std::string_view folder, std::string_view 
                                       LanguageId language, ui::InfoMessages& messages) {
     SettingsFileOutcome outcome{false, build.refusedRecord, build.refusal};
     if (!build.ok()) {
-        messages.showInfoMessage(cannotWriteText(language, outputFilePath(folder, fileName),
-                                                 refusalReason(build.refusedRecord, build.refusal)));
+        messages.showInfoMessage(
+            cannotWriteText(language, outputFilePath(folder, fileName),
+                            refusalReason(build.refusedRecord, build.refusal)));
         return outcome;
     }
-    outcome.written = writeSettingsFile(folder, fileName, build.bytes, successText, language, messages);
+    outcome.written =
+        writeSettingsFile(folder, fileName, build.bytes, successText, language, messages);
     return outcome;
 }
 

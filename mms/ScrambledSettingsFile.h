@@ -66,7 +66,8 @@ struct SettingsFileBuild {
 
 // Fills plain[record] with the text record of `utf8`; on refusal notes it in `build` and
 // returns false (the first refusal is kept).
-bool placeTextRecord(PlainRecords& plain, int record, std::string_view utf8, SettingsFileBuild& build);
+bool placeTextRecord(PlainRecords& plain, int record, std::string_view utf8,
+                     SettingsFileBuild& build);
 
 struct SettingsFileOutcome {
     bool written = false;
@@ -83,7 +84,8 @@ std::string refusalReason(int record, const OemText& text);
 // A failure leaves the previous file as it was and no temporary file behind.
 bool writeSettingsFile(std::string_view folder, std::string_view fileName,
                        std::span<const std::uint8_t, kSettingsFileSize> bytes,
-                       std::string_view successText, LanguageId language, ui::InfoMessages& messages);
+                       std::string_view successText, LanguageId language,
+                       ui::InfoMessages& messages);
 
 // writeSettingsFile for a build; a refused build writes nothing and shows "Cannot write" for
 // <folder>/<fileName> with refusalReason.

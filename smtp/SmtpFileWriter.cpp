@@ -26,7 +26,8 @@ constexpr std::array<std::pair<SmtpTextField, std::string SmtpTexts::*>, 9> kFie
 
 const std::string& SmtpTexts::operator[](SmtpTextField field) const {
     for (const auto& [name, member] : kFields)
-        if (name == field) return this->*member;
+        if (name == field)
+            return this->*member;
     return recipient; // unreachable: every enumerator is in the table
 }
 
@@ -63,7 +64,8 @@ SettingsFileBuild SmtpFileWriter::build(const SmtpHeaderValues& header, const Sm
     plain[0] = headerRecord(header);
     for (const auto& [field, member] : kFields)
         placeTextRecord(plain, static_cast<int>(field), texts.*member, result);
-    if (!result.ok()) return result;
+    if (!result.ok())
+        return result;
     plain[kSenderUserNameRecord] = senderUserNameRecord(storableText(texts.senderEmail).bytes);
     result.bytes = assembleSettingsFile(plain, kSmtpChecksumAddend);
     return result;

@@ -27,12 +27,12 @@ enum class SmtpLayout { P4, K4 };
 
 struct SmtpHeaderValues {
     SmtpLayout layout = SmtpLayout::P4;
-    int operatorIndex = 0;  // byte 1
-    int countryIndex = 0;   // byte 2 in Auto mode
-    int picturesPerDay = 0; // bytes 3 (tens) and 4 (units), 0 = unlimited
+    int operatorIndex = 0;         // byte 1
+    int countryIndex = 0;          // byte 2 in Auto mode
+    int picturesPerDay = 0;        // bytes 3 (tens) and 4 (units), 0 = unlimited
     int cameraLanguage = kEnglish; // byte 5
-    int smtpStatus = 1;     // byte 6 of the P4 layout: 0 Off, 1 VGA, 2 SMS; K4 stores 1
-    int remoteControl = 25; // hours 0-24, 25 = Off: byte 7 (P4) or 8 (K4)
+    int smtpStatus = 1;            // byte 6 of the P4 layout: 0 Off, 1 VGA, 2 SMS; K4 stores 1
+    int remoteControl = 25;        // hours 0-24, 25 = Off: byte 7 (P4) or 8 (K4)
     DataSetupMode mode = DataSetupMode::Auto; // byte 55; Manual also sets byte 2 to 0x80
 };
 
@@ -70,7 +70,7 @@ inline constexpr std::uint16_t kSmtpChecksumAddend = 15;
 inline constexpr int kSenderUserNameRecord = 9;
 
 class SmtpFileWriter final {
-public:
+  public:
     static SettingsRecordBytes headerRecord(const SmtpHeaderValues& header);
 
     // Record 9: the sender address up to its first "@" (all of it without one), count at 57.

@@ -29,7 +29,8 @@ std::vector<std::uint8_t> filled(std::size_t count, std::uint8_t value) {
 
 std::vector<std::uint8_t> concat(std::initializer_list<std::vector<std::uint8_t>> parts) {
     std::vector<std::uint8_t> out;
-    for (const auto& part : parts) out.insert(out.end(), part.begin(), part.end());
+    for (const auto& part : parts)
+        out.insert(out.end(), part.begin(), part.end());
     return out;
 }
 
@@ -68,7 +69,9 @@ TEST(MmsFileWriter, PlainHeaderCarriesEveryFieldAtItsByte) {
     // Stored: bytes 0-49 scrambled, byte 55 and CR LF as they were.
     const std::vector<std::uint8_t> stored = recordOf(built(header, {}), 0);
     EXPECT_EQ(stored, concat({{0xCF, 0xCF, 0xEF, 0xCF, 0x8F, 0xEF, 0xDF, 0xEF, 0x5D, 0x6F, 0x9F},
-                              filled(39, 0xFF), filled(5, 0), {1, 0, 0, 13, 10}}));
+                              filled(39, 0xFF),
+                              filled(5, 0),
+                              {1, 0, 0, 13, 10}}));
 }
 
 TEST(MmsFileWriter, PictureLimitIsSplitIntoTensAndUnits) {
@@ -121,15 +124,19 @@ TEST(MmsFileWriter, ElevenDigitPhoneNumberInRecordFive) {
     const SettingsFileBytes file = built({}, texts);
     EXPECT_EQ(recordOf(file, 5),
               concat({{0xEC, 0xCC, 0x6C, 0xEC, 0xDC, 0xCC, 0xBC, 0xAC, 0x9C, 0x8C, 0x7C},
-                      filled(39, 0xFF), filled(7, 0), {11, 13, 10}}));
+                      filled(39, 0xFF),
+                      filled(7, 0),
+                      {11, 13, 10}}));
     const auto empty = concat({filled(50, 0xFF), filled(8, 0), {13, 10}});
-    for (std::size_t n : {1u, 2u, 3u, 4u, 6u, 7u, 8u, 9u, 10u}) EXPECT_EQ(recordOf(file, n), empty) << n;
+    for (std::size_t n : {1u, 2u, 3u, 4u, 6u, 7u, 8u, 9u, 10u})
+        EXPECT_EQ(recordOf(file, n), empty) << n;
 }
 
 TEST(MmsFileWriter, TextsGoToTheirRecordsInOrder) {
     MmsTexts texts{"url", "apn", "gw", "port", "phone", "mail", "acct", "pass", "two", "three"};
     const SettingsFileBytes file = built({}, texts);
-    const char* expected[] = {"url", "apn", "gw", "port", "phone", "mail", "acct", "pass", "two", "three"};
+    const char* expected[] = {"url",  "apn",  "gw",   "port", "phone",
+                              "mail", "acct", "pass", "two",  "three"};
     for (std::size_t n = 1; n <= 10; ++n) {
         const auto record = recordOf(file, n);
         const std::string text = expected[n - 1];
@@ -152,7 +159,8 @@ TEST(MmsFileWriter, ChecksumCoversTheStoredBytes) {
     // Over the plain records the value would differ.
     std::vector<std::uint8_t> plain(file.begin(), file.begin() + 660);
     for (std::size_t n = 0; n < 11; ++n)
-        for (std::size_t i = 0; i < 50; ++i) plain[60 * n + i] = scrambleByte(plain[60 * n + i]);
+        for (std::size_t i = 0; i < 50; ++i)
+            plain[60 * n + i] = scrambleByte(plain[60 * n + i]);
     EXPECT_NE(storedCheck(file), settingsCrc16(plain));
 
     // One character more changes the check value.
@@ -170,7 +178,8 @@ TEST(MmsFileWriter, InternationalNumberingChangesOnlyByteSevenAndAddsEighteen) {
     const SettingsFileBytes b = built(international, texts);
     std::vector<std::size_t> differing;
     for (std::size_t i = 0; i < a.size(); ++i)
-        if (a[i] != b[i]) differing.push_back(i);
+        if (a[i] != b[i])
+            differing.push_back(i);
     EXPECT_TRUE(differing == std::vector<std::size_t>({7, 716, 717}) ||
                 differing == std::vector<std::size_t>({7, 716}));
     EXPECT_EQ(a[7], 0xFF);
@@ -189,7 +198,8 @@ TEST(MmsFileWriter, InternationalAddendCarriesIntoTheHighByte) {
         texts.phoneNo = "+49" + std::to_string(100000000 + n);
         const SettingsFileBytes file = built(header, texts);
         const std::uint16_t crc = crcOfStoredRecords(file);
-        if ((crc & 0xFF) < 0xEE) continue;
+        if ((crc & 0xFF) < 0xEE)
+            continue;
         found = true;
         EXPECT_EQ(file[716], (crc + 18) & 0xFF);
         EXPECT_EQ(file[717], ((crc >> 8) + 1) & 0xFF);
@@ -207,8 +217,9 @@ TEST(MmsFileWriter, WritesSetupDatAndTheSuccessMessage) {
     const auto bytes = readBytes(dir.file("setup.dat"));
     const SettingsFileBytes expected = built({}, texts);
     EXPECT_EQ(bytes, std::vector<std::uint8_t>(expected.begin(), expected.end()));
-    EXPECT_EQ(out.messages, std::vector<std::string>{
-                                "MMS configuration file (URL|APN|Gateway|Port ...) has been generated"});
+    EXPECT_EQ(out.messages,
+              std::vector<std::string>{
+                  "MMS configuration file (URL|APN|Gateway|Port ...) has been generated"});
     ASSERT_EQ(out.written.size(), 1u);
     EXPECT_EQ(out.written[0], std::make_pair(dir.file("setup.dat"), std::size_t{720}));
     EXPECT_EQ(testing::folderEntries(dir.path()), std::vector<std::string>{"setup.dat"});
@@ -239,7 +250,8 @@ TEST(MmsFileWriter, LongerOldFilesDoNotShowThrough) {
     texts.phoneNo = "13912345678";
     EXPECT_TRUE(MmsFileWriter::write(dir.path(), {}, texts, kEnglish, out).written);
     const SettingsFileBytes expected = built({}, texts);
-    EXPECT_EQ(readBytes(dir.file("setup.dat")), std::vector<std::uint8_t>(expected.begin(), expected.end()));
+    EXPECT_EQ(readBytes(dir.file("setup.dat")),
+              std::vector<std::uint8_t>(expected.begin(), expected.end()));
     EXPECT_EQ(testing::folderEntries(dir.path()), std::vector<std::string>{"setup.dat"});
 }
 
@@ -270,7 +282,8 @@ TEST(MmsFileWriter, TextThatCannotBeStoredWritesNothing) {
     texts.phoneOrEmail2.clear();
     texts.url = std::string(57, 'u'); // would run into the length byte
     RecordingMessages longer;
-    const SettingsFileOutcome tooLong = MmsFileWriter::write(dir.path(), {}, texts, kChinese, longer);
+    const SettingsFileOutcome tooLong =
+        MmsFileWriter::write(dir.path(), {}, texts, kChinese, longer);
     EXPECT_EQ(tooLong.refusedRecord, 1);
     EXPECT_EQ(tooLong.refusal.fault, OemFault::TooLong);
     EXPECT_EQ(longer.messages, std::vector<std::string>{"无法写入 " + dir.file("setup.dat") +

@@ -23,11 +23,14 @@ std::string utf8Of(char32_t c) {
     return out;
 }
 
-std::string bytes(std::initializer_list<unsigned char> list) { return {list.begin(), list.end()}; }
+std::string bytes(std::initializer_list<unsigned char> list) {
+    return {list.begin(), list.end()};
+}
 
 TEST(OemCodePage, AsciiPassesUnchanged) {
     std::string ascii;
-    for (int c = 1; c < 0x80; ++c) ascii += static_cast<char>(c);
+    for (int c = 1; c < 0x80; ++c)
+        ascii += static_cast<char>(c);
     const OemText text = toOemCodePage(ascii);
     ASSERT_TRUE(text.ok());
     EXPECT_EQ(text.bytes, ascii);
@@ -88,9 +91,9 @@ TEST(OemCodePage, RefusesCharactersItCannotStoreAndNamesThem) {
 }
 
 TEST(OemCodePage, RefusesMalformedUtf8) {
-    for (const std::string& bad : {std::string("ab\xC3"), std::string("\xC0\xAF"),
-                                  std::string("\xED\xA0\x80"), std::string("\xF4\x90\x80\x80"),
-                                  std::string("a\x80"), std::string("\xE2\x94")}) {
+    for (const std::string& bad :
+         {std::string("ab\xC3"), std::string("\xC0\xAF"), std::string("\xED\xA0\x80"),
+          std::string("\xF4\x90\x80\x80"), std::string("a\x80"), std::string("\xE2\x94")}) {
         const OemText text = toOemCodePage(bad);
         EXPECT_EQ(text.fault, OemFault::InvalidUtf8) << bad;
         EXPECT_EQ(text.character, U'\uFFFD');
@@ -100,7 +103,9 @@ TEST(OemCodePage, RefusesMalformedUtf8) {
 }
 
 TEST(OemCodePage, RefusesAnEmbeddedNul) {
-    const OemText text = toOemCodePage(std::string("12\0" "34", 5));
+    const OemText text = toOemCodePage(std::string("12\0"
+                                                   "34",
+                                                   5));
     EXPECT_EQ(text.fault, OemFault::EmbeddedNul);
     EXPECT_EQ(text.position, 2u);
 }

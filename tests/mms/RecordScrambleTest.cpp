@@ -31,10 +31,13 @@ TEST(RecordScramble, ApplyingItTwiceGivesThePlainByteBack) {
 
 TEST(RecordScramble, OnlyBytesZeroToFortyNineChange) {
     SettingsRecordBytes plain{};
-    for (std::size_t i = 0; i < plain.size(); ++i) plain[i] = static_cast<std::uint8_t>(0x30 + i);
+    for (std::size_t i = 0; i < plain.size(); ++i)
+        plain[i] = static_cast<std::uint8_t>(0x30 + i);
     const SettingsRecordBytes stored = recordScramble(plain);
-    for (std::size_t i = 0; i < 50; ++i) EXPECT_EQ(stored[i], scrambleByte(plain[i])) << i;
-    for (std::size_t i = 50; i < 60; ++i) EXPECT_EQ(stored[i], plain[i]) << i;
+    for (std::size_t i = 0; i < 50; ++i)
+        EXPECT_EQ(stored[i], scrambleByte(plain[i])) << i;
+    for (std::size_t i = 50; i < 60; ++i)
+        EXPECT_EQ(stored[i], plain[i]) << i;
     EXPECT_EQ(stored[0], 0xFC);  // "0"
     EXPECT_EQ(stored[49], 0xE9); // 0x30 + 49 = "a"
 }

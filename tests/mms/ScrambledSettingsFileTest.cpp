@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include "mms/MmsFileWriter.h"
 #include "mms/ScrambledSettingsFile.h"
+#include "mms/MmsFileWriter.h"
 
 #include "support/RecordingMessages.h"
 #include "support/ScratchMount.h"
@@ -38,12 +38,14 @@ MmsTexts someTexts() {
     return texts;
 }
 
-constexpr std::string_view kSuccess = "MMS configuration file (URL|APN|Gateway|Port ...) has been generated";
+constexpr std::string_view kSuccess =
+    "MMS configuration file (URL|APN|Gateway|Port ...) has been generated";
 
 // Fills the card to the last page, so no further file can get a block.
 bool fillUp(const std::string& path) {
     const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    if (fd < 0) return false;
+    if (fd < 0)
+        return false;
     const std::vector<char> block(4096, 'f');
     while (::write(fd, block.data(), block.size()) > 0) {
     }
@@ -56,7 +58,8 @@ bool fillUp(const std::string& path) {
 
 TEST(ScrambledSettingsFile, ReadOnlyCardKeepsTheOldFiles) {
     ScratchMount card(64 * 1024);
-    if (!card.mounted()) GTEST_SKIP() << "cannot mount a tmpfs here";
+    if (!card.mounted())
+        GTEST_SKIP() << "cannot mount a tmpfs here";
     writeText(card.file("setup.dat"), "old settings");
     ASSERT_TRUE(card.makeReadOnly());
     RecordingMessages out;
@@ -70,21 +73,23 @@ TEST(ScrambledSettingsFile, ReadOnlyCardKeepsTheOldFiles) {
 
 TEST(ScrambledSettingsFile, ReadOnlyCardWithAWorkingFileStopsBeforeTheSettingsFile) {
     ScratchMount card(64 * 1024);
-    if (!card.mounted()) GTEST_SKIP() << "cannot mount a tmpfs here";
+    if (!card.mounted())
+        GTEST_SKIP() << "cannot mount a tmpfs here";
     writeText(card.file("setup.dat"), "old settings");
     writeText(card.file("mms.dat"), "old working file");
     ASSERT_TRUE(card.makeReadOnly());
     RecordingMessages out;
     EXPECT_FALSE(MmsFileWriter::write(card.path(), {}, someTexts(), kChinese, out).written);
-    EXPECT_EQ(out.messages,
-              std::vector<std::string>{"无法写入 " + card.file("mms.dat") + "：Read-only file system"});
+    EXPECT_EQ(out.messages, std::vector<std::string>{"无法写入 " + card.file("mms.dat") +
+                                                     "：Read-only file system"});
     EXPECT_EQ(readText(card.file("setup.dat")), "old settings");
     EXPECT_EQ(readText(card.file("mms.dat")), "old working file");
 }
 
 TEST(ScrambledSettingsFile, FullCardKeepsTheOldFileAndLeavesNoTemporary) {
     ScratchMount card(64 * 1024);
-    if (!card.mounted()) GTEST_SKIP() << "cannot mount a tmpfs here";
+    if (!card.mounted())
+        GTEST_SKIP() << "cannot mount a tmpfs here";
     writeText(card.file("setup.dat"), "old settings");
     ASSERT_TRUE(fillUp(card.file("filler")));
     RecordingMessages out;
@@ -92,7 +97,8 @@ TEST(ScrambledSettingsFile, FullCardKeepsTheOldFileAndLeavesNoTemporary) {
     EXPECT_EQ(out.messages, std::vector<std::string>{"Cannot write " + card.file("setup.dat") +
                                                      ": No space left on device"});
     EXPECT_EQ(readText(card.file("setup.dat")), "old settings");
-    EXPECT_EQ(sorted(folderEntries(card.path())), (std::vector<std::string>{"filler", "setup.dat"}));
+    EXPECT_EQ(sorted(folderEntries(card.path())),
+              (std::vector<std::string>{"filler", "setup.dat"}));
 
     // Once there is room again the same call completes.
     ASSERT_TRUE(fs::remove(card.file("filler")));
@@ -154,14 +160,15 @@ TEST(ScrambledSettingsFile, WorkingFileThatCannotBeRemovedStopsTheGeneration) {
     fs::create_directory(dir.file("mms.dat"));
     RecordingMessages out;
     EXPECT_FALSE(MmsFileWriter::write(dir.path(), {}, someTexts(), kEnglish, out).written);
-    EXPECT_EQ(out.messages, std::vector<std::string>{"Cannot write " + dir.file("mms.dat") +
-                                                     ": Is a directory"});
+    EXPECT_EQ(out.messages,
+              std::vector<std::string>{"Cannot write " + dir.file("mms.dat") + ": Is a directory"});
     EXPECT_EQ(readText(dir.file("setup.dat")), "old settings");
 }
 
 TEST(ScrambledSettingsFile, ChecksumRecordIsTheStoredCrcPlusTheAddend) {
     PlainRecords plain{};
-    for (auto& record : plain) record = emptyRecord();
+    for (auto& record : plain)
+        record = emptyRecord();
     plain[3] = textRecord("gateway");
     const SettingsFileBytes withoutAddend = assembleSettingsFile(plain, 0);
     const SettingsFileBytes withAddend = assembleSettingsFile(plain, 0xFFFF); // wraps to crc - 1
@@ -169,7 +176,8 @@ TEST(ScrambledSettingsFile, ChecksumRecordIsTheStoredCrcPlusTheAddend) {
     const unsigned crc = withoutAddend[716] | (withoutAddend[717] << 8);
     const unsigned wrapped = withAddend[716] | (withAddend[717] << 8);
     EXPECT_EQ(wrapped, (crc + 0xFFFF) & 0xFFFF);
-    for (std::size_t i = 660; i < 716; ++i) EXPECT_EQ(withAddend[i], 0) << i;
+    for (std::size_t i = 660; i < 716; ++i)
+        EXPECT_EQ(withAddend[i], 0) << i;
     EXPECT_EQ(withAddend[718], 13);
     EXPECT_EQ(withAddend[719], 10);
 }

@@ -27,11 +27,14 @@ Bytes recordOf(std::span<const std::uint8_t> file, std::size_t n) {
 
 Bytes concat(std::initializer_list<Bytes> parts) {
     Bytes out;
-    for (const auto& part : parts) out.insert(out.end(), part.begin(), part.end());
+    for (const auto& part : parts)
+        out.insert(out.end(), part.begin(), part.end());
     return out;
 }
 
-Bytes filled(std::size_t count, std::uint8_t value) { return Bytes(count, value); }
+Bytes filled(std::size_t count, std::uint8_t value) {
+    return Bytes(count, value);
+}
 
 SmtpTexts someTexts() {
     SmtpTexts texts;
@@ -51,7 +54,9 @@ SettingsFileBytes built(const SmtpHeaderValues& header, const SmtpTexts& texts) 
     return build.bytes;
 }
 
-unsigned storedCheck(const SettingsFileBytes& file) { return file[716] | (file[717] << 8); }
+unsigned storedCheck(const SettingsFileBytes& file) {
+    return file[716] | (file[717] << 8);
+}
 
 TEST(SmtpFileWriter, PlainHeaderPictureLimitDigits) {
     SmtpHeaderValues header;
@@ -104,8 +109,10 @@ TEST(SmtpFileWriter, P4AndK4HeaderLayouts) {
     EXPECT_EQ(Bytes(fiveHours.begin() + 6, fiveHours.begin() + 9), (Bytes{1, 1, 5}));
 
     EXPECT_EQ(recordOf(built(p4, {}), 0),
-              concat({{0xFF, 0xEF, 0xCF, 0xEF, 0xDF, 0xDF, 0xEF, 0x6E, 0xEF}, filled(41, 0xFF),
-                      filled(5, 0), {1, 0, 0, 13, 10}}));
+              concat({{0xFF, 0xEF, 0xCF, 0xEF, 0xDF, 0xDF, 0xEF, 0x6E, 0xEF},
+                      filled(41, 0xFF),
+                      filled(5, 0),
+                      {1, 0, 0, 13, 10}}));
 }
 
 TEST(SmtpFileWriter, ListWithoutSelectionGivesFF) {
@@ -120,15 +127,17 @@ TEST(SmtpFileWriter, ListWithoutSelectionGivesFF) {
 TEST(SmtpFileWriter, EmptyTextIsFiftyFFSevenZerosLengthZero) {
     const SettingsFileBytes file = built({}, {});
     const Bytes empty = concat({filled(50, 0xFF), filled(7, 0), {0, 13, 10}});
-    for (std::size_t n = 1; n <= 10; ++n) EXPECT_EQ(recordOf(file, n), empty) << n;
+    for (std::size_t n = 1; n <= 10; ++n)
+        EXPECT_EQ(recordOf(file, n), empty) << n;
 }
 
 TEST(SmtpFileWriter, TextsGoToTheirRecords) {
-    const SmtpTexts texts{"apn", "acct", "gprs-pw", "server", "587", "x@y.z", "pw", "12345", "to@q.r"};
+    const SmtpTexts texts{"apn",   "acct", "gprs-pw", "server", "587",
+                          "x@y.z", "pw",   "12345",   "to@q.r"};
     const SettingsFileBytes file = built({}, texts);
     const std::pair<std::size_t, std::string> expected[] = {
-        {1, "apn"}, {2, "acct"}, {3, "gprs-pw"}, {4, "server"}, {5, "587"},
-        {6, "x@y.z"}, {7, "pw"}, {8, "12345"}, {9, "x"}, {10, "to@q.r"}};
+        {1, "apn"},   {2, "acct"}, {3, "gprs-pw"}, {4, "server"}, {5, "587"},
+        {6, "x@y.z"}, {7, "pw"},   {8, "12345"},   {9, "x"},      {10, "to@q.r"}};
     for (const auto& [n, text] : expected) {
         const Bytes record = recordOf(file, n);
         for (std::size_t i = 0; i < text.size(); ++i)
@@ -171,17 +180,39 @@ TEST(SmtpFileWriter, ChecksumIsTheStoredCrcPlusFifteen) {
         SmtpTexts texts = someTexts();
         SmtpHeaderValues header;
         switch (n) {
-        case 0: header.picturesPerDay = 1; break;
-        case 1: texts.apn += 'x'; break;
-        case 2: texts.gprsAccount = "a"; break;
-        case 3: texts.gprsPassword = "p"; break;
-        case 4: texts.smtpServer[0] = 'S'; break;
-        case 5: texts.smtpPort = "26"; break;
-        case 6: texts.senderEmail = "ab@example.net"; break;
-        case 7: texts.senderPassword = "secreT"; break;
-        case 8: texts.smsPhone = "13912345679"; break;
-        case 9: texts.senderEmail = "ac@example.com"; break;
-        case 10: texts.recipient = "me@example.com"; break;
+        case 0:
+            header.picturesPerDay = 1;
+            break;
+        case 1:
+            texts.apn += 'x';
+            break;
+        case 2:
+            texts.gprsAccount = "a";
+            break;
+        case 3:
+            texts.gprsPassword = "p";
+            break;
+        case 4:
+            texts.smtpServer[0] = 'S';
+            break;
+        case 5:
+            texts.smtpPort = "26";
+            break;
+        case 6:
+            texts.senderEmail = "ab@example.net";
+            break;
+        case 7:
+            texts.senderPassword = "secreT";
+            break;
+        case 8:
+            texts.smsPhone = "13912345679";
+            break;
+        case 9:
+            texts.senderEmail = "ac@example.com";
+            break;
+        case 10:
+            texts.recipient = "me@example.com";
+            break;
         }
         EXPECT_NE(storedCheck(built(header, texts)), storedCheck(file)) << n;
     }
@@ -201,7 +232,8 @@ TEST(SmtpFileWriter, CompletedGenerationReplacesTheFileAndRemovesTheWorkingFile)
         EXPECT_EQ(bytes, Bytes(expected.begin(), expected.end()));
         EXPECT_EQ(Bytes(bytes.begin() + 660, bytes.begin() + 716), filled(56, 0));
         EXPECT_EQ(testing::folderEntries(dir.path()), std::vector<std::string>{"smtp.dat"});
-        EXPECT_EQ(out.messages, std::vector<std::string>{"SMTP configuration file has been generated"});
+        EXPECT_EQ(out.messages,
+                  std::vector<std::string>{"SMTP configuration file has been generated"});
         ASSERT_EQ(out.written.size(), 1u);
         EXPECT_EQ(out.written[0], std::make_pair(dir.file("smtp.dat"), std::size_t{720}));
     }
