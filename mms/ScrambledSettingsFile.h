@@ -27,8 +27,8 @@ using PlainRecords = std::array<SettingsRecordBytes, kScrambledRecordCount>;
 inline constexpr std::size_t kTextRecordCapacity = 56;
 inline constexpr std::size_t kTextLengthByte = 57;
 
-// Left behind by earlier versions of the writers (their working file); a completed generation
-// leaves no file of that name.
+// The working file in which earlier versions staged the plain records. We build in memory, but a
+// completed generation still leaves no file of that name in the folder, whatever was there.
 inline constexpr std::string_view kWorkingFileName = "mms.dat";
 
 // A text as a text record will store it: code page 437, at most kTextRecordCapacity bytes.
