@@ -26,16 +26,34 @@ constexpr int kIconSide = 32;
 // The label a person reads for an edit or list: the static on its row just to its left, else
 // the static right above it.
 const ControlSpec* labelFor(const ControlSpec& c, std::span<const ControlSpec> all) {
+    auto isField = [](const ControlSpec& o) {
+        return o.kind == ControlKind::Edit || o.kind == ControlKind::List || o.kind == ControlKind::Button;
+    };
+    auto sameRow = [](const ControlSpec& a, const ControlSpec& b) {
+        return a.y < b.y + b.height && b.y < a.y + a.height;
+    };
     const ControlSpec* best = nullptr;
     for (const ControlSpec& s : all) {
         if (s.kind != ControlKind::Static || has(s, style::Icon) || has(s, style::Link)) continue;
-        const bool sameRow = s.y < c.y + c.height && c.y < s.y + s.height;
-        if (sameRow && s.x + s.width <= c.x + 4 && (!best || s.x + s.width > best->x + best->width))
-            best = &s;
+        if (!sameRow(s, c) || s.x + s.width > c.x + 4) continue;
+        bool fieldBetween = false;
+        for (const ControlSpec& o : all)
+            if (&o != &c && isField(o) && sameRow(o, c) && o.x >= s.x + s.width - 4 && o.x + o.width <= c.x + 4)
+                fieldBetween = true;
+        if (!fieldBetween && (!best || s.x + s.width > best->x + best->width)) best = &s;
     }
     if (best) return best;
+    // A static that labels its own row's control is no heading for the row below.
+    auto labelsARow = [&](const ControlSpec& s) {
+        for (const ControlSpec& o : all)
+            if ((o.kind == ControlKind::Edit || o.kind == ControlKind::List) && &o != &c &&
+                s.y < o.y + o.height && o.y < s.y + s.height && s.x + s.width <= o.x + 4)
+                return true;
+        return false;
+    };
     for (const ControlSpec& s : all) {
         if (s.kind != ControlKind::Static || has(s, style::Icon) || has(s, style::Link)) continue;
+        if (labelsARow(s)) continue;
         const int gap = c.y - (s.y + s.height);
         const bool overlaps = s.x < c.x + c.width && c.x < s.x + s.width;
         if (overlaps && gap >= -2 && gap <= 12 && (!best || s.y > best->y)) best = &s;
@@ -110,7 +128,7 @@ void QtDialogWindow::build() {
             break;
         }
         case ControlKind::GroupBox: {
-            auto* frame = new QGroupBox(text, this);
+            auto* frame = new TemplateFrame(text, this);
             frame->setAttribute(Qt::WA_TransparentForMouseEvents);
             frames.push_back(frame);
             widget = frame;

@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
@@ -113,6 +114,25 @@ void TemplateButton::paintEvent(QPaintEvent* event) {
     const QRect area = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
     painter.drawItemText(area, Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, palette(),
                          isEnabled(), label, QPalette::ButtonText);
+}
+
+void TemplateFrame::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const QFontMetrics metrics = fontMetrics();
+    const QString text = title();
+    const int top = text.isEmpty() ? 0 : metrics.height() / 2;
+    const QRect frame = rect().adjusted(0, top, -1, -1);
+    const QColor ground = palette().color(QPalette::Window);
+    painter.setPen(ground.darker(150));
+    painter.drawRect(frame.adjusted(0, 0, -1, -1));
+    painter.setPen(ground.lighter(140));
+    painter.drawRect(frame.adjusted(1, 1, 0, 0));
+    if (text.isEmpty()) return;
+    const int gap = metrics.averageCharWidth() / 2;
+    const QRect label(metrics.averageCharWidth(), 0, metrics.horizontalAdvance(text) + 2 * gap, metrics.height());
+    painter.fillRect(label, ground);
+    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
+    painter.drawText(label, Qt::AlignCenter | Qt::TextShowMnemonic, text);
 }
 
 LinkLabel::LinkLabel(QWidget* parent) : QLabel(parent) {

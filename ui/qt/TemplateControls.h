@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -70,6 +71,18 @@ protected:
 
 private:
     bool m_wrapping = false;
+};
+
+// A group frame drawn as the framework draws it: an etched line and the title, with nothing
+// filled, so the window's blue shows through unchanged.
+class TemplateFrame final : public QGroupBox {
+    Q_OBJECT
+
+public:
+    TemplateFrame(const QString& title, QWidget* parent) : QGroupBox(title, parent) {}
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
 };
 
 // A static text that can be clicked, like a web address.
