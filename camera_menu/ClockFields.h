@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "ui/DialogHost.h"
+
+#include <optional>
+#include <string>
+
+namespace quorvex::camera_menu {
+
+// The last clock reading, shared by every camera form for the program's lifetime: a record
+// carries the time of the last reading (form creation, "Get Time", a date-format change), not
+// the time of writing. Only readLocalClock writes it.
+struct ClockFields {
+    int year = 2011;
+    int month = 1;
+    int day = 1;
+    int hour = 0;
+    int minute = 0;
+    int second = 0;
+};
+
+// ReadLocalClock: the camera counts years from 2010 to 2031; a later year becomes 2031 and an
+// earlier one 2011 (the camera's own default year, not the first it can hold).
+void readLocalClock(ClockFields& fields, ui::DialogHost& host);
+
+// The clock text for a position of the date-format list: 0 year first, 1 month first, 2 day
+// first; nullopt for no selection (the text stays as it was).
+std::optional<std::string> clockText(const ClockFields& fields, int dateFormatPosition);
+
+// The text every form shows when it is created, whatever its date format.
+std::string yearFirstClockText(const ClockFields& fields);
+
+} // namespace quorvex::camera_menu

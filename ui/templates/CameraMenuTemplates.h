@@ -1,0 +1,15 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "ui/DialogTemplate.h"
+
+namespace quorvex::ui {
+
+// 129: the generic camera menu. One option row per line; the SD cycle row (the last) is hidden
+// for most models and the rows above spread into its place.
+extern const DialogTemplate kCameraMenuTemplate;
+// 140: the P4 camera menu. Option rows in two columns above a hidden "PIR DIR REC" row, into
+// whose place the rows spread when the form opens.
+extern const DialogTemplate kP4MenuTemplate;
+
+} // namespace quorvex::ui
