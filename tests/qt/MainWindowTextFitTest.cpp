@@ -42,10 +42,7 @@ std::vector<std::string> cutTexts(ui::QtDialogWindow& window) {
         if (auto* label = qobject_cast<QLabel*>(w)) {
             problem = cut(label->fontMetrics(), label->contentsRect(), label->text(), label->wordWrap());
         } else if (auto* button = qobject_cast<ui::TemplateButton*>(w)) {
-            QStyleOptionButton option;
-            option.initFrom(button);
-            const QRect area = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
-            problem = cut(button->fontMetrics(), area, button->text(), button->wrapping());
+            problem = cut(button->fontMetrics(), button->textArea(), button->text(), button->wrapping());
         } else if (auto* list = qobject_cast<QComboBox*>(w)) {
             QStyleOptionComboBox option;
             option.initFrom(list);
@@ -85,7 +82,7 @@ TEST(MainWindowTexts, FitTheirControlsInEveryLanguage) {
 constexpr std::array kNarrow{
     ui::ControlSpec{10, ui::ControlKind::Static, "Sélectionnez la langue", 5, 5, 30, 10},
     ui::ControlSpec{11, ui::ControlKind::Button, "Kamera Installation", 5, 20, 40, 14},
-    ui::ControlSpec{12, ui::ControlKind::Button, "Kamera Installation", 5, 40, 40, 28, ui::style::MultiLine},
+    ui::ControlSpec{12, ui::ControlKind::Button, "Kamera Installation", 5, 40, 56, 28, ui::style::MultiLine},
 };
 const ui::DialogTemplate kNarrowTemplate{902, "Narrow", 100, 80, kNarrow};
 

@@ -100,6 +100,13 @@ bool TemplateList::eventFilter(QObject* watched, QEvent* event) {
     return QComboBox::eventFilter(watched, event);
 }
 
+QRect TemplateButton::textArea() const {
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    const int margin = fontMetrics().averageCharWidth() / 2;
+    return style()->subElementRect(QStyle::SE_PushButtonContents, &option, this).adjusted(margin, 0, -margin, 0);
+}
+
 void TemplateButton::paintEvent(QPaintEvent* event) {
     if (!m_wrapping) {
         QPushButton::paintEvent(event);
@@ -111,8 +118,7 @@ void TemplateButton::paintEvent(QPaintEvent* event) {
     const QString label = option.text;
     option.text.clear();
     painter.drawControl(QStyle::CE_PushButton, option);
-    const QRect area = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
-    painter.drawItemText(area, Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, palette(),
+    painter.drawItemText(textArea(), Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, palette(),
                          isEnabled(), label, QPalette::ButtonText);
 }
 

@@ -65,6 +65,8 @@ public:
     TemplateButton(const QString& text, QWidget* parent) : QPushButton(text, parent) {}
     void setWrapping(bool wrapping) { m_wrapping = wrapping; }
     bool wrapping() const { return m_wrapping; }
+    // Where the text goes: inside the bevel with a margin, so that it never touches the edges.
+    QRect textArea() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
