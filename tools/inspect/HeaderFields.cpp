@@ -16,6 +16,12 @@ void outOfRange(FileReport& report, int recordIndex, const Record& plain, int by
 
 } // namespace
 
+std::string operatorText(std::span<const std::string_view> names, int index) {
+    if (index >= 0 && static_cast<std::size_t>(index) < names.size()) return std::string(names[static_cast<std::size_t>(index)]);
+    return "position " + std::to_string(index) + " (the country offers " + std::to_string(names.size()) +
+           (names.size() == 1 ? " operator)" : " operators)");
+}
+
 void addByteField(FileReport& report, int recordIndex, const Record& plain, int byte, std::string_view name,
                   int value, std::string meaning) {
     report.fields.push_back({recordIndex, byte, std::string(name), plain[static_cast<std::size_t>(byte)],

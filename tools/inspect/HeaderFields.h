@@ -22,6 +22,10 @@ std::optional<int> languageByte(FileReport& report, int recordIndex, const Recor
 void pictureLimitBytes(FileReport& report, int recordIndex, const Record& plain, int tensByte);
 // SMS remote control: 0-24 hours, 25 Off.
 void remoteControlByte(FileReport& report, int recordIndex, const Record& plain, int byte);
+// The name at `index` of an operator list, or where the index lies beyond it (the SMTP forms'
+// country and operator lists can disagree, so such a position is not damage).
+std::string operatorText(std::span<const std::string_view> names, int index);
+
 // A field with a decoded meaning, for values already checked by the caller.
 void addByteField(FileReport& report, int recordIndex, const Record& plain, int byte, std::string_view name,
                   int value, std::string meaning);

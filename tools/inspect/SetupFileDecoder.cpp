@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "tools/inspect/SetupFileDecoder.h"
 
+#include "mms/CountryList.h"
+#include "mms/MmsOperatorCatalogue.h"
 #include "tools/inspect/HeaderFields.h"
 #include "tools/inspect/RecordBytes.h"
 #include "tools/inspect/TextRecordDecoder.h"
@@ -158,16 +160,20 @@ void decodeHeader(FileReport& report, const Record& header, std::optional<int> m
     const int operatorIndex = header[9];
     if (country == kManualCountry) {
         addByteField(report, 0, header, 8, "Country", country, "none (Manual mode)");
-    } else if (country <= 42) {
-        addByteField(report, 0, header, 8, "Country", country, "position " + std::to_string(country) + " of the country list");
+    } else if (static_cast<std::size_t>(country) < kCountryCount) {
+        addByteField(report, 0, header, 8, "Country", country,
+                     std::string(countryName(kEnglish, static_cast<std::size_t>(country))));
     } else {
         addProblem(report, 0, 8, "holds " + std::to_string(country) + " (plain); Country is 0-42 or 128 (Manual)");
     }
-    if (operatorIndex <= 9)
+    if (operatorIndex <= 9) {
         addByteField(report, 0, header, 9, "Operator", operatorIndex,
-                     "position " + std::to_string(operatorIndex) + " of the operator list");
-    else
+                     country == kManualCountry
+                         ? std::string(operatorIndex == 0 ? "none (Manual mode)" : "position " + std::to_string(operatorIndex))
+                         : operatorText(operatorNames(static_cast<std::size_t>(country), kEnglish), operatorIndex));
+    } else {
         addProblem(report, 0, 9, "holds " + std::to_string(operatorIndex) + " (plain); Operator is 0-9");
+    }
     remoteControlByte(report, 0, header, 10);
     checkZeroBytes(report, 0, header, 11, 55, "the header from byte 11 to 54");
     const auto mode = optionByte(report, 0, header, 55, "Data mode", kDataMode);

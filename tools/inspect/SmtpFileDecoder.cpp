@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "tools/inspect/SmtpFileDecoder.h"
 
+#include "smtp/GprsOperatorCatalogue.h"
 #include "tools/inspect/HeaderFields.h"
 #include "tools/inspect/RecordBytes.h"
 #include "tools/inspect/TextRecordDecoder.h"
@@ -102,15 +103,21 @@ void decodeHeader(FileReport& report, const Record& h, std::optional<int> modelI
     checkZeroBytes(report, 0, h, 0, 1, "the header's byte 0");
     const int operatorIndex = h[1];
     const int country = h[2];
-    if (operatorIndex <= 9)
+    const bool inCatalogue = static_cast<std::size_t>(country) < kGprsCountryCount;
+    if (operatorIndex <= 9) {
         addByteField(report, 0, h, 1, "Operator", operatorIndex,
-                     "position " + std::to_string(operatorIndex) + " of the operator list");
-    else
+                     inCatalogue ? operatorText(gprsOperatorNames(static_cast<std::size_t>(country)), operatorIndex)
+                     : country == kManualCountry && operatorIndex == 0
+                         ? std::string("none (Manual mode)")
+                         : "position " + std::to_string(operatorIndex));
+    } else {
         addProblem(report, 0, 1, "holds " + std::to_string(operatorIndex) + " (plain); Operator is 0-9");
+    }
     if (country == kManualCountry)
         addByteField(report, 0, h, 2, "Country", country, "none (Manual mode)");
-    else if (country <= 41)
-        addByteField(report, 0, h, 2, "Country", country, "position " + std::to_string(country) + " of the country list");
+    else if (inCatalogue)
+        addByteField(report, 0, h, 2, "Country", country,
+                     std::string(gprsCountryName(kEnglish, static_cast<std::size_t>(country))));
     else
         addProblem(report, 0, 2, "holds " + std::to_string(country) + " (plain); Country is 0-41 or 128 (Manual)");
     pictureLimitBytes(report, 0, h, 3);
