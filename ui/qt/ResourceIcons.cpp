@@ -7,6 +7,8 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
+#include <memory>
+
 namespace quorvex::ui {
 
 namespace {
@@ -19,10 +21,9 @@ QString sourceFor(int resource) {
     }
 }
 
-QPixmap render(const QString& source, QSize size) {
+QPixmap render(QSvgRenderer& renderer, QSize size) {
     QPixmap pixmap(size);
     pixmap.fill(Qt::transparent);
-    QSvgRenderer renderer(source);
     QPainter painter(&pixmap);
     renderer.render(&painter);
     return pixmap;
@@ -43,7 +44,8 @@ public:
     }
     QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State, qreal scale) override {
         const QSize device = (QSizeF(size) * scale).toSize();
-        QPixmap image = render(m_source, device);
+        if (!m_renderer) m_renderer = std::make_unique<QSvgRenderer>(m_source); // parsed once
+        QPixmap image = render(*m_renderer, device);
         if (mode == QIcon::Disabled) {
             QImage grey = image.toImage().convertToFormat(QImage::Format_ARGB32);
             for (int y = 0; y < grey.height(); ++y)
@@ -59,13 +61,15 @@ public:
     }
     QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override { return size; }
     QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
-        return {{16, 16}, {24, 24}, {32, 32}, {48, 48}, {64, 64}, {128, 128}};
+        // The sizes a window manager is handed at once: each costs a drawing before the first paint.
+        return {{16, 16}, {32, 32}, {48, 48}};
     }
     QIconEngine* clone() const override { return new SvgIconEngine(m_source); }
     QString key() const override { return QStringLiteral("quorvex-svg"); }
 
 private:
     QString m_source;
+    std::unique_ptr<QSvgRenderer> m_renderer;
 };
 
 } // namespace
@@ -74,7 +78,8 @@ QIcon resourceIcon(int resource) { return QIcon(new SvgIconEngine(sourceFor(reso
 
 QPixmap resourcePixmap(int resource, int logicalSize, qreal devicePixelRatio) {
     const int side = qRound(logicalSize * devicePixelRatio);
-    QPixmap image = render(sourceFor(resource), QSize(side, side));
+    QSvgRenderer renderer(sourceFor(resource));
+    QPixmap image = render(renderer, QSize(side, side));
     image.setDevicePixelRatio(devicePixelRatio);
     return image;
 }
