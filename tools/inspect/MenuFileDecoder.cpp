@@ -135,6 +135,14 @@ FileReport decodeWith(std::span<const std::uint8_t> bytes, const RecordLayout& l
     return report;
 }
 
+// The layout checks of decodeWith without building a report, for a sound record.
+bool fitsLayout(const RecordLayout& layout, const Record& record) {
+    if (isFactoryRecord(layout, record)) return true;
+    for (const LayoutField& field : layout.fields)
+        if (!decodeMenuField(field, record)) return false;
+    return true;
+}
+
 } // namespace
 
 FileReport decodeMenuFile(std::span<const std::uint8_t> bytes, const RecordLayout& layout) {
@@ -150,7 +158,7 @@ FileReport decodeMenuFile(std::span<const std::uint8_t> bytes, const RecordLayou
     std::string others;
     for (const RecordLayout* other : allMenuLayouts()) {
         if (other == &layout || other->id == MenuLayoutId::GenericAnyModel) continue;
-        if (decodeWith(bytes, *other).valid())
+        if (fitsLayout(*other, record))
             others += (others.empty() ? "" : "; ") + std::string(other->name) + " (ModelId " +
                       std::string(other->models) + ")";
     }

@@ -191,11 +191,11 @@ TEST(MenuFileDecoder, ReportsAWrongSize) {
     }
 }
 
-// Every bit and a few patterns; outside the checksummed bytes a spread of further values.
+// Every bit and a few patterns; outside the checksummed bytes every value.
 std::vector<int> deltasFor(std::size_t offset) {
     std::vector<int> deltas{1, 2, 4, 8, 16, 32, 64, 128, 255, 0x55, 0x0F, 0xF0};
     if (offset >= 50)
-        for (int d = 3; d < 255; d += 9) deltas.push_back(d);
+        for (int d = 3; d < 255; ++d) deltas.push_back(d);
     return deltas;
 }
 
