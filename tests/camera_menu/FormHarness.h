@@ -63,6 +63,7 @@ public:
     }
 
     AppState& state() { return m_context.state; }
+    AppContext& context() { return m_context; }
     ui::MemoryHost& host() { return m_host; }
     camera_menu::ClockFields& clock() { return m_clock; }
     const std::string& folder() const { return m_dir.path(); }
