@@ -8,7 +8,7 @@ namespace quorvex::camera_menu {
 // Camera menu of the models without a form of their own (K4, K5, the 1080P models and any
 // ModelId outside the model list): dialog template 129.
 class CQuorvexCameraMenu final : public CameraMenuForm {
-public:
+  public:
     CQuorvexCameraMenu(AppContext& context, ClockFields& clock);
 };
 

@@ -8,7 +8,7 @@ namespace quorvex::camera_menu {
 // Camera menu of the P4, P5 and P8 (ModelIds 2, 4, 7, 10): dialog template 140. Beep, SD cycle
 // and timer 2 go to bytes 31-37; "Default" writes the fixed reset pattern.
 class CQuorvexP4Menu final : public CameraMenuForm {
-public:
+  public:
     CQuorvexP4Menu(AppContext& context, ClockFields& clock);
 };
 

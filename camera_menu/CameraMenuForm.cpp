@@ -15,13 +15,13 @@ namespace {
 
 // Sets the flag for the lifetime of the scope and restores it afterwards.
 class BusyScope final {
-public:
+  public:
     explicit BusyScope(bool& flag) : m_flag(flag), m_previous(flag) { m_flag = true; }
     ~BusyScope() { m_flag = m_previous; }
     BusyScope(const BusyScope&) = delete;
     BusyScope& operator=(const BusyScope&) = delete;
 
-private:
+  private:
     bool& m_flag;
     bool m_previous;
 };
@@ -30,7 +30,8 @@ private:
 
 CameraMenuForm::CameraMenuForm(AppContext& context, ClockFields& clock, CameraFormSpec spec)
     : m_context(context), m_clock(clock), m_spec(std::move(spec)) {
-    for (const NumberEdit& edit : m_spec.numbers) m_numbers[edit.id] = edit.initial;
+    for (const NumberEdit& edit : m_spec.numbers)
+        m_numbers[edit.id] = edit.initial;
     readLocalClock(m_clock, m_context.host);
     m_texts[kIdClockText] = yearFirstClockText(m_clock);
     m_texts[kIdFolder] = m_context.host.defaultFolder();
@@ -61,7 +62,8 @@ const SwitchRule* CameraMenuForm::switchRule(int list) const {
 
 int CameraMenuForm::initialPosition(int list) const {
     for (const ListSpec& l : m_spec.lists)
-        if (l.id == list) return l.initial;
+        if (l.id == list)
+            return l.initial;
     return -1;
 }
 
@@ -70,16 +72,22 @@ void CameraMenuForm::onInit(ui::DialogWindow& w) {
     const LanguageId lang = language();
     w.setIcon(ui::kWindowIcon);
     w.setTitle(modelTitle(m_context.state.modelId));
-    for (const SwitchRule& rule : m_spec.switches) applySwitch(rule, initialPosition(rule.list));
-    for (int id : m_spec.hidden) w.setVisible(id, false);
-    for (const Move& move : m_spec.moves) w.moveBy(move.id, move.dxPixels, move.dyPixels);
+    for (const SwitchRule& rule : m_spec.switches)
+        applySwitch(rule, initialPosition(rule.list));
+    for (int id : m_spec.hidden)
+        w.setVisible(id, false);
+    for (const Move& move : m_spec.moves)
+        w.moveBy(move.id, move.dxPixels, move.dyPixels);
     for (const ListSpec& list : m_spec.lists) {
         w.clearList(list.id);
-        for (std::size_t i = 0; i < list.localized.size(); ++i) w.addItem(list.id, textFor(list.localized, lang, i));
-        for (std::string_view text : list.plain) w.addItem(list.id, text);
+        for (std::size_t i = 0; i < list.localized.size(); ++i)
+            w.addItem(list.id, textFor(list.localized, lang, i));
+        for (std::string_view text : list.plain)
+            w.addItem(list.id, text);
         w.select(list.id, list.initial);
     }
-    for (const LabelSpec& label : m_spec.labels) w.setText(label.id, textFor(*label.text, lang));
+    for (const LabelSpec& label : m_spec.labels)
+        w.setText(label.id, textFor(*label.text, lang));
     // The framework shows the held values once the window exists.
     refresh();
 }
@@ -105,7 +113,9 @@ bool CameraMenuForm::validate() {
             }
             break;
         }
-        case Check::Text: m_texts[step.id] = text; break;
+        case Check::Text:
+            m_texts[step.id] = text;
+            break;
         case Check::Folder:
             m_texts[step.id] = text;
             if (ui::utf8Length(text) > static_cast<std::size_t>(step.max)) {
@@ -121,47 +131,62 @@ bool CameraMenuForm::validate() {
 
 void CameraMenuForm::refresh() {
     BusyScope busy(m_busy);
-    for (const auto& [id, value] : m_numbers) window().setText(id, std::to_string(value));
-    for (const auto& [id, text] : m_texts) window().setText(id, text);
+    for (const auto& [id, value] : m_numbers)
+        window().setText(id, std::to_string(value));
+    for (const auto& [id, text] : m_texts)
+        window().setText(id, text);
 }
 
 void CameraMenuForm::applySwitch(const SwitchRule& rule, int position) {
     const bool off = position == rule.offPosition;
     for (int id : rule.controls) {
-        if (rule.effect == SwitchEffect::ReadOnly) window().setReadOnly(id, off);
-        else window().setEnabled(id, !off);
+        if (rule.effect == SwitchEffect::ReadOnly)
+            window().setReadOnly(id, off);
+        else
+            window().setEnabled(id, !off);
     }
 }
 
 void CameraMenuForm::applySwitches() {
-    for (const SwitchRule& rule : m_spec.switches) applySwitch(rule, window().selected(rule.list));
+    for (const SwitchRule& rule : m_spec.switches)
+        applySwitch(rule, window().selected(rule.list));
 }
 
 void CameraMenuForm::onEditChange(int id) {
-    if (m_busy || !isOpen()) return;
-    if (const NumberEdit* edit = numberEdit(id)) reactToNumber(*edit);
+    if (m_busy || !isOpen())
+        return;
+    if (const NumberEdit* edit = numberEdit(id))
+        reactToNumber(*edit);
 }
 
 void CameraMenuForm::reactToNumber(const NumberEdit& edit) {
-    if (edit.correction == Correction::None) return;
-    const int unit = window().selected(kIdIntervalUnit); // read before the pass, as the camera forms do
+    if (edit.correction == Correction::None)
+        return;
+    const int unit =
+        window().selected(kIdIntervalUnit); // read before the pass, as the camera forms do
     validate();
     const int held = heldNumber(edit.id);
     int value = held;
     switch (edit.correction) {
-    case Correction::None: break;
+    case Correction::None:
+        break;
     case Correction::VideoLength:
-        if (value > 60 || value == 0) value = 10;
+        if (value > 60 || value == 0)
+            value = 10;
         break;
     case Correction::Interval:
-        if (unit == kUnitMinute && value == 0) value = 1;
-        if (value > 60) value = 1;
+        if (unit == kUnitMinute && value == 0)
+            value = 1;
+        if (value > 60)
+            value = 1;
         break;
     case Correction::Hour:
-        if (value > 23) value = 0;
+        if (value > 23)
+            value = 0;
         break;
     case Correction::MinuteOrSecond:
-        if (value > 59) value = 0;
+        if (value > 59)
+            value = 0;
         break;
     }
     if (value != held) {
@@ -171,7 +196,8 @@ void CameraMenuForm::reactToNumber(const NumberEdit& edit) {
 }
 
 void CameraMenuForm::onListPick(int id) {
-    if (m_busy || !isOpen()) return;
+    if (m_busy || !isOpen())
+        return;
     if (id == kIdIntervalUnit) {
         const int unit = window().selected(kIdIntervalUnit);
         validate();
@@ -180,9 +206,11 @@ void CameraMenuForm::onListPick(int id) {
             refresh();
         }
     } else if (const SwitchRule* rule = switchRule(id)) {
-        if (rule->validates) validate();
+        if (rule->validates)
+            validate();
         applySwitch(*rule, window().selected(id));
-        if (rule->validates) refresh();
+        if (rule->validates)
+            refresh();
     } else if (id == kIdDateFormat) {
         getTime();
     } else if (std::find(m_spec.validatingLists.begin(), m_spec.validatingLists.end(), id) !=
@@ -192,19 +220,31 @@ void CameraMenuForm::onListPick(int id) {
 }
 
 void CameraMenuForm::onClick(int id) {
-    if (!isOpen()) return;
+    if (!isOpen())
+        return;
     switch (id) {
-    case ui::kIdOk: generate(); break;
-    case kIdDefault: writeFactoryRecord(); break;
-    case kIdGetTime: getTime(); break;
-    case kIdSelectFolder: chooseFolder(); break;
-    default: Dialog::onClick(id); break;
+    case ui::kIdOk:
+        generate();
+        break;
+    case kIdDefault:
+        writeFactoryRecord();
+        break;
+    case kIdGetTime:
+        getTime();
+        break;
+    case kIdSelectFolder:
+        chooseFolder();
+        break;
+    default:
+        Dialog::onClick(id);
+        break;
     }
 }
 
 void CameraMenuForm::getTime() {
     readLocalClock(m_clock, m_context.host);
-    if (auto text = clockText(m_clock, window().selected(kIdDateFormat))) m_texts[kIdClockText] = std::move(*text);
+    if (auto text = clockText(m_clock, window().selected(kIdDateFormat)))
+        m_texts[kIdClockText] = std::move(*text);
     refresh();
 }
 
@@ -218,7 +258,8 @@ MenuValues CameraMenuForm::recordValues() const {
     MenuValues values;
     for (const RecordSource& source : m_spec.record) {
         const auto held = m_numbers.find(source.control);
-        values.values[source.field] = held != m_numbers.end() ? held->second : window().selected(source.control);
+        values.values[source.field] =
+            held != m_numbers.end() ? held->second : window().selected(source.control);
     }
     values.intervalUnit = window().selected(kIdIntervalUnit);
     values.values[MenuField::ClockYear] = m_clock.year;
@@ -234,25 +275,30 @@ MenuValues CameraMenuForm::recordValues() const {
 }
 
 void CameraMenuForm::generate() {
-    const std::string folder = m_spec.generateUsesFolderText ? window().text(kIdFolder) : heldText(kIdFolder);
-    writeMenuFile(buildFormRecord(*m_spec.layout, recordValues()), folder, RecordKind::Configuration,
-                  m_spec.messages, language(), m_context.host);
+    const std::string folder =
+        m_spec.generateUsesFolderText ? window().text(kIdFolder) : heldText(kIdFolder);
+    writeMenuFile(buildFormRecord(*m_spec.layout, recordValues()), folder,
+                  RecordKind::Configuration, m_spec.messages, language(), m_context.host);
 }
 
 void CameraMenuForm::writeFactoryRecord() {
     const FactoryRule& rule = m_spec.factory;
     std::string folder = heldText(kIdFolder);
     validate(); // the outcome does not matter: the factory record does not depend on the fields
-    if (!rule.folderBeforeValidate) folder = heldText(kIdFolder);
-    for (const Selection& s : rule.selections) window().select(s.list, s.position);
-    for (const ValueReset& v : rule.values) m_numbers[v.edit] = v.value;
+    if (!rule.folderBeforeValidate)
+        folder = heldText(kIdFolder);
+    for (const Selection& s : rule.selections)
+        window().select(s.list, s.position);
+    for (const ValueReset& v : rule.values)
+        m_numbers[v.edit] = v.value;
     applySwitches();
     refresh();
     const MenuValues values = recordValues();
     const CameraSettingsRecord record = rule.source == FactorySource::Form
                                             ? buildFormRecord(*m_spec.layout, values)
                                             : buildPatternRecord(*m_spec.layout, values);
-    writeMenuFile(record, folder, RecordKind::FactorySettings, m_spec.messages, language(), m_context.host);
+    writeMenuFile(record, folder, RecordKind::FactorySettings, m_spec.messages, language(),
+                  m_context.host);
 }
 
 } // namespace quorvex::camera_menu

@@ -53,9 +53,15 @@ struct ValidationStep {
     int min = 0;
     int max = 0; // Folder: the most characters
 };
-constexpr ValidationStep checkNumber(int id, int min, int max) { return {id, Check::Number, min, max}; }
-constexpr ValidationStep checkText(int id) { return {id, Check::Text}; }
-constexpr ValidationStep checkFolder(int id) { return {id, Check::Folder, 0, kFolderLimit}; }
+constexpr ValidationStep checkNumber(int id, int min, int max) {
+    return {id, Check::Number, min, max};
+}
+constexpr ValidationStep checkText(int id) {
+    return {id, Check::Text};
+}
+constexpr ValidationStep checkFolder(int id) {
+    return {id, Check::Folder, 0, kFolderLimit};
+}
 
 // A list filled at opening: localised options, or texts that read the same in every language.
 struct ListSpec {
@@ -126,8 +132,8 @@ struct FactoryRule {
 struct CameraFormSpec {
     std::string_view className;
     const ui::DialogTemplate* dialogTemplate = nullptr;
-    std::vector<int> hidden;  // at opening
-    std::vector<Move> moves;  // at opening, after hiding
+    std::vector<int> hidden; // at opening
+    std::vector<Move> moves; // at opening, after hiding
     std::vector<ListSpec> lists;
     std::vector<LabelSpec> labels;
     std::span<const NumberEdit> numbers;
@@ -146,7 +152,7 @@ struct CameraFormSpec {
 // the clock text and the folder; the lists hold their own selections. Reactions, Generate and
 // Default are the shared ones; a form whose handlers differ overrides the hooks.
 class CameraMenuForm : public ui::Dialog {
-public:
+  public:
     CameraMenuForm(AppContext& context, ClockFields& clock, CameraFormSpec spec);
 
     const ui::DialogTemplate& dialogTemplate() const override { return *m_spec.dialogTemplate; }
@@ -161,7 +167,7 @@ public:
     int heldNumber(int id) const;
     const std::string& heldText(int id) const;
 
-protected:
+  protected:
     // Reads every field of the validation order into the form; stops at the first failure with
     // its message and the focus on the control. True when every field passed.
     bool validate();
@@ -185,7 +191,7 @@ protected:
     AppContext& context() const { return m_context; }
     const CameraFormSpec& spec() const { return m_spec; }
 
-private:
+  private:
     const NumberEdit* numberEdit(int id) const;
     const SwitchRule* switchRule(int list) const;
     int initialPosition(int list) const;

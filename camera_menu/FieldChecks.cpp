@@ -21,8 +21,10 @@ std::string formatPercentD(std::string_view format, int first, int second) {
     return out;
 }
 
-bool validateIntRange(int value, int min, int max, LanguageId language, ui::InfoMessages& messages) {
-    if (value >= min && value <= max) return true;
+bool validateIntRange(int value, int min, int max, LanguageId language,
+                      ui::InfoMessages& messages) {
+    if (value >= min && value <= max)
+        return true;
     messages.showInfoMessage(formatPercentD(messageFor(kMessageIntegerRange, language), min, max));
     return false;
 }
@@ -32,14 +34,16 @@ std::optional<int> parseEditInteger(std::string_view text) {
     const char* first = text.data();
     const char* last = text.data() + text.size();
     const auto [end, error] = std::from_chars(first, last, value);
-    if (error != std::errc() || end != last || first == last) return std::nullopt;
+    if (error != std::errc() || end != last || first == last)
+        return std::nullopt;
     return value;
 }
 
 std::string tooManyCharactersText(int limit) {
     std::string out(kFrameworkTooManyCharacters);
     const auto at = out.find("%1");
-    if (at != std::string::npos) out.replace(at, 2, std::to_string(limit));
+    if (at != std::string::npos)
+        out.replace(at, 2, std::to_string(limit));
     return out;
 }
 

@@ -14,8 +14,8 @@ namespace quorvex::camera_menu {
 // bounds filled in and fails.
 bool validateIntRange(int value, int min, int max, LanguageId language, ui::InfoMessages& messages);
 
-// The integer of a number edit as the dialog framework reads it: an optional minus sign and digits, nothing
-// else; nullopt for an empty text, other characters or a value beyond int.
+// The integer of a number edit as the dialog framework reads it: an optional minus sign and digits,
+// nothing else; nullopt for an empty text, other characters or a value beyond int.
 std::optional<int> parseEditInteger(std::string_view text);
 
 // "%d" placeholders filled in order (the range message's own format; nothing else is expanded).

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
+#include "ui/templates/CameraMenuTemplates.h"
 #include "camera_menu/CQuorvexCameraMenu.h"
 #include "camera_menu/CQuorvexP4Menu.h"
-#include "ui/templates/CameraMenuTemplates.h"
 
 #include "FormHarness.h"
 
@@ -31,11 +31,13 @@ bool inside(const Box& inner, const Box& outer) {
 std::vector<Box> openedLayout(ui::MemoryHost& host, const ui::DialogTemplate& t) {
     std::vector<Box> boxes;
     for (const ui::ControlSpec& c : t.controls) {
-        if (!host.controlState(c.id)->visible) continue;
+        if (!host.controlState(c.id)->visible)
+            continue;
         const auto [dx, dy] = host.offset(c.id);
         const double x = c.x + dx * 4.0 / 6.0;
         const double y = c.y + dy * 8.0 / 13.0;
-        boxes.push_back({c.id, c.kind == ui::ControlKind::GroupBox, x, y, x + c.width, y + c.height});
+        boxes.push_back(
+            {c.id, c.kind == ui::ControlKind::GroupBox, x, y, x + c.width, y + c.height});
     }
     return boxes;
 }
@@ -49,9 +51,11 @@ void expectTidy(const std::vector<Box>& boxes, const ui::DialogTemplate& t, int 
         for (std::size_t j = i + 1; j < boxes.size(); ++j) {
             const Box& a = boxes[i];
             const Box& b = boxes[j];
-            if (!overlap(a, b)) continue;
+            if (!overlap(a, b))
+                continue;
             // A frame may only hold whole controls.
-            const bool contained = (a.frame && !b.frame && inside(b, a)) || (b.frame && !a.frame && inside(a, b));
+            const bool contained =
+                (a.frame && !b.frame && inside(b, a)) || (b.frame && !a.frame && inside(a, b));
             EXPECT_TRUE(contained) << a.id << " overlaps " << b.id << ", model " << model;
         }
 }
@@ -63,7 +67,8 @@ TEST(CameraMenuTemplates, IdsAreUniqueAndNamed) {
             EXPECT_NE(c.id, ui::kUnnamed) << t->id; // every control moves with its row
             EXPECT_TRUE(ids.insert(c.id).second) << c.id << " twice in " << t->id;
         }
-        for (int colon = 1154; colon <= 1159; ++colon) EXPECT_TRUE(ids.count(colon)) << colon;
+        for (int colon = 1154; colon <= 1159; ++colon)
+            EXPECT_TRUE(ids.count(colon)) << colon;
     }
     EXPECT_EQ(ui::kCameraMenuTemplate.id, 129);
     EXPECT_EQ(ui::kP4MenuTemplate.id, 140);
@@ -72,7 +77,8 @@ TEST(CameraMenuTemplates, IdsAreUniqueAndNamed) {
 TEST(CameraMenuTemplates, NumberEditsTakeDigitsCentredAndFolderEightyCharacters) {
     for (const ui::DialogTemplate* t : {&ui::kCameraMenuTemplate, &ui::kP4MenuTemplate}) {
         for (const ui::ControlSpec& c : t->controls) {
-            if (c.kind != ui::ControlKind::Edit) continue;
+            if (c.kind != ui::ControlKind::Edit)
+                continue;
             if (c.id == 1064) {
                 EXPECT_EQ(c.limit, 80);
             } else if (c.id == 1030) {
@@ -99,7 +105,8 @@ TEST(CameraMenuTemplates, NothingOverlapsOnceTheFormsHaveOpened) {
         FormHarness h(model);
         h.run(std::function<void(ui::MemoryHost&, camera_menu::CQuorvexCameraMenu&)>(
             [&](ui::MemoryHost& host, camera_menu::CQuorvexCameraMenu&) {
-                expectTidy(openedLayout(host, ui::kCameraMenuTemplate), ui::kCameraMenuTemplate, model);
+                expectTidy(openedLayout(host, ui::kCameraMenuTemplate), ui::kCameraMenuTemplate,
+                           model);
             }));
     }
     for (int model : {2, 10}) {

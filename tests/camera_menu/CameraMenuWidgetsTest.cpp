@@ -21,10 +21,13 @@ namespace quorvex::testing {
 namespace {
 
 std::string cut(const QFontMetrics& metrics, const QRect& area, const QString& text, bool wraps) {
-    if (text.isEmpty()) return {};
-    const QRect needed = wraps ? metrics.boundingRect(area, Qt::AlignCenter | Qt::TextWordWrap, text)
-                               : QRect(0, 0, metrics.horizontalAdvance(text), metrics.height());
-    if (needed.width() <= area.width() && needed.height() <= area.height()) return {};
+    if (text.isEmpty())
+        return {};
+    const QRect needed = wraps
+                             ? metrics.boundingRect(area, Qt::AlignCenter | Qt::TextWordWrap, text)
+                             : QRect(0, 0, metrics.horizontalAdvance(text), metrics.height());
+    if (needed.width() <= area.width() && needed.height() <= area.height())
+        return {};
     return "\"" + text.toStdString() + "\" needs " + std::to_string(needed.width()) + "x" +
            std::to_string(needed.height()) + " in " + std::to_string(area.width()) + "x" +
            std::to_string(area.height());
@@ -34,41 +37,48 @@ std::vector<std::string> problems(ui::QtDialogWindow& window) {
     std::vector<std::string> found;
     std::vector<QWidget*> shown;
     for (QWidget* w : window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        if (w->isHidden()) continue;
+        if (w->isHidden())
+            continue;
         shown.push_back(w);
         std::string problem;
         if (auto* label = qobject_cast<QLabel*>(w)) {
-            problem = cut(label->fontMetrics(), label->contentsRect(), label->text(), label->wordWrap());
+            problem =
+                cut(label->fontMetrics(), label->contentsRect(), label->text(), label->wordWrap());
         } else if (auto* button = qobject_cast<ui::TemplateButton*>(w)) {
-            problem = cut(button->fontMetrics(), button->textArea(), button->text(), button->wrapping());
+            problem =
+                cut(button->fontMetrics(), button->textArea(), button->text(), button->wrapping());
         } else if (auto* list = qobject_cast<QComboBox*>(w)) {
             QStyleOptionComboBox option;
             option.initFrom(list);
-            const QRect field =
-                list->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list);
+            const QRect field = list->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                              QStyle::SC_ComboBoxEditField, list);
             for (int i = 0; i < list->count() && problem.empty(); ++i)
                 problem = cut(list->fontMetrics(), field, list->itemText(i), false);
         } else if (auto* edit = qobject_cast<QLineEdit*>(w); edit && edit->maxLength() <= 2) {
             problem = cut(edit->fontMetrics(), edit->rect().adjusted(2, 0, -2, 0), "00", false);
         }
-        if (!problem.empty()) found.push_back(w->objectName().toStdString() + ": " + problem);
-        if (!window.rect().contains(w->geometry())) found.push_back(w->objectName().toStdString() + " leaves the window");
+        if (!problem.empty())
+            found.push_back(w->objectName().toStdString() + ": " + problem);
+        if (!window.rect().contains(w->geometry()))
+            found.push_back(w->objectName().toStdString() + " leaves the window");
     }
     for (std::size_t i = 0; i < shown.size(); ++i)
         for (std::size_t j = i + 1; j < shown.size(); ++j) {
             const QRect a = shown[i]->geometry();
             const QRect b = shown[j]->geometry();
-            if (!a.intersects(b)) continue;
+            if (!a.intersects(b))
+                continue;
             const bool aFrame = qobject_cast<QGroupBox*>(shown[i]) != nullptr;
             const bool bFrame = qobject_cast<QGroupBox*>(shown[j]) != nullptr;
-            if ((aFrame && !bFrame && a.contains(b)) || (bFrame && !aFrame && b.contains(a))) continue;
-            found.push_back(shown[i]->objectName().toStdString() + " overlaps " + shown[j]->objectName().toStdString());
+            if ((aFrame && !bFrame && a.contains(b)) || (bFrame && !aFrame && b.contains(a)))
+                continue;
+            found.push_back(shown[i]->objectName().toStdString() + " overlaps " +
+                            shown[j]->objectName().toStdString());
         }
     return found;
 }
 
-template <typename Form>
-void expectReadable(int model) {
+template <typename Form> void expectReadable(int model) {
     qtApp();
     for (int language = 1; language <= kLanguageCount; ++language) {
         FormHarness h(model, language);
@@ -76,7 +86,8 @@ void expectReadable(int model) {
         ui::QtDialogWindow window(form);
         form.onInit(window);
         window.show();
-        EXPECT_EQ(problems(window), std::vector<std::string>{}) << "model " << model << ", language " << language;
+        EXPECT_EQ(problems(window), std::vector<std::string>{})
+            << "model " << model << ", language " << language;
         form.onDestroy();
     }
 }
@@ -86,7 +97,9 @@ TEST(CameraMenuWidgets, GenericFormReadsInEveryLanguage) {
     expectReadable<camera_menu::CQuorvexCameraMenu>(17);
 }
 
-TEST(CameraMenuWidgets, P4FormReadsInEveryLanguage) { expectReadable<camera_menu::CQuorvexP4Menu>(4); }
+TEST(CameraMenuWidgets, P4FormReadsInEveryLanguage) {
+    expectReadable<camera_menu::CQuorvexP4Menu>(4);
+}
 
 } // namespace
 } // namespace quorvex::testing

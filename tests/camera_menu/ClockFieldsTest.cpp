@@ -11,7 +11,7 @@ namespace quorvex::testing {
 namespace {
 
 class FixedClock final : public ui::DialogHost {
-public:
+  public:
     explicit FixedClock(ui::LocalTime time) : m_time(time) {}
     int run(ui::Dialog&) override { return 0; }
     std::optional<std::string> chooseFolder() override { return std::nullopt; }
@@ -20,13 +20,14 @@ public:
     void log(std::string_view) override {}
     void showInfoMessage(std::string_view) override {}
 
-private:
+  private:
     ui::LocalTime m_time;
 };
 
 TEST(ReadLocalClock, KeepsYearsTheCameraCanCount) {
-    for (const auto& [year, kept] : {std::pair{2005, 2011}, std::pair{2009, 2011}, std::pair{2010, 2010},
-                                     std::pair{2024, 2024}, std::pair{2031, 2031}, std::pair{2040, 2031}}) {
+    for (const auto& [year, kept] :
+         {std::pair{2005, 2011}, std::pair{2009, 2011}, std::pair{2010, 2010},
+          std::pair{2024, 2024}, std::pair{2031, 2031}, std::pair{2040, 2031}}) {
         FixedClock host({year, 12, 31, 23, 59, 58});
         camera_menu::ClockFields fields;
         camera_menu::readLocalClock(fields, host);

@@ -19,7 +19,7 @@
 namespace quorvex::testing {
 
 class NoPreferences final : public PreferencesStore {
-public:
+  public:
     bool readLanguage(std::uint16_t&) override { return false; }
     bool writeLanguage(std::uint16_t) override { return false; }
     bool readModel(std::uint16_t&) override { return false; }
@@ -54,7 +54,7 @@ inline std::vector<std::uint8_t> sealed(const std::array<std::uint8_t, 56>& byte
 
 // One camera form in the in-memory host, driven like a user would, writing into a fresh folder.
 class FormHarness {
-public:
+  public:
     explicit FormHarness(int modelId, LanguageId language = kEnglish)
         : m_transcript(m_out), m_host(m_transcript), m_context{AppState{}, m_store, m_host} {
         m_context.state.modelId = modelId;
@@ -70,8 +70,7 @@ public:
     std::string file() const { return m_dir.file("menu.dat"); }
 
     // Creates the form, opens it, runs `actions` while it is open, then leaves with Exit.
-    template <typename Form>
-    void run(const std::function<void(ui::MemoryHost&, Form&)>& actions) {
+    template <typename Form> void run(const std::function<void(ui::MemoryHost&, Form&)>& actions) {
         Form form(m_context, m_clock);
         bool done = false;
         m_host.setStep([&](ui::ScriptedHost& h) {
@@ -95,19 +94,21 @@ public:
     std::vector<std::string> lines() const {
         std::vector<std::string> all;
         std::istringstream in(m_out.str());
-        for (std::string line; std::getline(in, line);) all.push_back(line);
+        for (std::string line; std::getline(in, line);)
+            all.push_back(line);
         return all;
     }
     std::vector<std::string> messages() const {
         std::vector<std::string> found;
         for (const std::string& line : lines())
-            if (line.rfind("message ", 0) == 0) found.push_back(line.substr(9, line.size() - 10));
+            if (line.rfind("message ", 0) == 0)
+                found.push_back(line.substr(9, line.size() - 10));
         return found;
     }
 
     std::vector<std::uint8_t> written() const { return readBytes(file()); }
 
-private:
+  private:
     std::ostringstream m_out;
     ui::Transcript m_transcript;
     ui::MemoryHost m_host;

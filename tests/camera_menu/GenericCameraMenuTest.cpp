@@ -11,9 +11,15 @@ namespace {
 using camera_menu::CQuorvexCameraMenu;
 using Action = std::function<void(ui::MemoryHost&, CQuorvexCameraMenu&)>;
 
-std::vector<std::string> items(ui::MemoryHost& host, int id) { return host.controlState(id)->items; }
-int selected(ui::MemoryHost& host, int id) { return host.controlState(id)->selected; }
-std::string text(ui::MemoryHost& host, int id) { return host.controlState(id)->text; }
+std::vector<std::string> items(ui::MemoryHost& host, int id) {
+    return host.controlState(id)->items;
+}
+int selected(ui::MemoryHost& host, int id) {
+    return host.controlState(id)->selected;
+}
+std::string text(ui::MemoryHost& host, int id) {
+    return host.controlState(id)->text;
+}
 
 TEST(GenericCameraMenu, UnchangedFormWritesDefaultsThenTheFactoryRecord) {
     FormHarness h(3);
@@ -26,24 +32,30 @@ TEST(GenericCameraMenu, UnchangedFormWritesDefaultsThenTheFactoryRecord) {
         host.userClick(1062);
     }));
     // Clock 2024-05-06 13:45:09 read when the form was created; English; TV mode low byte 1.
+    // clang-format off
     const std::array<std::uint8_t, 56> defaults{
-        0, 0, 0, 0, 9, 0, 1, 0, 0, 1,   // mode, 5MP, 640x480, 1 photo, 10 s, stamp on, 1 min, normal, timer off, side PIR on
+        0, 0, 0, 0, 9, 0, 1, 0, 0, 1,    // mode, 5MP, 640x480, 1 photo, 10 s, stamp on, 1 min, normal,
+                                         // timer 1 off, side PIR on
         1, 0, 0, 0, 14, 5, 6, 13, 45, 9, // time lapse off, clock
-        0, 0, 0, 0, 0, 0, 0, 0, 0, 2,   // timer 1, serial off "0000", English
-        1, 0, 0, 0, 0, 0, 0, 0, 0, 0,   // TV mode, timer 2, no SD cycle for the K4
-        0, 0, 0, 0, 0, 0, 0, 0, 1, 0,   // date format MMDDYY
-        0, 1, 0, 0, 0, 0};              // copy of side PIR
+        0, 0, 0, 0, 0, 0, 0, 0, 0, 2,    // timer 1, serial off "0000", English
+        1, 0, 0, 0, 0, 0, 0, 0, 0, 0,    // TV mode, timer 2, no SD cycle for the K4
+        0, 0, 0, 0, 0, 0, 0, 0, 1, 0,    // date format MMDDYY
+        0, 1, 0, 0, 0, 0};               // copy of side PIR
+    // clang-format on
     EXPECT_EQ(generated, sealed(defaults));
+    // clang-format off
     const std::array<std::uint8_t, 56> factory{
-        0, 1, 1, 0, 9, 0, 1, 0, 0, 1,   // "Default" selects 12MP and 320x240 for the K4
+        0, 1, 1, 0, 9, 0, 1, 0, 0, 1,    // "Default" selects 12MP and 320x240 for the K4
         1, 0, 0, 0, 14, 5, 6, 13, 45, 9,
         0, 0, 0, 0, 0, 0, 0, 0, 0, 2,
         1, 0, 0, 0, 0, 0, 0, 0, 0, 0,
         0, 0, 0, 0, 0, 0, 0, 0, 1, 0,
         0, 1, 0, 0, 0, 0};
+    // clang-format on
     EXPECT_EQ(h.written(), sealed(factory));
-    EXPECT_EQ(h.messages(), (std::vector<std::string>{"Camera menu configuration file is generated",
-                                                      "Camera menu factory settings file has been generated"}));
+    EXPECT_EQ(h.messages(),
+              (std::vector<std::string>{"Camera menu configuration file is generated",
+                                        "Camera menu factory settings file has been generated"}));
 }
 
 TEST(GenericCameraMenu, ListsFollowTheModel) {
@@ -59,7 +71,13 @@ TEST(GenericCameraMenu, ListsFollowTheModel) {
     const std::vector<Case> cases{
         {1, {"5MP", "12MP", "1.3MP"}, 0, {"640x480", "320x240"}, 0, 3, "Quorvex K4"},
         {5, {"12MP", "5MP", "1.3MP"}, 0, {"1280x720", "640x480", "320x240"}, 0, 3, "Quorvex K5"},
-        {16, {"5MP", "12MP", "1.3MP"}, 1, {"1920x1080", "1280x720", "640x480", "320x240"}, 1, 3, "Quorvex K5 1080P"},
+        {16,
+         {"5MP", "12MP", "1.3MP"},
+         1,
+         {"1920x1080", "1280x720", "640x480", "320x240"},
+         1,
+         3,
+         "Quorvex K5 1080P"},
         {0, {"5MP", "12MP", "1.3MP"}, 1, {"640x480", "320x240"}, 0, 2, "Quorvex"},
         {42, {"5MP", "12MP", "1.3MP"}, 1, {"640x480", "320x240"}, 0, 2, "Quorvex"},
     };
@@ -156,7 +174,8 @@ TEST(GenericCameraMenu, IntervalBytesFollowTheUnit) {
         stored.push_back(h.written().at(6));
     }));
     EXPECT_EQ(stored, (std::vector<int>{158, 30, 128, 1}));
-    EXPECT_EQ(h.messages(), std::vector<std::string>(4, "Camera menu configuration file is generated"));
+    EXPECT_EQ(h.messages(),
+              std::vector<std::string>(4, "Camera menu configuration file is generated"));
 }
 
 TEST(GenericCameraMenu, OutOfRangeNumbersShowTheirRangeThenTheirCorrection) {
@@ -186,8 +205,8 @@ TEST(GenericCameraMenu, OutOfRangeNumbersShowTheirRangeThenTheirCorrection) {
 }
 
 TEST(GenericCameraMenu, ClockYearIsKeptWithinTheCamerasRange) {
-    for (const auto& [year, byte] : {std::pair{2005, 1}, std::pair{2009, 1}, std::pair{2010, 0}, std::pair{2031, 21},
-                                     std::pair{2040, 21}}) {
+    for (const auto& [year, byte] : {std::pair{2005, 1}, std::pair{2009, 1}, std::pair{2010, 0},
+                                     std::pair{2031, 21}, std::pair{2040, 21}}) {
         FormHarness h(3);
         h.host().fixClock({year, 2, 29, 23, 59, 58});
         h.run(Action([&](ui::MemoryHost& host, CQuorvexCameraMenu&) {
@@ -208,7 +227,8 @@ TEST(GenericCameraMenu, ClockYearIsKeptWithinTheCamerasRange) {
 TEST(GenericCameraMenu, ClockTextAndRecordFollowTheLastReading) {
     FormHarness h(3);
     h.run(Action([&](ui::MemoryHost& host, CQuorvexCameraMenu&) {
-        EXPECT_EQ(text(host, 1030), "2024/05/06 13:45:09"); // year first although MMDDYY is selected
+        EXPECT_EQ(text(host, 1030),
+                  "2024/05/06 13:45:09"); // year first although MMDDYY is selected
         h.chooseFolder(host);
         host.fixClock({2025, 12, 31, 7, 8, 9});
         host.userClick(1); // still the moment the form was created
@@ -235,7 +255,9 @@ TEST(GenericCameraMenu, ClockIsSharedByEveryForm) {
     h.run(Action([&](ui::MemoryHost&, CQuorvexCameraMenu&) {}));
     EXPECT_EQ(h.clock().year, 2024);
     h.host().fixClock({2030, 3, 4, 5, 6, 7});
-    h.run(Action([&](ui::MemoryHost& host, CQuorvexCameraMenu&) { EXPECT_EQ(text(host, 1030), "2030/03/04 05:06:07"); }));
+    h.run(Action([&](ui::MemoryHost& host, CQuorvexCameraMenu&) {
+        EXPECT_EQ(text(host, 1030), "2030/03/04 05:06:07");
+    }));
     EXPECT_EQ(h.clock().year, 2030);
     EXPECT_EQ(h.clock().second, 7);
 }
@@ -269,8 +291,9 @@ TEST(GenericCameraMenu, FrameworkMessagesForAnEmptyNumberAndALongFolder) {
         EXPECT_EQ(form.heldText(1064), longFolder);
         host.userClick(1); // "Generate" still writes, into the long folder
     }));
-    EXPECT_EQ(h.messages(), (std::vector<std::string>{"请输入一个整数。", "输入的字符请不要多于 80 个。",
-                                                      "Camera menu configuration file is generated"}));
+    EXPECT_EQ(h.messages(),
+              (std::vector<std::string>{"请输入一个整数。", "输入的字符请不要多于 80 个。",
+                                        "Camera menu configuration file is generated"}));
     EXPECT_EQ(readBytes(longFolder + "/menu.dat").at(4), 7);
 }
 
@@ -279,8 +302,8 @@ TEST(GenericCameraMenu, ValidationStopsAtTheFirstFailureKeepingLaterFields) {
     h.run(Action([&](ui::MemoryHost& host, CQuorvexCameraMenu& form) {
         host.userSelect(1048, 1);
         host.userSelect(1025, 1);
-        host.userClear(1022); // timer 1 start minute empty: every pass stops there
-        host.userType(1042, "5");  // timer 2 comes after 1022: not taken over
+        host.userClear(1022);     // timer 1 start minute empty: every pass stops there
+        host.userType(1042, "5"); // timer 2 comes after 1022: not taken over
         EXPECT_EQ(form.heldNumber(1042), 0);
         host.userType(1017, "9"); // 1017 comes before 1022: taken over
         EXPECT_EQ(form.heldNumber(1017), 9);
@@ -303,7 +326,8 @@ TEST(GenericCameraMenu, ChineseTextsAndMessages) {
         host.userClick(1062);
     }));
     EXPECT_EQ(h.messages(),
-              (std::vector<std::string>{"请输入一个介于1和60之间的值!", "相机菜单设置文件已经生成", " 相机菜单出厂设置文件已经生成"}));
+              (std::vector<std::string>{"请输入一个介于1和60之间的值!", "相机菜单设置文件已经生成",
+                                        " 相机菜单出厂设置文件已经生成"}));
     EXPECT_EQ(h.written().at(29), 1);
 }
 
@@ -316,7 +340,8 @@ TEST(GenericCameraMenu, ChineseCameraWithEnglishTextsWritesLanguageOne) {
         host.userClick(1);
     }));
     EXPECT_EQ(h.written().at(29), 1);
-    EXPECT_EQ(h.messages(), std::vector<std::string>{"Camera menu configuration file is generated"});
+    EXPECT_EQ(h.messages(),
+              std::vector<std::string>{"Camera menu configuration file is generated"});
 }
 
 TEST(GenericCameraMenu, FolderThatCannotBeWrittenIsReported) {

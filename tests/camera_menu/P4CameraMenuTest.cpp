@@ -11,14 +11,23 @@ namespace {
 using camera_menu::CQuorvexP4Menu;
 using Action = std::function<void(ui::MemoryHost&, CQuorvexP4Menu&)>;
 
-int selected(ui::MemoryHost& host, int id) { return host.controlState(id)->selected; }
-std::string text(ui::MemoryHost& host, int id) { return host.controlState(id)->text; }
+int selected(ui::MemoryHost& host, int id) {
+    return host.controlState(id)->selected;
+}
+std::string text(ui::MemoryHost& host, int id) {
+    return host.controlState(id)->text;
+}
 
 // The reset pattern every P4 "Default" writes.
-const std::array<std::uint8_t, 56> kResetPattern{255, 255, 255, 255, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-                                                 0,   0,   0,   0,   0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-                                                 0,   0,   0,   0,   0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-                                                 0,   0,   0,   0,   0, 0, 1, 0, 0, 0, 0, 0, 0, 0};
+// clang-format off
+const std::array<std::uint8_t, 56> kResetPattern{
+    255, 255, 255, 255, 0, 0, 0, 0, 0, 0,
+    0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
+    0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
+    0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
+    0, 0, 0, 0, 0, 0, 0, 0, 1, 0,
+    0, 0, 0, 0, 0, 0};
+// clang-format on
 
 TEST(P4CameraMenu, UnchangedFormWritesDefaultsThenTheResetPattern) {
     FormHarness h(4);
@@ -30,37 +39,45 @@ TEST(P4CameraMenu, UnchangedFormWritesDefaultsThenTheResetPattern) {
         generated = h.written();
         host.userClick(1062);
     }));
+    // clang-format off
     const std::array<std::uint8_t, 56> defaults{
-        0, 0, 1, 0, 9, 0, 1, 0, 0, 1,    // mode, 12MP, 1280x720, 1 photo, 10 s, stamp on, 1 min, normal, timer off, side PIR on
+        0, 0, 1, 0, 9, 0, 1, 0, 0, 1,    // mode, 12MP, 1280x720, 1 photo, 10 s, stamp on, 1 min, normal,
+                                         // timer 1 off, side PIR on
         1, 0, 0, 0, 14, 5, 6, 13, 45, 9, // time lapse off, clock 2024-05-06 13:45:09
         0, 0, 0, 0, 0, 0, 0, 0, 0, 2,    // timer 1, serial off "0000", English
         0, 1, 0, 0, 0, 0, 0, 0, 0, 0,    // TV mode, beep on, SD cycle off, timer 2 off
         0, 0, 0, 0, 0, 0, 0, 0, 1, 0,    // date format MMDDYY
         0, 0, 0, 0, 0, 0};               // no copy of side PIR
+    // clang-format on
     EXPECT_EQ(generated, sealed(defaults));
     const auto factory = h.written();
     EXPECT_EQ(factory, sealed(kResetPattern));
     ASSERT_EQ(factory.size(), 60u);
     EXPECT_EQ(factory[56], 0xA1);
     EXPECT_EQ(factory[57], 0xBB);
-    EXPECT_EQ(h.messages(), (std::vector<std::string>{"Configuration file is generated",
-                                                      "Camera menu factory settings file has been generated"}));
+    EXPECT_EQ(h.messages(),
+              (std::vector<std::string>{"Configuration file is generated",
+                                        "Camera menu factory settings file has been generated"}));
 }
 
 TEST(P4CameraMenu, OpeningHidesThePirDirRowAndSpreadsTheGrid) {
     FormHarness h(7);
     h.run(Action([&](ui::MemoryHost& host, CQuorvexP4Menu&) {
         EXPECT_EQ(host.title(), "Quorvex P5");
-        for (int id : {1077, 1053, 1054}) EXPECT_FALSE(host.controlState(id)->visible) << id;
-        const std::vector<std::pair<int, int>> moved{{1065, 10}, {1004, 10}, {1013, 10}, {1066, 10}, {1014, 10},
-                                                     {1067, 14}, {1016, 14}, {1069, 18}, {1027, 18}, {1071, 22},
-                                                     {1002, 22}, {1144, 22}, {1073, 26}, {1029, 26}, {1003, 26},
-                                                     {1075, 26}, {1074, 30}, {1042, 30}, {1076, 30}, {1046, 30}};
-        for (const auto& [id, dy] : moved) EXPECT_EQ(host.offset(id), (std::pair{0, dy})) << id;
-        for (int id : {1082, 1030, 1025, 1052, 1064, 1}) EXPECT_EQ(host.offset(id), (std::pair{0, 0})) << id;
+        for (int id : {1077, 1053, 1054})
+            EXPECT_FALSE(host.controlState(id)->visible) << id;
+        const std::vector<std::pair<int, int>> moved{
+            {1065, 10}, {1004, 10}, {1013, 10}, {1066, 10}, {1014, 10}, {1067, 14}, {1016, 14},
+            {1069, 18}, {1027, 18}, {1071, 22}, {1002, 22}, {1144, 22}, {1073, 26}, {1029, 26},
+            {1003, 26}, {1075, 26}, {1074, 30}, {1042, 30}, {1076, 30}, {1046, 30}};
+        for (const auto& [id, dy] : moved)
+            EXPECT_EQ(host.offset(id), (std::pair{0, dy})) << id;
+        for (int id : {1082, 1030, 1025, 1052, 1064, 1})
+            EXPECT_EQ(host.offset(id), (std::pair{0, 0})) << id;
         for (int id : {1038, 1039, 1040, 1017, 1022, 1023, 1024, 1048, 1049, 1050, 1051})
             EXPECT_TRUE(host.controlState(id)->readOnly) << id;
-        for (int id : {1034, 1035, 1036, 1037}) EXPECT_FALSE(host.controlState(id)->enabled) << id;
+        for (int id : {1034, 1035, 1036, 1037})
+            EXPECT_FALSE(host.controlState(id)->enabled) << id;
         EXPECT_EQ(text(host, 1047), "Timer2");
         EXPECT_EQ(text(host, 1045), "SD Cycle");
         EXPECT_EQ(text(host, 1041), "Beep Sound");
@@ -104,16 +121,18 @@ TEST(P4CameraMenu, SwitchesStoreTheirListPosition) {
     FormHarness h(4);
     h.run(Action([&](ui::MemoryHost& host, CQuorvexP4Menu&) {
         h.chooseFolder(host);
-        for (int id : {1025, 1052, 1032, 1042, 1046, 1028}) host.userSelect(id, 1); // On
-        host.userSelect(1026, 0);                                                 // Time Stamp On
-        host.userSelect(1033, 0);                                                 // Time Lapse On
+        for (int id : {1025, 1052, 1032, 1042, 1046, 1028})
+            host.userSelect(id, 1); // On
+        host.userSelect(1026, 0);   // Time Stamp On
+        host.userSelect(1033, 0);   // Time Lapse On
         host.userClick(1);
     }));
     const auto bytes = h.written();
     ASSERT_EQ(bytes.size(), 60u);
     EXPECT_EQ(bytes[5], 0);  // time stamp on
     EXPECT_EQ(bytes[10], 0); // time lapse on
-    for (int at : {8, 9, 24, 31, 32, 33}) EXPECT_EQ(bytes[at], 1) << at;
+    for (int at : {8, 9, 24, 31, 32, 33})
+        EXPECT_EQ(bytes[at], 1) << at;
     EXPECT_EQ(bytes[51], 0);
 }
 
@@ -121,13 +140,17 @@ TEST(P4CameraMenu, SwitchesGovernTheirFields) {
     FormHarness h(4);
     h.run(Action([&](ui::MemoryHost& host, CQuorvexP4Menu&) {
         host.userSelect(1052, 1);
-        for (int id : {1048, 1049, 1050, 1051}) EXPECT_FALSE(host.controlState(id)->readOnly) << id;
+        for (int id : {1048, 1049, 1050, 1051})
+            EXPECT_FALSE(host.controlState(id)->readOnly) << id;
         host.userSelect(1033, 0);
-        for (int id : {1038, 1039, 1040}) EXPECT_FALSE(host.controlState(id)->readOnly) << id;
+        for (int id : {1038, 1039, 1040})
+            EXPECT_FALSE(host.controlState(id)->readOnly) << id;
         host.userSelect(1033, 1);
-        for (int id : {1038, 1039, 1040}) EXPECT_TRUE(host.controlState(id)->readOnly) << id;
+        for (int id : {1038, 1039, 1040})
+            EXPECT_TRUE(host.controlState(id)->readOnly) << id;
         host.userSelect(1032, 1);
-        for (int id : {1034, 1035, 1036, 1037}) EXPECT_TRUE(host.controlState(id)->enabled) << id;
+        for (int id : {1034, 1035, 1036, 1037})
+            EXPECT_TRUE(host.controlState(id)->enabled) << id;
         EXPECT_TRUE(host.controlState(1017)->readOnly); // timer 1 still Off
     }));
 }
@@ -169,14 +192,18 @@ TEST(P4CameraMenu, TimesAreWrittenWhileTheirSwitchIsOff) {
     }));
     const auto bytes = h.written();
     ASSERT_EQ(bytes.size(), 60u);
-    EXPECT_EQ(std::vector<int>(bytes.begin() + 8, bytes.begin() + 14), (std::vector<int>{0, 1, 1, 23, 59, 58}));
-    EXPECT_EQ(std::vector<int>(bytes.begin() + 20, bytes.begin() + 24), (std::vector<int>{17, 30, 6, 5}));
-    EXPECT_EQ(std::vector<int>(bytes.begin() + 33, bytes.begin() + 38), (std::vector<int>{0, 1, 2, 3, 4}));
+    EXPECT_EQ(std::vector<int>(bytes.begin() + 8, bytes.begin() + 14),
+              (std::vector<int>{0, 1, 1, 23, 59, 58}));
+    EXPECT_EQ(std::vector<int>(bytes.begin() + 20, bytes.begin() + 24),
+              (std::vector<int>{17, 30, 6, 5}));
+    EXPECT_EQ(std::vector<int>(bytes.begin() + 33, bytes.begin() + 38),
+              (std::vector<int>{0, 1, 2, 3, 4}));
     EXPECT_EQ(h.messages(), std::vector<std::string>{"Configuration file is generated"});
 }
 
 TEST(P4CameraMenu, DefaultSelectsSidePirByModelAndKeepsSdCycle) {
-    for (const auto& [model, sidePir] : {std::pair{2, 1}, std::pair{4, 1}, std::pair{7, 1}, std::pair{10, 0}}) {
+    for (const auto& [model, sidePir] :
+         {std::pair{2, 1}, std::pair{4, 1}, std::pair{7, 1}, std::pair{10, 0}}) {
         FormHarness h(model);
         h.run(Action([&](ui::MemoryHost& host, CQuorvexP4Menu& form) {
             h.chooseFolder(host);
@@ -210,7 +237,8 @@ TEST(P4CameraMenu, ChineseFactoryMessageHasNoLeadingSpace) {
         host.userClick(1);
         host.userClick(1062);
     }));
-    EXPECT_EQ(h.messages(), (std::vector<std::string>{"相机菜单设置文件已经生成", "相机菜单出厂设置文件已经生成"}));
+    EXPECT_EQ(h.messages(), (std::vector<std::string>{"相机菜单设置文件已经生成",
+                                                      "相机菜单出厂设置文件已经生成"}));
 }
 
 TEST(P4CameraMenu, TypedFolderIsTakenOverOnlyByAValidationPass) {
@@ -259,7 +287,8 @@ TEST(P4CameraMenu, RecordCarriesTheLastClockReadingNotTheClick) {
         host.userClick(1);
     }));
     const auto bytes = h.written();
-    EXPECT_EQ(std::vector<int>(bytes.begin() + 14, bytes.begin() + 20), (std::vector<int>{20, 1, 1, 0, 0, 0}));
+    EXPECT_EQ(std::vector<int>(bytes.begin() + 14, bytes.begin() + 20),
+              (std::vector<int>{20, 1, 1, 0, 0, 0}));
 }
 
 // A number that failed its range in another field's pass is held as typed; Generate writes what
@@ -277,9 +306,10 @@ TEST(P4CameraMenu, ValueTakenOverByAnotherFieldsPassIsWrittenAsHeld) {
         EXPECT_EQ(host.focus(), 1038);
         host.userClick(1);
     }));
-    EXPECT_EQ(h.messages(), (std::vector<std::string>{"请输入一个整数。", "请输入一个整数。", "请输入一个整数。",
-                                                      "Please enter an integer between 0 and 23!",
-                                                      "Configuration file is generated"}));
+    EXPECT_EQ(h.messages(),
+              (std::vector<std::string>{"请输入一个整数。", "请输入一个整数。", "请输入一个整数。",
+                                        "Please enter an integer between 0 and 23!",
+                                        "Configuration file is generated"}));
     EXPECT_EQ(h.written().at(11), 30);
     EXPECT_EQ(h.written().at(4), 4);
 }

@@ -11,15 +11,18 @@ namespace {
 using K = ControlKind;
 using namespace style;
 
-template <std::size_t... N>
-constexpr auto join(const std::array<ControlSpec, N>&... parts) {
+template <std::size_t... N> constexpr auto join(const std::array<ControlSpec, N>&... parts) {
     std::array<ControlSpec, (N + ...)> all{};
     std::size_t at = 0;
-    ((std::copy(parts.begin(), parts.end(), all.begin() + static_cast<std::ptrdiff_t>(at)), at += N), ...);
+    ((std::copy(parts.begin(), parts.end(), all.begin() + static_cast<std::ptrdiff_t>(at)),
+      at += N),
+     ...);
     return all;
 }
 
-constexpr short s(int v) { return static_cast<short>(v); }
+constexpr short s(int v) {
+    return static_cast<short>(v);
+}
 
 constexpr int kWidth = 340;
 constexpr int kRowHeight = 19; // option rows: a frame holding a label and its control
@@ -28,36 +31,45 @@ constexpr int kEditHeight = 12;
 constexpr int kListHeight = 14;
 constexpr unsigned kNumber = DigitsOnly | Centred;
 
-constexpr ControlSpec frame(int id, int x, int y, int w, int h) { return {id, K::GroupBox, "", s(x), s(y), s(w), s(h)}; }
+constexpr ControlSpec frame(int id, int x, int y, int w, int h) {
+    return {id, K::GroupBox, "", s(x), s(y), s(w), s(h)};
+}
 constexpr ControlSpec label(int id, std::string_view text, int x, int y, int w) {
     return {id, K::Static, text, s(x), s(y), s(w), 10};
 }
-constexpr ControlSpec list(int id, int x, int y, int w) { return {id, K::List, "", s(x), s(y), s(w), kListHeight}; }
+constexpr ControlSpec list(int id, int x, int y, int w) {
+    return {id, K::List, "", s(x), s(y), s(w), kListHeight};
+}
 constexpr ControlSpec number(int id, int x, int y, int w = 18) {
     return {id, K::Edit, "", s(x), s(y), s(w), kEditHeight, kNumber, 2};
 }
-constexpr ControlSpec colon(int id, int x, int y) { return {id, K::Static, ":", s(x), s(y), 4, 10, Centred}; }
+constexpr ControlSpec colon(int id, int x, int y) {
+    return {id, K::Static, ":", s(x), s(y), 4, 10, Centred};
+}
 
 // An option row: frame, label, list.
 struct RowGeometry {
     int x, width, labelWidth, listWidth;
 };
-constexpr std::array<ControlSpec, 3> optionRow(const RowGeometry& g, int y, int frameId, int labelId,
-                                               std::string_view text, int listId) {
-    return {frame(frameId, g.x, y, g.width, kRowHeight), label(labelId, text, g.x + 6, y + 6, g.labelWidth),
+constexpr std::array<ControlSpec, 3> optionRow(const RowGeometry& g, int y, int frameId,
+                                               int labelId, std::string_view text, int listId) {
+    return {frame(frameId, g.x, y, g.width, kRowHeight),
+            label(labelId, text, g.x + 6, y + 6, g.labelWidth),
             list(listId, g.x + 8 + g.labelWidth, y + 3, g.listWidth)};
 }
 // The video-length row: the seconds edit and its unit label.
 constexpr std::array<ControlSpec, 4> videoLengthRow(const RowGeometry& g, int y) {
     const int at = g.x + 8 + g.labelWidth;
-    return {frame(1072, g.x, y, g.width, kRowHeight), label(1008, "Video Length", g.x + 6, y + 6, g.labelWidth),
-            number(1002, at, y + 4, 22), label(1144, "Second", at + 25, y + 6, 46)};
+    return {frame(1072, g.x, y, g.width, kRowHeight),
+            label(1008, "Video Length", g.x + 6, y + 6, g.labelWidth), number(1002, at, y + 4, 22),
+            label(1144, "Second", at + 25, y + 6, 46)};
 }
 // The interval row: its unit list and the value edit.
 constexpr std::array<ControlSpec, 4> intervalRow(const RowGeometry& g, int y) {
     const int at = g.x + 8 + g.labelWidth;
-    return {frame(1073, g.x, y, g.width, kRowHeight), label(1009, "Interval", g.x + 6, y + 6, g.labelWidth),
-            list(1029, at, y + 3, 54), number(1003, at + 56, y + 4, 20)};
+    return {frame(1073, g.x, y, g.width, kRowHeight),
+            label(1009, "Interval", g.x + 6, y + 6, g.labelWidth), list(1029, at, y + 3, 54),
+            number(1003, at + 56, y + 4, 20)};
 }
 
 // Timers: a switch, then start and stop each on its own line as hour : minute.
@@ -68,18 +80,21 @@ struct TimerIds {
 };
 constexpr int kTimerHeight = 36;
 constexpr std::array<ControlSpec, 15> timerRows(const TimerIds& t, std::string_view text, int y) {
-    auto line = [](int labelId, std::string_view name, int hour, int hourLabel, int colonId, int minute,
-                   int minuteLabel, int top) {
-        return std::array<ControlSpec, 6>{label(labelId, name, 130, top + 2, 42),   number(hour, 174, top),
-                                          label(hourLabel, "Hour", 194, top + 2, 34), colon(colonId, 229, top + 2),
-                                          number(minute, 235, top),                 label(minuteLabel, "Minute", 255, top + 2, 42)};
+    auto line = [](int labelId, std::string_view name, int hour, int hourLabel, int colonId,
+                   int minute, int minuteLabel, int top) {
+        return std::array<ControlSpec, 6>{label(labelId, name, 130, top + 2, 42),
+                                          number(hour, 174, top),
+                                          label(hourLabel, "Hour", 194, top + 2, 34),
+                                          colon(colonId, 229, top + 2),
+                                          number(minute, 235, top),
+                                          label(minuteLabel, "Minute", 255, top + 2, 42)};
     };
-    return join(std::array{frame(t.frame, 6, y, kWidth - 12, kTimerHeight), label(t.label, text, 12, y + 8, 62),
-                           list(t.list, 76, y + 5, 48)},
-                line(t.startLabel, "Start", t.startHour, t.startHourLabel, t.startColon, t.startMinute,
-                     t.startMinuteLabel, y + 6),
-                line(t.stopLabel, "Stop", t.stopHour, t.stopHourLabel, t.stopColon, t.stopMinute, t.stopMinuteLabel,
-                     y + 21));
+    return join(std::array{frame(t.frame, 6, y, kWidth - 12, kTimerHeight),
+                           label(t.label, text, 12, y + 8, 62), list(t.list, 76, y + 5, 48)},
+                line(t.startLabel, "Start", t.startHour, t.startHourLabel, t.startColon,
+                     t.startMinute, t.startMinuteLabel, y + 6),
+                line(t.stopLabel, "Stop", t.stopHour, t.stopHourLabel, t.stopColon, t.stopMinute,
+                     t.stopMinuteLabel, y + 21));
 }
 
 constexpr int kLineHeight = 22;
@@ -91,7 +106,8 @@ constexpr std::array<ControlSpec, 4> clockRow(int y) {
 }
 
 constexpr std::array<ControlSpec, 7> serialRow(int y) {
-    return {frame(1152, 6, y, kWidth - 12, kLineHeight), label(1021, "Serial No.", 12, y + 7, 62),
+    return {frame(1152, 6, y, kWidth - 12, kLineHeight),
+            label(1021, "Serial No.", 12, y + 7, 62),
             list(1032, 76, y + 4, 48),
             list(1034, 130, y + 4, 30),
             list(1035, 164, y + 4, 30),
@@ -101,7 +117,8 @@ constexpr std::array<ControlSpec, 7> serialRow(int y) {
 
 constexpr std::array<ControlSpec, 11> timeLapseRow(int y) {
     const int top = y + 5;
-    return {frame(1153, 6, y, kWidth - 12, kLineHeight), label(1020, "Time Lapse", 12, y + 7, 62),
+    return {frame(1153, 6, y, kWidth - 12, kLineHeight),
+            label(1020, "Time Lapse", 12, y + 7, 62),
             list(1033, 76, y + 4, 48),
             number(1038, 130, top),
             label(1126, "Hour", 150, top + 2, 34),
@@ -131,57 +148,68 @@ constexpr auto lowerBlock(const TimerIds& timer1Ids, const TimerIds& timer2Ids, 
     const int serial = timer2 + kTimerHeight + 2;
     const int lapse = serial + kLineHeight + 2;
     const int folder = lapse + kLineHeight + 5;
-    return join(clockRow(y), timerRows(timer1Ids, "Timer", timer1), timerRows(timer2Ids, "Timer2", timer2),
-                serialRow(serial), timeLapseRow(lapse), folderRow(folder), buttonRow(folder + kListHeight + 7));
+    return join(clockRow(y), timerRows(timer1Ids, "Timer", timer1),
+                timerRows(timer2Ids, "Timer2", timer2), serialRow(serial), timeLapseRow(lapse),
+                folderRow(folder), buttonRow(folder + kListHeight + 7));
 }
-constexpr int lowerBlockHeight() { return 3 * kLineHeight + 2 * kTimerHeight + 8 + 5 + kListHeight + 7 + 16; }
+constexpr int lowerBlockHeight() {
+    return 3 * kLineHeight + 2 * kTimerHeight + 8 + 5 + kListHeight + 7 + 16;
+}
 
-constexpr TimerIds kTimer1{1084, 1019, 1025, 1059, 1017, 1118, 1154, 1022, 1122, 1060, 1023, 1120, 1155, 1024, 1123};
-constexpr TimerIds kGenericTimer2{1151, 1041, 1048, 1061, 1042, 1119, 1156, 1045, 1124,
-                                  1063, 1046, 1121, 1157, 1047, 1125};
-constexpr TimerIds kP4Timer1{1084, 1019, 1025, 1059, 1017, 1118, 1154, 1022, 1122, 1060, 1023, 1119, 1155, 1024, 1123};
-constexpr TimerIds kP4Timer2{1151, 1047, 1052, 1061, 1048, 1121, 1156, 1049, 1125,
-                             1063, 1050, 1120, 1157, 1051, 1124};
+constexpr TimerIds kTimer1{1084, 1019, 1025, 1059, 1017, 1118, 1154, 1022,
+                           1122, 1060, 1023, 1120, 1155, 1024, 1123};
+constexpr TimerIds kGenericTimer2{1151, 1041, 1048, 1061, 1042, 1119, 1156, 1045,
+                                  1124, 1063, 1046, 1121, 1157, 1047, 1125};
+constexpr TimerIds kP4Timer1{1084, 1019, 1025, 1059, 1017, 1118, 1154, 1022,
+                             1122, 1060, 1023, 1119, 1155, 1024, 1123};
+constexpr TimerIds kP4Timer2{1151, 1047, 1052, 1061, 1048, 1121, 1156, 1049,
+                             1125, 1063, 1050, 1120, 1157, 1051, 1124};
 
 // Generic: eleven rows in one column, the SD cycle row last.
 constexpr RowGeometry kColumn{6, kWidth - 12, 84, 84};
-constexpr int row(int n) { return 4 + n * kRowPitch; }
+constexpr int row(int n) {
+    return 4 + n * kRowPitch;
+}
 // Below the option rows a gap wide enough that the rows, spread into the hidden SD cycle row,
 // still clear the clock row once that has moved up.
 constexpr int kGenericLowerTop = row(11) + 8;
 
-constexpr auto kGenericControls = join(
-    optionRow(kColumn, row(0), 1065, 1004, "Mode", 1013), optionRow(kColumn, row(1), 1066, 1005, "Image Size", 1014),
-    optionRow(kColumn, row(2), 1067, 1006, "Video Size", 1015),
-    optionRow(kColumn, row(3), 1068, 1007, "Picture No.", 1016),
-    optionRow(kColumn, row(4), 1069, 1011, "Time Stamp", 1026),
-    optionRow(kColumn, row(5), 1070, 1010, "Sensor Level", 1027),
-    optionRow(kColumn, row(6), 1071, 1012, "Side PIR", 1028), videoLengthRow(kColumn, row(7)),
-    intervalRow(kColumn, row(8)), optionRow(kColumn, row(9), 1075, 1043, "Date Format", 1044),
-    optionRow(kColumn, row(10), 1076, 1051, "SD Cycle", 1052),
-    lowerBlock(kTimer1, kGenericTimer2, kGenericLowerTop));
+constexpr auto kGenericControls =
+    join(optionRow(kColumn, row(0), 1065, 1004, "Mode", 1013),
+         optionRow(kColumn, row(1), 1066, 1005, "Image Size", 1014),
+         optionRow(kColumn, row(2), 1067, 1006, "Video Size", 1015),
+         optionRow(kColumn, row(3), 1068, 1007, "Picture No.", 1016),
+         optionRow(kColumn, row(4), 1069, 1011, "Time Stamp", 1026),
+         optionRow(kColumn, row(5), 1070, 1010, "Sensor Level", 1027),
+         optionRow(kColumn, row(6), 1071, 1012, "Side PIR", 1028), videoLengthRow(kColumn, row(7)),
+         intervalRow(kColumn, row(8)), optionRow(kColumn, row(9), 1075, 1043, "Date Format", 1044),
+         optionRow(kColumn, row(10), 1076, 1051, "SD Cycle", 1052),
+         lowerBlock(kTimer1, kGenericTimer2, kGenericLowerTop));
 
 // P4: six rows of two columns, then the hidden row.
 constexpr RowGeometry kLeft{6, 162, 76, 76};
 constexpr RowGeometry kRight{172, 162, 76, 76};
 constexpr int kP4LowerTop = row(7) + 4;
 
-constexpr auto kP4Controls = join(
-    optionRow(kLeft, row(0), 1065, 1004, "Mode", 1013), optionRow(kRight, row(0), 1066, 1005, "Image Size", 1014),
-    optionRow(kLeft, row(1), 1067, 1006, "Video Size", 1015),
-    optionRow(kRight, row(1), 1068, 1007, "Picture No.", 1016),
-    optionRow(kLeft, row(2), 1069, 1011, "Time Stamp", 1026),
-    optionRow(kRight, row(2), 1070, 1010, "Sensor Level", 1027),
-    optionRow(kLeft, row(3), 1071, 1012, "Side PIR", 1028), videoLengthRow(kRight, row(3)),
-    intervalRow(kLeft, row(4)), optionRow(kRight, row(4), 1075, 1043, "Date Format", 1044),
-    optionRow(kLeft, row(5), 1074, 1041, "Beep Sound", 1042), optionRow(kRight, row(5), 1076, 1045, "SD Cycle", 1046),
-    optionRow(kLeft, row(6), 1077, 1053, "PIR DIR REC", 1054),
-    lowerBlock(kP4Timer1, kP4Timer2, kP4LowerTop));
+constexpr auto kP4Controls =
+    join(optionRow(kLeft, row(0), 1065, 1004, "Mode", 1013),
+         optionRow(kRight, row(0), 1066, 1005, "Image Size", 1014),
+         optionRow(kLeft, row(1), 1067, 1006, "Video Size", 1015),
+         optionRow(kRight, row(1), 1068, 1007, "Picture No.", 1016),
+         optionRow(kLeft, row(2), 1069, 1011, "Time Stamp", 1026),
+         optionRow(kRight, row(2), 1070, 1010, "Sensor Level", 1027),
+         optionRow(kLeft, row(3), 1071, 1012, "Side PIR", 1028), videoLengthRow(kRight, row(3)),
+         intervalRow(kLeft, row(4)), optionRow(kRight, row(4), 1075, 1043, "Date Format", 1044),
+         optionRow(kLeft, row(5), 1074, 1041, "Beep Sound", 1042),
+         optionRow(kRight, row(5), 1076, 1045, "SD Cycle", 1046),
+         optionRow(kLeft, row(6), 1077, 1053, "PIR DIR REC", 1054),
+         lowerBlock(kP4Timer1, kP4Timer2, kP4LowerTop));
 
 } // namespace
 
-const DialogTemplate kCameraMenuTemplate{129, "Camera Menu", kWidth, s(kGenericLowerTop + lowerBlockHeight() + 6),
-                                         kGenericControls};
-const DialogTemplate kP4MenuTemplate{140, "Camera Menu", kWidth, s(kP4LowerTop + lowerBlockHeight() + 6), kP4Controls};
+const DialogTemplate kCameraMenuTemplate{
+    129, "Camera Menu", kWidth, s(kGenericLowerTop + lowerBlockHeight() + 6), kGenericControls};
+const DialogTemplate kP4MenuTemplate{140, "Camera Menu", kWidth,
+                                     s(kP4LowerTop + lowerBlockHeight() + 6), kP4Controls};
 
 } // namespace quorvex::ui
