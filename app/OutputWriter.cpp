@@ -23,6 +23,13 @@ std::string cannotWriteText(LanguageId language, std::string_view path, std::str
     return formatPercentS(messageFor(kCannotWriteMessage, language), {path, reason});
 }
 
+bool checkOutputFolder(std::string_view folder, std::string_view fileName, LanguageId language,
+                       ui::InfoMessages& messages) {
+    if (!folder.empty()) return true;
+    messages.showInfoMessage(cannotWriteText(language, fileName, "no folder chosen"));
+    return false;
+}
+
 bool writeOutputFile(const std::string& path, std::span<const std::uint8_t> bytes,
                      std::string_view successText, LanguageId language, ui::InfoMessages& messages) {
     const WriteOutcome outcome = writeFileDurably(path, bytes);

@@ -21,6 +21,11 @@ std::string cannotWriteText(LanguageId language, std::string_view path, std::str
 bool writeOutputFile(const std::string& path, std::span<const std::uint8_t> bytes,
                      std::string_view successText, LanguageId language, ui::InfoMessages& messages);
 
+// An empty folder text names no folder: joined with the file name it would point at the root of
+// the file system (or of the current drive). Shows why nothing is written and returns false.
+bool checkOutputFolder(std::string_view folder, std::string_view fileName, LanguageId language,
+                       ui::InfoMessages& messages);
+
 // Fills "%s" placeholders in order (the messages' own format; no other directives).
 std::string formatPercentS(std::string_view format, std::initializer_list<std::string_view> args);
 

@@ -84,6 +84,16 @@ TEST(MenuFileWriter, MissingFolderIsReportedNotSkipped) {
     EXPECT_TRUE(out.written.empty());
 }
 
+TEST(MenuFileWriter, AnEmptyFolderNeverMeansTheRoot) {
+    RecordingMessages out;
+    EXPECT_FALSE(writeMenuFile({}, "", RecordKind::Configuration, kMessages, 2, out));
+    EXPECT_FALSE(writeMenuFile({}, "", RecordKind::Configuration, kMessages, 1, out));
+    EXPECT_EQ(out.messages, (std::vector<std::string>{"Cannot write menu.dat: no folder chosen",
+                                                      "无法写入 menu.dat：no folder chosen"}));
+    EXPECT_TRUE(out.written.empty());
+    EXPECT_FALSE(std::filesystem::exists("/menu.dat"));
+}
+
 TEST(MenuFileWriter, ReadOnlyCardIsReportedAndKeepsTheOldFile) {
     testing::ScratchMount card(32 * 1024);
     if (!card.mounted()) {

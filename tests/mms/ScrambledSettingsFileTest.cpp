@@ -108,6 +108,14 @@ TEST(ScrambledSettingsFile, FullCardKeepsTheOldFileAndLeavesNoTemporary) {
     EXPECT_EQ(again.messages, std::vector<std::string>{std::string(kSuccess)});
 }
 
+TEST(ScrambledSettingsFile, AnEmptyFolderTouchesNothingAtTheRoot) {
+    RecordingMessages out;
+    const auto outcome = MmsFileWriter::write("", MmsHeaderValues{}, someTexts(), 2, out);
+    EXPECT_FALSE(outcome.written);
+    EXPECT_EQ(out.messages, std::vector<std::string>{"Cannot write setup.dat: no folder chosen"});
+    EXPECT_TRUE(out.written.empty());
+}
+
 TEST(ScrambledSettingsFile, MissingFolderIsReported) {
     TempDir dir;
     const std::string folder = dir.file("gone");
