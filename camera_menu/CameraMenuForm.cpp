@@ -109,6 +109,16 @@ bool CameraMenuForm::validate() {
             m_numbers[step.id] = *value;
             if (!validateIntRange(*value, step.min, step.max, language(), host)) {
                 w.setFocus(step.id);
+                // The value is taken over out of range. Its own correction runs only when its own
+                // change started this pass; otherwise Generate would hand the camera an
+                // impossible time (an hour of 30), so correct it here in every case.
+                if (const NumberEdit* edit = numberEdit(step.id)) {
+                    const int corrected = correctedValue(*edit, *value, w.selected(kIdIntervalUnit));
+                    if (corrected != *value) {
+                        m_numbers[step.id] = corrected;
+                        refresh();
+                    }
+                }
                 return false;
             }
             break;
@@ -159,14 +169,7 @@ void CameraMenuForm::onEditChange(int id) {
         reactToNumber(*edit);
 }
 
-void CameraMenuForm::reactToNumber(const NumberEdit& edit) {
-    if (edit.correction == Correction::None)
-        return;
-    const int unit =
-        window().selected(kIdIntervalUnit); // read before the pass, as the camera forms do
-    validate();
-    const int held = heldNumber(edit.id);
-    int value = held;
+int CameraMenuForm::correctedValue(const NumberEdit& edit, int value, int unit) {
     switch (edit.correction) {
     case Correction::None:
         break;
@@ -189,6 +192,17 @@ void CameraMenuForm::reactToNumber(const NumberEdit& edit) {
             value = 0;
         break;
     }
+    return value;
+}
+
+void CameraMenuForm::reactToNumber(const NumberEdit& edit) {
+    if (edit.correction == Correction::None)
+        return;
+    const int unit =
+        window().selected(kIdIntervalUnit); // read before the pass, as the camera forms do
+    validate();
+    const int held = heldNumber(edit.id);
+    const int value = correctedValue(edit, held, unit);
     if (value != held) {
         m_numbers[edit.id] = value;
         refresh();

@@ -178,6 +178,8 @@ class CameraMenuForm : public ui::Dialog {
     void applySwitch(const SwitchRule& rule, int position);
     void applySwitches();
 
+    // The field's own correction rule: the value it brings an out-of-range entry back to.
+    static int correctedValue(const NumberEdit& edit, int value, int unit);
     virtual void reactToNumber(const NumberEdit& edit);
     virtual void getTime();
     virtual void chooseFolder();

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace quorvex::testing {
 namespace {
 
@@ -295,6 +297,29 @@ TEST(GenericCameraMenu, FrameworkMessagesForAnEmptyNumberAndALongFolder) {
               (std::vector<std::string>{"请输入一个整数。", "输入的字符请不要多于 80 个。",
                                         "Camera menu configuration file is generated"}));
     EXPECT_EQ(readBytes(longFolder + "/menu.dat").at(4), 7);
+}
+
+TEST(GenericCameraMenu, AValueTakenOverOutOfRangeByAnotherFieldsPassIsCorrectedToo) {
+    FormHarness h(3);
+    h.run(Action([&](ui::MemoryHost& host, CQuorvexCameraMenu& form) {
+        host.userSelect(1025, 1);
+        host.userClear(1002);      // video length empty: every pass stops there
+        host.userType(1017, "30"); // not reached by the passes, so not corrected either
+        EXPECT_EQ(text(host, 1017), "30");
+        host.userType(1002, "5");  // this pass reaches 1017 and takes the 30 over
+        EXPECT_EQ(form.heldNumber(1017), 0);
+        EXPECT_EQ(text(host, 1017), "0");
+        h.chooseFolder(host);
+        host.userClick(1);
+    }));
+    const auto bytes = h.written();
+    ASSERT_EQ(bytes.size(), 60u);
+    EXPECT_EQ(bytes[4], 4);  // video length 5
+    EXPECT_EQ(bytes[20], 0); // never an hour of 30 on the camera
+    EXPECT_EQ(h.messages().back(), "Camera menu configuration file is generated");
+    EXPECT_NE(std::find(h.messages().begin(), h.messages().end(),
+                        "Please enter an integer between 0 and 23!"),
+              h.messages().end());
 }
 
 TEST(GenericCameraMenu, ValidationStopsAtTheFirstFailureKeepingLaterFields) {

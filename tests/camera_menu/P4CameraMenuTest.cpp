@@ -293,7 +293,7 @@ TEST(P4CameraMenu, RecordCarriesTheLastClockReadingNotTheClick) {
 
 // A number that failed its range in another field's pass is held as typed; Generate writes what
 // the form holds.
-TEST(P4CameraMenu, ValueTakenOverByAnotherFieldsPassIsWrittenAsHeld) {
+TEST(P4CameraMenu, ValueTakenOverByAnotherFieldsPassIsCorrectedBeforeItIsWritten) {
     FormHarness h(4);
     h.run(Action([&](ui::MemoryHost& host, CQuorvexP4Menu& form) {
         h.chooseFolder(host);
@@ -301,8 +301,9 @@ TEST(P4CameraMenu, ValueTakenOverByAnotherFieldsPassIsWrittenAsHeld) {
         host.userClear(1002);
         host.userType(1038, "30"); // each keystroke's pass stops at the empty video length
         EXPECT_EQ(form.heldNumber(1038), 0);
-        host.userType(1002, "5"); // this pass reaches 1038 and takes 30 over
-        EXPECT_EQ(form.heldNumber(1038), 30);
+        host.userType(1002, "5"); // this pass reaches 1038, takes 30 over and corrects it
+        EXPECT_EQ(form.heldNumber(1038), 0);
+        EXPECT_EQ(host.controlState(1038)->text, "0");
         EXPECT_EQ(host.focus(), 1038);
         host.userClick(1);
     }));
@@ -310,7 +311,7 @@ TEST(P4CameraMenu, ValueTakenOverByAnotherFieldsPassIsWrittenAsHeld) {
               (std::vector<std::string>{"请输入一个整数。", "请输入一个整数。", "请输入一个整数。",
                                         "Please enter an integer between 0 and 23!",
                                         "Configuration file is generated"}));
-    EXPECT_EQ(h.written().at(11), 30);
+    EXPECT_EQ(h.written().at(11), 0); // never an hour of 30 on the camera
     EXPECT_EQ(h.written().at(4), 4);
 }
 
