@@ -9,6 +9,9 @@
 #include <QAccessible>
 #include <QAction>
 #include <QClipboard>
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -212,6 +215,27 @@ TEST_F(TemplateWindow, EditLimitStopsTypingAndPastingButNotTheProgram) {
     EXPECT_EQ(dialog.events, (std::vector<std::string>{"change 11", "change 11", "change 11"}));
     EXPECT_EQ(qobject_cast<QLineEdit*>(window.control(kSecret))->echoMode(), QLineEdit::Password);
     EXPECT_TRUE(qobject_cast<QLineEdit*>(window.control(kClock))->alignment() & Qt::AlignHCenter);
+}
+
+TEST_F(TemplateWindow, TheEditsOwnMenuPastesByTheSameRules) {
+    TestDialog dialog;
+    ui::QtDialogWindow window(dialog);
+    window.show();
+    auto* edit = qobject_cast<QLineEdit*>(window.control(kName));
+    window.setText(kName, "ab");
+    edit->setCursorPosition(2);
+    QGuiApplication::clipboard()->setText(QStringLiteral("xyz"));
+    QContextMenuEvent open(QContextMenuEvent::Mouse, QPoint(2, 2), edit->mapToGlobal(QPoint(2, 2)));
+    QCoreApplication::sendEvent(edit, &open);
+    QAction* paste = nullptr;
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (auto* menu = qobject_cast<QMenu*>(top))
+            for (QAction* action : menu->actions())
+                if (action->text().endsWith(QStringLiteral("Ctrl+V"))) paste = action;
+    ASSERT_NE(paste, nullptr);
+    paste->trigger();
+    EXPECT_EQ(window.text(kName), "abxy"); // the limit of four holds
+    EXPECT_FALSE(edit->acceptDrops());
 }
 
 TEST_F(TemplateWindow, EnterGoesToAFocusedButtonElseToTheDefault) {

@@ -2,6 +2,9 @@
 #include "ui/qt/TemplateControls.h"
 
 #include <QAbstractItemView>
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -43,6 +46,31 @@ void TemplateEdit::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QLineEdit::keyPressEvent(event);
+}
+
+// The edit's own menu pastes through the same rules as Ctrl+V.
+void TemplateEdit::contextMenuEvent(QContextMenuEvent* event) {
+    QMenu* menu = createStandardContextMenu();
+    // The menu's entries carry no names; Paste is the one that shows the paste shortcut.
+    const QString pasteKeys = QKeySequence(QKeySequence::Paste).toString(QKeySequence::NativeText);
+    for (QAction* action : menu->actions()) {
+        if (pasteKeys.isEmpty() || !action->text().endsWith(pasteKeys)) continue;
+        action->disconnect();
+        connect(action, &QAction::triggered, this, [this] {
+            if (!isReadOnly()) pasteAccepted();
+        });
+    }
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(event->globalPos());
+}
+
+// A middle click pastes the X11 selection, past the edit's rules: the framework has no such paste.
+void TemplateEdit::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::MiddleButton) {
+        event->accept();
+        return;
+    }
+    QLineEdit::mouseReleaseEvent(event);
 }
 
 // Pasting takes what fits: the framework's edit cuts the clipboard text at the limit.

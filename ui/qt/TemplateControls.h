@@ -17,7 +17,8 @@ class TemplateEdit final : public QLineEdit {
     Q_OBJECT
 
 public:
-    explicit TemplateEdit(QWidget* parent) : QLineEdit(parent) {}
+    // Text dropped from elsewhere would bypass the edit's rules.
+    explicit TemplateEdit(QWidget* parent) : QLineEdit(parent) { setAcceptDrops(false); }
 
     void setDigitsOnly(bool digitsOnly) { m_digitsOnly = digitsOnly; }
     void setLimit(int characters) { m_limit = characters; }
@@ -25,6 +26,8 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     bool accepts(const QString& typed) const;
