@@ -23,14 +23,16 @@ constexpr std::uint8_t kManualCountry = 0x80;
 constexpr std::size_t kSenderRecord = 6;
 constexpr std::size_t kUserNameRecord = 9;
 
-constexpr std::array<TextRecordSpec, 10> kTexts{{{"APN", 40},
-                                                 {"GPRS account", 40},
-                                                 {"GPRS password", 40},
+// The longest text either SMTP form's edit takes (the K4 form's e-mail edits take 32, the P4
+// form's 40); the user name is cut from the sender address.
+constexpr std::array<TextRecordSpec, 10> kTexts{{{"APN", 32},
+                                                 {"GPRS account", 32},
+                                                 {"GPRS password", 32},
                                                  {"SMTP server", 40},
-                                                 {"SMTP port", 40},
+                                                 {"SMTP port", 10},
                                                  {"Sender email", 40},
-                                                 {"Sender password", 40},
-                                                 {"SMS phone number", 40},
+                                                 {"Sender password", 32},
+                                                 {"SMS phone number", 30},
                                                  {"Sender user name", 40},
                                                  {"Recipient email", 40}}};
 

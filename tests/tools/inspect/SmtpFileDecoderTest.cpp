@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <utility>
 
 namespace quorvex::inspect {
 namespace {
@@ -134,6 +135,33 @@ TEST(SmtpFileDecoder, AnyChangedByteIsDamage) {
                 ASSERT_FALSE(decodeSmtpFile(changed, std::nullopt).valid()) << "byte " << i << " +" << delta;
             }
         }
+    }
+}
+
+TEST(SmtpFileDecoder, TextsLongerThanEitherFormTakesAreReported) {
+    std::array<std::string, 10> longest = texts("ab@example.com", "ab");
+    longest[0] = std::string(32, 'a');
+    longest[3] = std::string(40, 's');
+    longest[4] = "1234567890";
+    longest[7] = std::string(30, '1');
+    EXPECT_TRUE(decodeSmtpFile(smtpFile(header(1, 25, 1), longest), std::nullopt).valid());
+
+    const std::pair<std::size_t, std::string> tooLong[] = {
+        {0, "APN has 33 characters; the form allows 32"},
+        {1, "GPRS account has 33 characters; the form allows 32"},
+        {2, "GPRS password has 33 characters; the form allows 32"},
+        {4, "SMTP port has 11 characters; the form allows 10"},
+        {6, "Sender password has 33 characters; the form allows 32"},
+        {7, "SMS phone number has 31 characters; the form allows 30"},
+    };
+    for (const auto& [field, reason] : tooLong) {
+        std::array<std::string, 10> t = texts("ab@example.com", "ab");
+        t[field] = std::string(field == 4 ? 11 : field == 7 ? 31 : 33, '7');
+        const auto report = decodeSmtpFile(smtpFile(header(1, 25, 1), t), std::nullopt);
+        ASSERT_EQ(report.problems.size(), 1u) << reason;
+        EXPECT_EQ(report.problems[0].record, static_cast<int>(field) + 1);
+        EXPECT_EQ(report.problems[0].byte, 57);
+        EXPECT_EQ(report.problems[0].reason, reason);
     }
 }
 
