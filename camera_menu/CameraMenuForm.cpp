@@ -96,6 +96,13 @@ bool CameraMenuForm::validate() {
     BusyScope busy(m_busy);
     ui::DialogWindow& w = window();
     ui::DialogHost& host = m_context.host;
+    bool correctedAny = false;
+    const auto stopAt = [&](int id) {
+        w.setFocus(id);
+        if (correctedAny)
+            refresh();
+        return false;
+    };
     for (const ValidationStep& step : m_spec.validation) {
         const std::string text = w.text(step.id);
         switch (step.check) {
@@ -103,24 +110,24 @@ bool CameraMenuForm::validate() {
             const auto value = parseEditInteger(text);
             if (!value) {
                 host.showValidationMessage(kFrameworkIntegerRequired);
-                w.setFocus(step.id);
-                return false;
+                return stopAt(step.id);
             }
             m_numbers[step.id] = *value;
-            if (!validateIntRange(*value, step.min, step.max, language(), host)) {
-                w.setFocus(step.id);
-                // The value is taken over out of range. Its own correction runs only when its own
-                // change started this pass; otherwise Generate would hand the camera an
-                // impossible time (an hour of 30), so correct it here in every case.
-                if (const NumberEdit* edit = numberEdit(step.id)) {
-                    const int corrected = correctedValue(*edit, *value, w.selected(kIdIntervalUnit));
-                    if (corrected != *value) {
-                        m_numbers[step.id] = corrected;
-                        refresh();
-                    }
+            const bool inRange = validateIntRange(*value, step.min, step.max, language(), host);
+            // The field's own correction runs only when its own change started this pass;
+            // otherwise Generate would hand the camera an impossible setting (an hour of 30, an
+            // interval of 0 minutes), so correct whatever is taken over here in every case. The
+            // controls are refreshed only once the pass ends, so fields it has still to read keep
+            // what was typed into them.
+            if (const NumberEdit* edit = numberEdit(step.id)) {
+                const int corrected = correctedValue(*edit, *value, w.selected(kIdIntervalUnit));
+                if (corrected != *value) {
+                    m_numbers[step.id] = corrected;
+                    correctedAny = true;
                 }
-                return false;
             }
+            if (!inRange)
+                return stopAt(step.id);
             break;
         }
         case Check::Text:
@@ -130,12 +137,13 @@ bool CameraMenuForm::validate() {
             m_texts[step.id] = text;
             if (ui::utf8Length(text) > static_cast<std::size_t>(step.max)) {
                 host.showValidationMessage(tooManyCharactersText(step.max));
-                w.setFocus(step.id);
-                return false;
+                return stopAt(step.id);
             }
             break;
         }
     }
+    if (correctedAny)
+        refresh();
     return true;
 }
 

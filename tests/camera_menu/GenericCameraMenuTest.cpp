@@ -322,6 +322,51 @@ TEST(GenericCameraMenu, AValueTakenOverOutOfRangeByAnotherFieldsPassIsCorrectedT
               h.messages().end());
 }
 
+TEST(GenericCameraMenu, AnIntervalOfZeroMinutesTakenOverByAnotherFieldsPassBecomesOne) {
+    FormHarness h(3);
+    h.run(Action([&](ui::MemoryHost& host, CQuorvexCameraMenu& form) {
+        h.chooseFolder(host);
+        host.userSelect(1025, 1);
+        host.userClear(1002);     // every pass stops at the empty video length...
+        host.userType(1003, "0"); // ...so the interval's own pass leaves 0 uncorrected
+        EXPECT_EQ(form.heldNumber(1003), 1);
+        host.userType(1002, "5"); // this pass takes the 0 over (within 0-60) and goes on
+        EXPECT_EQ(form.heldNumber(1003), 1);
+        EXPECT_EQ(text(host, 1003), "1");
+        EXPECT_EQ(form.heldNumber(1002), 5);
+        host.userClick(1);
+        EXPECT_EQ(h.written().at(6), 1); // one minute; 0 would be no interval the camera knows
+        // With the unit Second a taken-over 0 stays 0 (128).
+        host.userSelect(1029, 0);
+        host.userClear(1002);
+        host.userType(1003, "0");
+        host.userType(1002, "6");
+        EXPECT_EQ(form.heldNumber(1003), 0);
+        host.userClick(1);
+        EXPECT_EQ(h.written().at(6), 128);
+    }));
+    EXPECT_EQ(h.messages(),
+              (std::vector<std::string>{"请输入一个整数。", "请输入一个整数。",
+                                        "Camera menu configuration file is generated",
+                                        "请输入一个整数。", "请输入一个整数。",
+                                        "Camera menu configuration file is generated"}));
+}
+
+TEST(GenericCameraMenu, ACorrectionDuringAPassKeepsWhatWasTypedIntoLaterFields) {
+    FormHarness h(3);
+    h.run(Action([&](ui::MemoryHost& host, CQuorvexCameraMenu& form) {
+        host.userSelect(1025, 1);
+        host.userClear(1002);
+        host.userType(1003, "0");  // unit Minute: corrected once a pass takes it over
+        host.userType(1017, "12"); // after 1003 in the order: held only by a full pass
+        EXPECT_EQ(form.heldNumber(1017), 0);
+        host.userType(1002, "5");
+        EXPECT_EQ(form.heldNumber(1003), 1);
+        EXPECT_EQ(form.heldNumber(1017), 12); // not overwritten before the pass read it
+        EXPECT_EQ(text(host, 1017), "12");
+    }));
+}
+
 TEST(GenericCameraMenu, ValidationStopsAtTheFirstFailureKeepingLaterFields) {
     FormHarness h(3);
     h.run(Action([&](ui::MemoryHost& host, CQuorvexCameraMenu& form) {
