@@ -26,7 +26,8 @@ std::string cannotWriteText(LanguageId language, std::string_view path, std::str
 bool checkOutputFolder(std::string_view folder, std::string_view fileName, LanguageId language,
                        ui::InfoMessages& messages) {
     if (!folder.empty()) return true;
-    messages.showInfoMessage(cannotWriteText(language, fileName, "no folder chosen"));
+    static constexpr Message kNoFolder{"no folder chosen", "未选择文件夹"};
+    messages.showInfoMessage(cannotWriteText(language, fileName, messageFor(kNoFolder, language)));
     return false;
 }
 

@@ -89,7 +89,7 @@ TEST(MenuFileWriter, AnEmptyFolderNeverMeansTheRoot) {
     EXPECT_FALSE(writeMenuFile({}, "", RecordKind::Configuration, kMessages, 2, out));
     EXPECT_FALSE(writeMenuFile({}, "", RecordKind::Configuration, kMessages, 1, out));
     EXPECT_EQ(out.messages, (std::vector<std::string>{"Cannot write menu.dat: no folder chosen",
-                                                      "无法写入 menu.dat：no folder chosen"}));
+                                                      "无法写入 menu.dat：未选择文件夹"}));
     EXPECT_TRUE(out.written.empty());
     EXPECT_FALSE(std::filesystem::exists("/menu.dat"));
 }
