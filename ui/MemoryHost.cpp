@@ -191,10 +191,13 @@ void MemoryHost::userType(int id, std::string_view text) {
     Control* c = w.find(id);
     if (!c || c->state.readOnly) return;
     bool selectionCoversAll = true; // the user selected all text before typing
-    for (const std::string& key : splitUtf8(text)) {
+    for (const std::string& character : splitUtf8(text)) {
+        const std::string key = typedCharacter(character);
+        if (key.empty()) continue;
         if (c->digitsOnly && !(key.size() == 1 && key[0] >= '0' && key[0] <= '9')) continue;
         std::string next = selectionCoversAll ? key : c->state.text + key;
-        if (c->limit > 0 && utf8Length(next) > static_cast<std::size_t>(c->limit)) continue;
+        // The limit counts UTF-16 units, as the platform's edits do.
+        if (c->limit > 0 && utf16Length(next) > static_cast<std::size_t>(c->limit)) continue;
         selectionCoversAll = false;
         w.changeEdit(*c, std::move(next));
         c = w.find(id); // the form may not remove controls, but stay safe if the window changed

@@ -4,6 +4,9 @@
 
 #include "HostContract.h"
 
+#include <deque>
+#include <functional>
+
 namespace quorvex::testing {
 namespace {
 
@@ -34,11 +37,41 @@ TEST(MemoryHost, MovesAndFocusAreKeptPerControl) {
     host.run(d);
 }
 
+// Keys a single-line edit cannot take insert nothing; a broken byte arrives as U+FFFD; the limit
+// counts UTF-16 units, so a character outside the BMP takes two.
+TEST(MemoryHost, TypingTakesOnlyWhatAKeyboardCanPutIntoAnEdit) {
+    std::ostringstream out;
+    ui::Transcript transcript(out);
+    ui::MemoryHost host(transcript);
+    contract::RecordingDialog d;
+    std::deque<std::function<void(ui::ScriptedHost&)>> actions{
+        [](ui::ScriptedHost& h) { h.userType(contract::kEdit, "a\tb\x01\x7F\xC2\x85" "c"); },
+        [](ui::ScriptedHost& h) { h.userType(contract::kEdit, "\xFF\xC0\x80\xED\xA0\x80x"); },
+        [](ui::ScriptedHost& h) { h.userType(contract::kLimited, "\xF0\x9F\x98\x80\xF0\x9F\x98\x80z"); },
+        [](ui::ScriptedHost& h) { h.userType(contract::kDigits, std::string_view("\0" "7", 2)); },
+        [](ui::ScriptedHost& h) { h.userClick(1); }};
+    host.setStep([&](ui::ScriptedHost& h) {
+        if (actions.empty()) return false;
+        auto action = std::move(actions.front());
+        actions.pop_front();
+        action(h);
+        return true;
+    });
+    host.run(d);
+    const std::string bad = "\xEF\xBF\xBD";
+    EXPECT_EQ(d.events, (std::vector<std::string>{
+                            "change 10 a", "change 10 ab", "change 10 abc", "change 10 " + bad,
+                            "change 10 " + bad + bad, "change 10 " + bad + bad + bad,
+                            "change 10 " + bad + bad + bad + "x", "change 12 \xF0\x9F\x98\x80",
+                            "change 12 \xF0\x9F\x98\x80z", "change 11 7", "click 1"}));
+}
+
 TEST(Utf8, SplitsCharactersAndSurvivesBrokenBytes) {
     EXPECT_EQ(ui::splitUtf8("aé中😀"), (std::vector<std::string>{"a", "é", "中", "😀"}));
     EXPECT_EQ(ui::utf8Length("\xC3"), 1u);
     EXPECT_EQ(ui::utf8Length("\xE4\xB8x"), 3u);
     EXPECT_EQ(ui::utf8Length(""), 0u);
+    EXPECT_EQ(ui::utf16Length("a\xC3\xA9\xE4\xB8\xAD\xF0\x9F\x98\x80"), 5u);
 }
 
 TEST(Transcript, QuotesBackslashesAndQuotes) {
