@@ -170,6 +170,7 @@ bool FilePreferencesStore::editValue(const std::string& name, const std::optiona
     const Presence presence = load(lines);
     if (presence == Presence::Unreadable) return false;
     if (presence == Presence::Missing) {
+        if (!value) return true; // nothing to remove; the store stays missing
         std::error_code ec;
         const auto folder = std::filesystem::path(m_path).parent_path();
         if (!folder.empty()) std::filesystem::create_directories(folder, ec);

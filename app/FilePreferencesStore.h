@@ -33,7 +33,8 @@ public:
     const std::string& path() const { return m_path; }
 
     // Edits one value as another program would, creating the file (and its folder) if needed;
-    // a missing value removes the name. For the driver and for support.
+    // a missing value removes the name and never creates the file. For the driver and for
+    // support.
     bool editValue(const std::string& name, const std::optional<std::string>& value);
 
     // Content beyond this size is not a preferences file of ours: it reads as holding no values.

@@ -186,6 +186,24 @@ TEST_F(FileStore, AWriteLeavesNoTemporaryFileBehind) {
     EXPECT_EQ(testing::folderEntries(m_dir.path()), std::vector<std::string>{"prefs"});
 }
 
+// Another program's edits: a value creates the store and its folders, removing one never does,
+// so "store missing" and "store without this value" stay apart.
+TEST_F(FileStore, EditsByHandCreateTheStoreOnlyToHoldAValue) {
+    FilePreferencesStore nested(m_dir.file("a/b/prefs"), 2);
+    EXPECT_TRUE(nested.editValue("language", std::nullopt));
+    EXPECT_FALSE(std::filesystem::exists(m_dir.file("a")));
+    std::uint16_t value = 9;
+    EXPECT_FALSE(nested.readLanguage(value)); // still missing: created now
+    EXPECT_EQ(value, 9);
+
+    EXPECT_TRUE(store().editValue("Company", std::string("Someone")));
+    EXPECT_EQ(readText(path()), "Company=Someone\n");
+    EXPECT_TRUE(store().editValue("model", std::string("25")));
+    EXPECT_TRUE(store().editValue("Company", std::nullopt));
+    EXPECT_TRUE(store().editValue("TvMode", std::nullopt));
+    EXPECT_EQ(readText(path()), "model=25\n");
+}
+
 TEST(FileStoreLocation, EnvironmentChoosesThePath) {
     ::setenv("QUORVEX_PREFERENCES", "/x/y/prefs", 1);
     EXPECT_EQ(FilePreferencesStore::defaultPath(), "/x/y/prefs");
