@@ -5,8 +5,9 @@
 #include "app/FilePreferencesStore.h"
 #include "app/SystemLanguage.h"
 
-#include <cstdio>
+#include <algorithm>
 #include <limits>
+#include <string_view>
 
 namespace quorvex::script {
 
@@ -26,24 +27,51 @@ std::optional<long long> parseInt(std::string_view text) {
     return negative ? -value : value;
 }
 
-// "ID REST" -> the id and the rest after one space.
-std::optional<std::pair<int, std::string>> idAndRest(const std::string& text) {
-    const auto space = text.find(' ');
-    const auto id = parseInt(std::string_view(text).substr(0, space));
-    if (!id || *id < 0 || *id > std::numeric_limits<int>::max()) return std::nullopt;
-    return std::pair{static_cast<int>(*id), space == std::string::npos ? std::string() : text.substr(space + 1)};
+// A control id or list position: decimal digits of any length. Values past int's range saturate,
+// so a huge id names no control and a huge position lies past the end of every list.
+std::optional<int> parseCount(std::string_view text) {
+    if (text.empty()) return std::nullopt;
+    long long value = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9') return std::nullopt;
+        value = std::min<long long>(value * 10 + (c - '0'), std::numeric_limits<int>::max());
+    }
+    return static_cast<int>(value);
 }
 
+struct IdAndRest {
+    int id;
+    std::string idText; // as written, for messages about ids past int's range
+    std::string rest;   // after one space
+};
+
+std::optional<IdAndRest> idAndRest(const std::string& text) {
+    const auto space = text.find(' ');
+    const std::string idText = text.substr(0, space);
+    const auto id = parseCount(idText);
+    if (!id) return std::nullopt;
+    return IdAndRest{*id, idText, space == std::string::npos ? std::string() : text.substr(space + 1)};
+}
+
+// Exactly "YYYY-MM-DD HH:MM:SS", digits only, and a time a clock can show.
 std::optional<ui::LocalTime> parseClock(const std::string& text) {
-    ui::LocalTime t;
-    char tail = 0;
-    if (text.size() != 19 ||
-        std::sscanf(text.c_str(), "%4d-%2d-%2d %2d:%2d:%2d%c", &t.year, &t.month, &t.day, &t.hour,
-                    &t.minute, &t.second, &tail) != 6)
-        return std::nullopt;
-    if (t.month < 1 || t.month > 12 || t.day < 1 || t.day > 31 || t.hour > 23 || t.minute > 59 ||
-        t.second > 59)
-        return std::nullopt;
+    static constexpr std::string_view kShape = "dddd-dd-dd dd:dd:dd";
+    if (text.size() != kShape.size()) return std::nullopt;
+    for (std::size_t i = 0; i < kShape.size(); ++i) {
+        const bool digit = text[i] >= '0' && text[i] <= '9';
+        if (kShape[i] == 'd' ? !digit : text[i] != kShape[i]) return std::nullopt;
+    }
+    const auto number = [&](std::size_t at, std::size_t length) {
+        int value = 0;
+        for (std::size_t i = at; i < at + length; ++i) value = value * 10 + (text[i] - '0');
+        return value;
+    };
+    ui::LocalTime t{number(0, 4), number(5, 2), number(8, 2), number(11, 2), number(14, 2), number(17, 2)};
+    const bool leap = (t.year % 4 == 0 && t.year % 100 != 0) || t.year % 400 == 0;
+    static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (t.month < 1 || t.month > 12) return std::nullopt;
+    const int days = kDays[t.month - 1] + (t.month == 2 && leap ? 1 : 0);
+    if (t.day < 1 || t.day > days || t.hour > 23 || t.minute > 59 || t.second > 59) return std::nullopt;
     return t;
 }
 
@@ -78,6 +106,11 @@ std::optional<ScriptInterpreter::Line> ScriptInterpreter::nextLine() {
         line.command = text.substr(first, space == std::string::npos ? std::string::npos : space - first);
         if (space != std::string::npos) line.rest = text.substr(space + 1);
         return line;
+    }
+    // A script that cannot be read (a folder, a read error) must not pass for one that ended.
+    if (m_script.bad() && m_exit == 0) {
+        m_errors << "error: cannot read the script after line " << m_lineNumber << '\n';
+        m_exit = 2;
     }
     return std::nullopt;
 }
@@ -131,6 +164,9 @@ ScriptInterpreter::Status ScriptInterpreter::execute(const Line& line, bool runn
             if (!line.rest.empty()) return malformed(line, "start takes nothing");
         }
         if (running) return fail(line, c + " is not possible while the program runs");
+        // Every run of one script uses the same preferences file and system.
+        if (m_started && (c == "prefs" || c == "system-language"))
+            return fail(line, c + " is possible only before the first start");
         if (c == "prefs") {
             m_preferences = line.rest;
         } else if (c == "system-language") {
@@ -170,6 +206,7 @@ ScriptInterpreter::Status ScriptInterpreter::execute(const Line& line, bool runn
 }
 
 ScriptInterpreter::Status ScriptInterpreter::startProgram() {
+    m_started = true;
     FilePreferencesStore store(preferencesPath(), languageForSystemId(m_systemLanguage));
     CSetupApp app(store, m_host, m_forms);
     if (app.run(m_systemLanguage) == CSetupApp::Outcome::Ended) {
@@ -200,18 +237,19 @@ ScriptInterpreter::Status ScriptInterpreter::windowCommand(const Line& line) {
     // Parse everything first: a malformed line is a usage error even without a window.
     int id = -1;
     int position = 0;
+    std::string idText;
     std::string text;
     if (shape->needs != Needs::None) {
         const auto parsed = idAndRest(line.rest);
         if (!parsed) return malformed(line, c + " needs a control id");
-        id = parsed->first;
-        text = parsed->second;
+        id = parsed->id;
+        idText = parsed->idText;
+        text = parsed->rest;
         if (shape->needs == Needs::Id && !text.empty()) return malformed(line, c + " takes only a control id");
         if (shape->needs == Needs::IdPos) {
-            const auto pos = parseInt(text);
-            if (!pos || *pos < 0 || *pos > std::numeric_limits<int>::max())
-                return malformed(line, "select needs a position");
-            position = static_cast<int>(*pos);
+            const auto pos = parseCount(text);
+            if (!pos) return malformed(line, "select needs a position");
+            position = *pos;
         }
     }
     if (c == "key" && line.rest != "enter" && line.rest != "esc") return malformed(line, "key takes enter or esc");
@@ -221,8 +259,9 @@ ScriptInterpreter::Status ScriptInterpreter::windowCommand(const Line& line) {
     std::optional<int> showId;
     if (c == "show" && !line.rest.empty()) {
         const auto parsed = idAndRest(line.rest);
-        if (!parsed || !parsed->second.empty()) return malformed(line, "show takes a control id or nothing");
-        showId = parsed->first;
+        if (!parsed || !parsed->rest.empty()) return malformed(line, "show takes a control id or nothing");
+        showId = parsed->id;
+        idText = parsed->idText;
     }
 
     if (!m_host.hasWindow()) return fail(line, "no window is open");
@@ -253,7 +292,7 @@ ScriptInterpreter::Status ScriptInterpreter::windowCommand(const Line& line) {
     }
 
     const auto state = m_host.controlState(id);
-    if (!state) return fail(line, "no control " + std::to_string(id) + " in this window");
+    if (!state) return fail(line, "no control " + idText + " in this window");
     if (c == "show") {
         m_transcript.control(*state);
         return Status::Done;

@@ -48,6 +48,7 @@ private:
     int m_lineNumber = 0;
     int m_exit = 0;
     bool m_stopped = false;
+    bool m_started = false;
     std::optional<std::string> m_preferences;
     std::uint16_t m_systemLanguage = 1033;
 };
