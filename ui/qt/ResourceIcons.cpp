@@ -4,35 +4,46 @@
 #include "ui/InfoMessages.h"
 
 #include <QIconEngine>
+#include <QImage>
 #include <QPainter>
-#include <QSvgRenderer>
 
-#include <memory>
+#include <algorithm>
+#include <iterator>
 
 namespace quorvex::ui {
 
 namespace {
 
-QString sourceFor(int resource) {
+// The sides drawn at build time from the SVG sources, smallest first.
+constexpr int kDrawnSides[] = {QUORVEX_ICON_SIZES};
+
+QString nameFor(int resource) {
     switch (resource) {
-    case kMessageIcon: return QStringLiteral(":/icons/message.svg");
-    case kAboutIcon: return QStringLiteral(":/icons/about.svg");
-    default: return QStringLiteral(":/icons/window.svg");
+    case kMessageIcon: return QStringLiteral("message");
+    case kAboutIcon: return QStringLiteral("about");
+    default: return QStringLiteral("window");
     }
 }
 
-QPixmap render(QSvgRenderer& renderer, QSize size) {
-    QPixmap pixmap(size);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    renderer.render(&painter);
-    return pixmap;
+// The smallest drawing at least `side` wide, or the largest there is.
+int drawnSideFor(int side) {
+    const auto* found = std::lower_bound(std::begin(kDrawnSides), std::end(kDrawnSides), side);
+    return found == std::end(kDrawnSides) ? kDrawnSides[std::size(kDrawnSides) - 1] : *found;
 }
 
-// Draws the SVG only at the sizes something asks for, so start-up pays for one small image.
-class SvgIconEngine final : public QIconEngine {
+QPixmap render(const QString& name, QSize size) {
+    const int side = drawnSideFor(std::max(size.width(), size.height()));
+    QImage image(QStringLiteral(":/icons/%1-%2.png").arg(name).arg(side), "PNG");
+    // Premultiplied, as drawn, so that scaling never bleeds the colour of transparent pixels.
+    image.convertTo(QImage::Format_ARGB32_Premultiplied);
+    if (image.size() != size) image = image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return QPixmap::fromImage(std::move(image));
+}
+
+// Hands out the drawings at the sizes something asks for, so start-up reads only small images.
+class DrawnIconEngine final : public QIconEngine {
 public:
-    explicit SvgIconEngine(QString source) : m_source(std::move(source)) {}
+    explicit DrawnIconEngine(QString name) : m_name(std::move(name)) {}
 
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
         const qreal ratio = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
@@ -44,8 +55,7 @@ public:
     }
     QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State, qreal scale) override {
         const QSize device = (QSizeF(size) * scale).toSize();
-        if (!m_renderer) m_renderer = std::make_unique<QSvgRenderer>(m_source); // parsed once
-        QPixmap image = render(*m_renderer, device);
+        QPixmap image = render(m_name, device);
         if (mode == QIcon::Disabled) {
             QImage grey = image.toImage().convertToFormat(QImage::Format_ARGB32);
             for (int y = 0; y < grey.height(); ++y)
@@ -64,22 +74,20 @@ public:
         // The sizes a window manager is handed at once: each costs a drawing before the first paint.
         return {{16, 16}, {32, 32}, {48, 48}};
     }
-    QIconEngine* clone() const override { return new SvgIconEngine(m_source); }
-    QString key() const override { return QStringLiteral("quorvex-svg"); }
+    QIconEngine* clone() const override { return new DrawnIconEngine(m_name); }
+    QString key() const override { return QStringLiteral("quorvex-drawn"); }
 
 private:
-    QString m_source;
-    std::unique_ptr<QSvgRenderer> m_renderer;
+    QString m_name;
 };
 
 } // namespace
 
-QIcon resourceIcon(int resource) { return QIcon(new SvgIconEngine(sourceFor(resource))); }
+QIcon resourceIcon(int resource) { return QIcon(new DrawnIconEngine(nameFor(resource))); }
 
 QPixmap resourcePixmap(int resource, int logicalSize, qreal devicePixelRatio) {
     const int side = qRound(logicalSize * devicePixelRatio);
-    QSvgRenderer renderer(sourceFor(resource));
-    QPixmap image = render(renderer, QSize(side, side));
+    QPixmap image = render(nameFor(resource), QSize(side, side));
     image.setDevicePixelRatio(devicePixelRatio);
     return image;
 }

@@ -6,9 +6,9 @@
 
 namespace quorvex::ui {
 
-// The tool's own icons, drawn as SVG and built into the program. Resource numbers as the forms
-// use them: kWindowIcon (165) for every window, kMessageIcon (128) for message boxes; the
-// About box's picture is kAboutIcon.
+// The tool's own icons, drawn from their SVG sources at build time and built into the program as
+// PNGs. Resource numbers as the forms use them: kWindowIcon (165) for every window, kMessageIcon
+// (128) for message boxes; the About box's picture is kAboutIcon.
 inline constexpr int kAboutIcon = -100;
 
 QIcon resourceIcon(int resource);

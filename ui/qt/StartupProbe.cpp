@@ -22,10 +22,13 @@ protected:
             static_cast<QWidget*>(watched)->isWindow()) {
             m_seen = true;
             // Queued, so that the painting and the flush to the screen are done first.
-            QTimer::singleShot(0, [] {
+            const QSize size = static_cast<QWidget*>(watched)->size();
+            QTimer::singleShot(0, [size] {
                 timespec now{};
                 clock_gettime(CLOCK_MONOTONIC, &now);
-                std::printf("first-paint %lld\n", static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec);
+                std::printf("first-paint %lld %d %d\n",
+                            static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec,
+                            size.width(), size.height());
                 std::fflush(stdout);
                 ::_exit(0);
             });
