@@ -78,7 +78,9 @@ FilePreferencesStore::Presence FilePreferencesStore::load(std::vector<std::strin
     if (in.bad()) return Presence::Unreadable;
     content.resize(static_cast<std::size_t>(in.gcount()));
     lines.clear();
-    if (content.size() > kMaxSize) return Presence::Present; // foreign content: no values
+    if (content.size() > kMaxSize) return Presence::Oversized;
+    // An editor's byte-order mark must not hide the first value.
+    if (content.rfind("\xEF\xBB\xBF", 0) == 0) content.erase(0, 3);
     std::size_t start = 0;
     while (start < content.size()) {
         auto end = content.find('\n', start);
@@ -93,7 +95,8 @@ FilePreferencesStore::Presence FilePreferencesStore::load(std::vector<std::strin
 
 std::optional<std::uint32_t> FilePreferencesStore::readNumber(const char* name, bool& opened) const {
     std::vector<std::string> lines;
-    opened = load(lines) == Presence::Present;
+    const Presence presence = load(lines);
+    opened = presence == Presence::Present || presence == Presence::Oversized;
     if (!opened) return std::nullopt;
     const auto text = valueOf(lines, name);
     return text ? parseUint32(*text) : std::nullopt;
@@ -112,6 +115,7 @@ bool FilePreferencesStore::readLanguage(std::uint16_t& value) {
     case Presence::Unreadable:
         return false;
     case Presence::Present:
+    case Presence::Oversized:
         break;
     }
     const auto text = valueOf(lines, kLanguage);

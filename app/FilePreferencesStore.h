@@ -37,11 +37,13 @@ public:
     // support.
     bool editValue(const std::string& name, const std::optional<std::string>& value);
 
-    // Content beyond this size is not a preferences file of ours: it reads as holding no values.
+    // Content beyond this size is not a preferences file of ours: it reads as holding no values,
+    // and writes leave it alone rather than replace someone else's file.
     static constexpr std::size_t kMaxSize = 64 * 1024;
 
 private:
-    enum class Presence { Missing, Unreadable, Present };
+    // Oversized: a file too large to be ours; it reads as holding no values and is never replaced.
+    enum class Presence { Missing, Unreadable, Present, Oversized };
     Presence load(std::vector<std::string>& lines) const;
     std::optional<std::uint32_t> readNumber(const char* name, bool& opened) const;
     bool writeValue(const std::string& name, const std::optional<std::string>& value);

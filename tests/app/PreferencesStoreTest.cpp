@@ -137,12 +137,25 @@ TEST_F(FileStore, BinaryAndOversizedContentNeverCrash) {
     EXPECT_EQ(value, 3);
     EXPECT_FALSE(store().readModel(value));
 
-    content(std::string(FilePreferencesStore::kMaxSize + 10, 'x') + "\nmodel=5\n");
+    const std::string big = std::string(FilePreferencesStore::kMaxSize + 10, 'x') + "\nmodel=5\n";
+    content(big);
     EXPECT_FALSE(store().readModel(value));
     EXPECT_EQ(value, 1);
-    EXPECT_TRUE(store().writeModel(5)); // replaced by a store of ours
+    EXPECT_TRUE(store(3).readLanguage(value));
+    EXPECT_EQ(value, 3);
+    // Too large to be ours: somebody else's file is never replaced.
+    EXPECT_FALSE(store().writeModel(5));
+    EXPECT_FALSE(store().writeCompany());
+    EXPECT_EQ(readText(path()), big);
+}
+
+TEST_F(FileStore, AByteOrderMarkDoesNotHideTheFirstValue) {
+    content("\xEF\xBB\xBFmodel=7\nlanguage=4\n");
+    std::uint16_t value = 0;
     EXPECT_TRUE(store().readModel(value));
-    EXPECT_EQ(value, 5);
+    EXPECT_EQ(value, 7);
+    EXPECT_TRUE(store().writeLanguage(5));
+    EXPECT_EQ(readText(path()), "model=7\nlanguage=5\n");
 }
 
 TEST_F(FileStore, CompanyPresenceAndBufferSize) {
