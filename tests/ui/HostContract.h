@@ -140,6 +140,17 @@ TYPED_TEST_P(HostContract, TypingFollowsTheEditsRules) {
     ASSERT_TRUE(this->m_host->hasWindow() == false);
 }
 
+TYPED_TEST_P(HostContract, LimitsCountUtf16UnitsAndControlKeysInsertNothing) {
+    RecordingDialog d;
+    this->run(d, {[](ui::ScriptedHost& h) { h.userType(contract::kLimited, "\xF0\x9F\x98\x80" "ab"); },
+                  [](ui::ScriptedHost& h) { h.userType(contract::kEdit, "a\x01" "b\x7F"); },
+                  [](ui::ScriptedHost& h) { h.userClick(1); }});
+    // The emoji takes two of the three places, so "b" no longer fits.
+    EXPECT_EQ(d.events, (std::vector<std::string>{"change 12 \xF0\x9F\x98\x80",
+                                                  "change 12 \xF0\x9F\x98\x80" "a",
+                                                  "change 10 a", "change 10 ab", "click 1"}));
+}
+
 TYPED_TEST_P(HostContract, KeysAndCloseBoxGoThroughTheForm) {
     for (auto [key, expected] : {std::pair{0, "click 1"}, std::pair{1, "click 2"}, std::pair{2, "click 2"}}) {
         RecordingDialog d;
@@ -249,7 +260,9 @@ TYPED_TEST_P(HostContract, FolderQueueAndFixedClock) {
 
 REGISTER_TYPED_TEST_SUITE_P(HostContract, ProgramTextChangesAreReportedOnlyWhenTheTextChanges,
                             ProgramSelectionIsSilentButEveryPickIsReported,
-                            TypingFollowsTheEditsRules, KeysAndCloseBoxGoThroughTheForm,
+                            TypingFollowsTheEditsRules,
+                            LimitsCountUtf16UnitsAndControlKeysInsertNothing,
+                            KeysAndCloseBoxGoThroughTheForm,
                             ControlStateShowsWhatTheFormSet,
                             ListsCanBeRefilledAndLeftWithoutSelection,
                             MessagesAndNestedWindowsAppearInTheTranscript,

@@ -16,7 +16,8 @@
 namespace quorvex::ui {
 
 namespace {
-qsizetype characters(const QString& text) { return text.toUcs4().size(); }
+// The framework's edit limit counts UTF-16 units, as QString does.
+qsizetype characters(const QString& text) { return text.size(); }
 
 bool isTyping(const QString& text) {
     if (text.isEmpty()) return false;
@@ -82,8 +83,12 @@ void TemplateEdit::pasteAccepted() {
     if (m_limit > 0) {
         const qsizetype room = m_limit - (characters(text()) - characters(selectedText()));
         if (room <= 0) return;
-        const QList<uint> points = pasted.toUcs4();
-        if (points.size() > room) pasted = QString::fromUcs4(reinterpret_cast<const char32_t*>(points.constData()), room);
+        if (pasted.size() > room) {
+            // Never split a surrogate pair at the cut.
+            qsizetype cut = room;
+            if (pasted.at(cut - 1).isHighSurrogate()) --cut;
+            pasted.truncate(cut);
+        }
     }
     insert(pasted);
 }
