@@ -115,19 +115,6 @@ bool showsSdCycle(int modelId) {
     return modelId >= 15 && modelId <= 17;
 }
 
-bool hasOwnLayout(int modelId) {
-    switch (modelId) {
-    case 1:
-    case 3:
-    case 5:
-    case 15:
-    case 16:
-    case 17:
-        return true;
-    default:
-        return false;
-    }
-}
 
 // Without the SD cycle row the eight rows from "Video Size" to "Date Format" spread into its
 // place and everything from the clock row down moves up.
@@ -212,7 +199,7 @@ CameraFormSpec genericSpec(int modelId) {
     spec.validation = kValidation;
     spec.switches = kSwitches;
     spec.validatingLists = kValidatingLists;
-    spec.layout = &menuLayoutForModel(hasOwnLayout(modelId) ? modelId : 0);
+    spec.layout = &menuLayoutForModel(isNamedGenericModel(modelId) ? modelId : 0);
     spec.record = kRecord;
     spec.factory = factoryRule();
     spec.messages = kCameraMenuMessages;

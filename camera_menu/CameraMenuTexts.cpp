@@ -10,7 +10,7 @@ bool isFullHdModel(int modelId) {
 
 } // namespace
 
-OptionList genericCaptureModeOptions(int modelId) {
+bool isNamedGenericModel(int modelId) {
     switch (modelId) {
     case 1:
     case 3:
@@ -18,11 +18,15 @@ OptionList genericCaptureModeOptions(int modelId) {
     case 15:
     case 16:
     case 17:
-        return kOptionsCaptureMode;
+        return true;
     default:
-        // Only the models above offer "Camera+Video".
-        return OptionList(kOptionsCaptureMode).first(2);
+        return false;
     }
+}
+
+OptionList genericCaptureModeOptions(int modelId) {
+    return isNamedGenericModel(modelId) ? OptionList(kOptionsCaptureMode)
+                                        : OptionList(kOptionsCaptureMode).first(2);
 }
 
 SizeChoices genericImageSizes(int modelId) {

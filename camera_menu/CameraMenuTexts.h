@@ -277,6 +277,9 @@ inline constexpr SizeChoices kP4ImageSizes{kP4ImageSizeEntries, 0};
 inline constexpr SizeChoices kP4VideoSizes{kP4VideoSizeEntries, 1};
 
 // Lists of the generic form (1013, 1014, 1015) for a ModelId.
+// ModelId 1, 3, 5 and 15-17: the models the generic form serves by name (it also opens for a
+// ModelId outside 1-17). Only they offer "Camera+Video" and have a record layout of their own.
+bool isNamedGenericModel(int modelId);
 OptionList genericCaptureModeOptions(int modelId);
 SizeChoices genericImageSizes(int modelId);
 SizeChoices genericVideoSizes(int modelId);

@@ -1,21 +1,15 @@
 // SPDX-License-Identifier: MIT
 #include "mms/MmsOperatorCatalogue.h"
+#include "mms/OemCodePage.h"
 
 namespace quorvex {
 namespace {
 
-constexpr bool isAscii(std::string_view text) {
-    for (char c : text)
-        if (static_cast<unsigned char>(c) > 0x7F)
-            return false;
-    return true;
-}
-
 // Every value has to reach the camera unchanged: plain ASCII (the same bytes in every code
 // page) and short enough for its form field and its setup.dat record.
 constexpr bool fitsItsField(const OperatorProfile& p) {
-    return isAscii(p.mmscUrl) && isAscii(p.apn) && isAscii(p.gateway) && isAscii(p.port) &&
-           isAscii(p.account) && isAscii(p.password) && p.mmscUrl.size() <= kMaxMmscUrlLength &&
+    return isAsciiText(p.mmscUrl) && isAsciiText(p.apn) && isAsciiText(p.gateway) && isAsciiText(p.port) &&
+           isAsciiText(p.account) && isAsciiText(p.password) && p.mmscUrl.size() <= kMaxMmscUrlLength &&
            p.apn.size() <= kMaxApnLength && p.gateway.size() <= kMaxGatewayLength &&
            p.port.size() <= kMaxPortLength && p.account.size() <= kMaxAccountLength &&
            p.password.size() <= kMaxPasswordLength;

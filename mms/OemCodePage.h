@@ -10,6 +10,13 @@
 
 namespace quorvex {
 
+// Plain ASCII: the same bytes in every code page, so such a text reaches the camera unchanged.
+constexpr bool isAsciiText(std::string_view text) {
+    for (char c : text)
+        if (static_cast<unsigned char>(c) > 0x7F) return false;
+    return true;
+}
+
 // The narrow code page of the texts in setup.dat and smtp.dat. The cameras read IBM code page
 // 437, so every machine converts with the same fixed table instead of whatever its own OEM code
 // page happens to be. ASCII maps to itself.

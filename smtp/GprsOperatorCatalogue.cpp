@@ -3,21 +3,15 @@
 
 #include "mms/CountryList.h"
 #include "mms/MmsOperatorCatalogue.h"
+#include "mms/OemCodePage.h"
 
 namespace quorvex {
 namespace {
 
-constexpr bool isAscii(std::string_view text) {
-    for (char c : text)
-        if (static_cast<unsigned char>(c) > 0x7F)
-            return false;
-    return true;
-}
-
 // Every value has to reach the camera unchanged: plain ASCII (the same bytes in every code
 // page) and within the lengths the camera is known to take.
 constexpr bool fitsItsField(const GprsConnection& c) {
-    return isAscii(c.apn) && isAscii(c.account) && isAscii(c.password) &&
+    return isAsciiText(c.apn) && isAsciiText(c.account) && isAsciiText(c.password) &&
            c.apn.size() <= kMaxGprsApnLength && c.account.size() <= kMaxGprsAccountLength &&
            c.password.size() <= kMaxGprsPasswordLength;
 }
