@@ -83,4 +83,13 @@ void remoteControlByte(FileReport& report, int recordIndex, const Record& plain,
                  value == 25 ? "Off" : countWithUnit(value, "hour", "hours"));
 }
 
+void checkDataModeAgainstCountry(FileReport& report, std::optional<int> mode, int country, int operatorIndex,
+                                 int byte) {
+    if (mode == 0 && (country != kManualCountry || operatorIndex != 0))
+        addProblem(report, 0, byte, "Manual mode stores country 128 and operator 0, not " + std::to_string(country) +
+                                        " and " + std::to_string(operatorIndex));
+    if (mode == 1 && country == kManualCountry)
+        addProblem(report, 0, byte, "Auto mode stores a country of the list, not 128 (Manual)");
+}
+
 } // namespace quorvex::inspect

@@ -74,7 +74,6 @@ std::vector<SendList> sendListsFor(std::optional<int> modelId) {
 constexpr std::array<std::string_view, 2> kConnection{"APN", "CSD"};
 constexpr std::array<std::string_view, 2> kNumbering{"China (domestic numbers)", "International"};
 constexpr std::array<std::string_view, 2> kDataMode{"Manual", "Auto"};
-constexpr std::uint8_t kManualCountry = 0x80;
 
 constexpr std::array<TextRecordSpec, 10> kTexts{{{"MMSC URL", 50},
                                                  {"APN", 30},
@@ -179,11 +178,7 @@ void decodeHeader(FileReport& report, const Record& header, std::optional<int> m
     const auto mode = optionByte(report, 0, header, 55, "Data mode", kDataMode);
     checkZeroBytes(report, 0, header, 56, 58, "the header's byte 56-57");
 
-    if (mode == 0 && (country != kManualCountry || operatorIndex != 0))
-        addProblem(report, 0, 8, "Manual mode stores country 128 and operator 0, not " + std::to_string(country) +
-                                     " and " + std::to_string(operatorIndex));
-    if (mode == 1 && country == kManualCountry)
-        addProblem(report, 0, 8, "Auto mode stores a country of the list, not 128 (Manual)");
+    checkDataModeAgainstCountry(report, mode, country, operatorIndex, 8);
     if (mode == 1 && connection == 1)
         addProblem(report, 0, 2, "CSD is offered in Manual mode only");
 }

@@ -19,7 +19,6 @@ enum class SmtpLayout { P4, K4 };
 
 constexpr std::array<std::string_view, 3> kSmtpStatus{"Off", "VGA", "SMS"};
 constexpr std::array<std::string_view, 2> kDataMode{"Manual", "Auto"};
-constexpr std::uint8_t kManualCountry = 0x80;
 constexpr std::size_t kSenderRecord = 6;
 constexpr std::size_t kUserNameRecord = 9;
 
@@ -128,11 +127,7 @@ void decodeHeader(FileReport& report, const Record& h, std::optional<int> modelI
     checkZeroBytes(report, 0, h, 9, 55, "the header from byte 9 to 54");
     const auto mode = optionByte(report, 0, h, 55, "MMS Mode", kDataMode);
     checkZeroBytes(report, 0, h, 56, 58, "the header's byte 56-57");
-    if (mode == 0 && (country != kManualCountry || operatorIndex != 0))
-        addProblem(report, 0, 2, "Manual mode stores country 128 and operator 0, not " + std::to_string(country) +
-                                     " and " + std::to_string(operatorIndex));
-    if (mode == 1 && country == kManualCountry)
-        addProblem(report, 0, 2, "Auto mode stores a country of the list, not 128 (Manual)");
+    checkDataModeAgainstCountry(report, mode, country, operatorIndex, 2);
 }
 
 // Record 9 is the sender address up to its first "@", at most as many bytes as the address has
