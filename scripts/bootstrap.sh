@@ -11,6 +11,7 @@ PACKAGES=(
   libgtest-dev googletest libbenchmark-dev nlohmann-json3-dev
   qt6-base-dev qt6-svg-dev libgl-dev
   xvfb xauth fonts-dejavu-core fonts-noto-cjk
+  clang libclang-rt-14-dev
 )
 
 install_missing() {
