@@ -7,9 +7,13 @@
 
 namespace quorvex {
 
-const ui::DialogTemplate& CAboutDlg::dialogTemplate() const { return ui::kAboutTemplate; }
+const ui::DialogTemplate& CAboutDlg::dialogTemplate() const {
+    return ui::kAboutTemplate;
+}
 
-std::string CAboutDlg::webAddress() { return std::string("https://") + build::kWebHost + "/"; }
+std::string CAboutDlg::webAddress() {
+    return std::string("https://") + build::kWebHost + "/";
+}
 
 void CAboutDlg::onInit(ui::DialogWindow& window) {
     Dialog::onInit(window);
@@ -19,8 +23,10 @@ void CAboutDlg::onInit(ui::DialogWindow& window) {
 }
 
 void CAboutDlg::onClick(int id) {
-    if (id == kWebAddress) m_host.openUrl(webAddress());
-    else Dialog::onClick(id);
+    if (id == kWebAddress)
+        m_host.openUrl(webAddress());
+    else
+        Dialog::onClick(id);
 }
 
 } // namespace quorvex

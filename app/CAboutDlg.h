@@ -9,7 +9,7 @@ namespace quorvex {
 
 // "About Setup": an icon, one line of text, the maker's web address and OK.
 class CAboutDlg final : public ui::Dialog {
-public:
+  public:
     enum Id { kTextLine = 1101, kWebAddress = 1102 };
 
     explicit CAboutDlg(ui::DialogHost& host) : m_host(host) {}
@@ -21,7 +21,7 @@ public:
 
     static std::string webAddress();
 
-private:
+  private:
     ui::DialogHost& m_host;
 };
 

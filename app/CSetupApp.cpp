@@ -16,12 +16,15 @@ CSetupApp::Outcome CSetupApp::run(std::uint16_t systemLanguageId) {
         std::optional<std::string> chosen;
         {
             CSetupDlg mainWindow(m_context, m_forms);
-            if (m_context.host.run(mainWindow) == ui::kAbandoned) return Outcome::Abandoned;
+            if (m_context.host.run(mainWindow) == ui::kAbandoned)
+                return Outcome::Abandoned;
             chosen = mainWindow.chosenConfigurator();
         }
-        if (!chosen) return Outcome::Ended;
+        if (!chosen)
+            return Outcome::Ended;
         auto form = m_forms.create(*chosen, m_context);
-        if (form && m_context.host.run(*form) == ui::kAbandoned) return Outcome::Abandoned;
+        if (form && m_context.host.run(*form) == ui::kAbandoned)
+            return Outcome::Abandoned;
     }
 }
 

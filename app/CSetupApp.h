@@ -11,7 +11,7 @@ namespace quorvex {
 // The application: start-up, then one window at a time. A configurator button ends the main
 // window and runs the configurator; leaving it shows a fresh main window. A loop, never nested.
 class CSetupApp final {
-public:
+  public:
     enum class Outcome { Ended, Abandoned };
 
     CSetupApp(PreferencesStore& store, ui::DialogHost& host, const FormRegistry& forms);
@@ -21,7 +21,7 @@ public:
 
     const AppState& state() const { return m_context.state; }
 
-private:
+  private:
     AppContext m_context;
     const FormRegistry& m_forms;
 };

@@ -17,7 +17,9 @@ namespace mw = main_window;
 CSetupDlg::CSetupDlg(AppContext& context, const FormRegistry& forms)
     : m_context(context), m_forms(forms) {}
 
-const ui::DialogTemplate& CSetupDlg::dialogTemplate() const { return ui::kMainWindowTemplate; }
+const ui::DialogTemplate& CSetupDlg::dialogTemplate() const {
+    return ui::kMainWindowTemplate;
+}
 
 std::string CSetupDlg::versionLine(LanguageId language) {
     const std::string prefix(textFor(mw::kVersionPrefix, language));
@@ -40,12 +42,15 @@ void CSetupDlg::onInit(ui::DialogWindow& window) {
     relabel();
 
     int index = state.languageId - 1;
-    if (state.languageId == kChinese) index = 0;
-    else if (state.languageId == kEnglish) index = state.chineseCameraEnglishUi ? 0 : 1;
+    if (state.languageId == kChinese)
+        index = 0;
+    else if (state.languageId == kEnglish)
+        index = state.chineseCameraEnglishUi ? 0 : 1;
     fillLanguages(index);
 
     window.clearList(kModelList);
-    for (auto name : mw::kModelNames) window.addItem(kModelList, name);
+    for (auto name : mw::kModelNames)
+        window.addItem(kModelList, name);
     // The model is read again from the store: another window may have changed it.
     std::uint16_t model = 1;
     m_context.store.readModel(model);
@@ -59,7 +64,8 @@ void CSetupDlg::fillLanguages(int selectIndex) {
     const bool native = state.systemIsChinese && state.languageId == kChinese;
     window().clearList(kLanguageList);
     window().addItem(kLanguageList, native ? mw::kChineseNative : mw::kChineseEnglish);
-    for (auto name : mw::kLanguageNames) window().addItem(kLanguageList, name);
+    for (auto name : mw::kLanguageNames)
+        window().addItem(kLanguageList, name);
     window().select(kLanguageList, selectIndex);
 }
 
@@ -84,7 +90,8 @@ void CSetupDlg::onListPick(int id) {
     AppState& state = m_context.state;
     if (id == kLanguageList) {
         const int index = window().selected(kLanguageList);
-        if (index < 0) return;
+        if (index < 0)
+            return;
         if (index == 0) {
             state.languageId = state.systemIsChinese ? kChinese : kEnglish;
             state.chineseCameraEnglishUi = true;
@@ -98,7 +105,8 @@ void CSetupDlg::onListPick(int id) {
             static_cast<std::uint16_t>(state.chineseCameraEnglishUi ? kChinese : state.languageId));
     } else if (id == kModelList) {
         const int index = window().selected(kModelList);
-        if (index < 0) return;
+        if (index < 0)
+            return;
         state.modelId = index + 1;
         m_context.store.writeModel(static_cast<std::uint16_t>(state.modelId));
         enableButtons();
@@ -117,11 +125,20 @@ void CSetupDlg::openConfigurator(Configurator button) {
 
 void CSetupDlg::onClick(int id) {
     switch (id) {
-    case kCameraButton: openConfigurator(Configurator::Camera); break;
-    case kMmsButton: openConfigurator(Configurator::Mms); break;
-    case kSmtpButton: openConfigurator(Configurator::Smtp); break;
-    case kDownloadButton: m_context.host.openUrl(downloadUrl()); break;
-    default: Dialog::onClick(id); // Enter and Esc end the window like its close box
+    case kCameraButton:
+        openConfigurator(Configurator::Camera);
+        break;
+    case kMmsButton:
+        openConfigurator(Configurator::Mms);
+        break;
+    case kSmtpButton:
+        openConfigurator(Configurator::Smtp);
+        break;
+    case kDownloadButton:
+        m_context.host.openUrl(downloadUrl());
+        break;
+    default:
+        Dialog::onClick(id); // Enter and Esc end the window like its close box
     }
 }
 

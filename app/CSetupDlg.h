@@ -15,7 +15,7 @@ class FormRegistry;
 // The main window: language and model lists, the three configurator buttons, the download
 // button and the version line.
 class CSetupDlg final : public ui::Dialog {
-public:
+  public:
     enum Id {
         kCameraButton = 1000,
         kMmsButton = 1001,
@@ -45,7 +45,7 @@ public:
     static std::string versionLine(LanguageId language);
     static std::string downloadUrl();
 
-private:
+  private:
     void relabel();
     void fillLanguages(int selectIndex);
     void enableButtons();

@@ -52,25 +52,29 @@ WriteOutcome writeFileDurably(const std::string& path, std::span<const std::uint
     const std::wstring temp = target + L".tmp";
     HANDLE file = CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return {false, lastError()};
+    if (file == INVALID_HANDLE_VALUE)
+        return {false, lastError()};
     DWORD written = 0;
-    const bool ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written,
-                              nullptr) &&
-                    written == bytes.size() && FlushFileBuffers(file);
+    const bool ok =
+        WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+        written == bytes.size() && FlushFileBuffers(file);
     std::string reason = ok ? std::string() : lastError();
     CloseHandle(file);
     if (ok && MoveFileExW(temp.c_str(), target.c_str(),
                           MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         return {true, {}};
-    if (reason.empty()) reason = lastError();
+    if (reason.empty())
+        reason = lastError();
     DeleteFileW(temp.c_str());
     return {false, reason};
 }
 
 bool removeIfPresent(const std::string& path, std::string* reason) {
     const std::wstring target = widen(path);
-    if (DeleteFileW(target.c_str()) || GetLastError() == ERROR_FILE_NOT_FOUND) return true;
-    if (reason) *reason = lastError();
+    if (DeleteFileW(target.c_str()) || GetLastError() == ERROR_FILE_NOT_FOUND)
+        return true;
+    if (reason)
+        *reason = lastError();
     return false;
 }
 
@@ -79,8 +83,10 @@ bool removeIfPresent(const std::string& path, std::string* reason) {
 namespace {
 std::string folderOf(const std::string& path) {
     const auto slash = path.find_last_of('/');
-    if (slash == std::string::npos) return ".";
-    if (slash == 0) return "/";
+    if (slash == std::string::npos)
+        return ".";
+    if (slash == 0)
+        return "/";
     return path.substr(0, slash);
 }
 
@@ -89,7 +95,8 @@ bool writeAll(int fd, std::span<const std::uint8_t> bytes) {
     while (done < bytes.size()) {
         const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
         if (n < 0) {
-            if (errno == EINTR) continue;
+            if (errno == EINTR)
+                continue;
             return false;
         }
         done += static_cast<std::size_t>(n);
@@ -99,7 +106,8 @@ bool writeAll(int fd, std::span<const std::uint8_t> bytes) {
 
 bool syncFolder(const std::string& folder) {
     const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return false;
+    if (fd < 0)
+        return false;
     // Some file systems (and FAT drivers) refuse fsync on a folder; the rename is then as
     // durable as the driver makes it, so only a real I/O error counts.
     const bool ok = ::fsync(fd) == 0 || errno == EINVAL || errno == ENOTSUP;
@@ -116,26 +124,34 @@ WriteOutcome writeFileDurably(const std::string& path, std::span<const std::uint
     std::vector<char> name(pattern.begin(), pattern.end());
     name.push_back('\0');
     const int fd = ::mkstemp(name.data());
-    if (fd < 0) return {false, std::strerror(errno)};
+    if (fd < 0)
+        return {false, std::strerror(errno)};
     const std::string temp(name.data());
 
     auto fail = [&](bool open) -> WriteOutcome {
         const int saved = errno;
-        if (open) ::close(fd);
+        if (open)
+            ::close(fd);
         ::unlink(temp.c_str());
         return {false, std::strerror(saved)};
     };
     ::fchmod(fd, 0644);
-    if (!writeAll(fd, bytes) || ::fsync(fd) != 0) return fail(true);
-    if (::close(fd) != 0) return fail(false);
-    if (::rename(temp.c_str(), path.c_str()) != 0) return fail(false);
-    if (!syncFolder(folder)) return {false, std::strerror(errno)};
+    if (!writeAll(fd, bytes) || ::fsync(fd) != 0)
+        return fail(true);
+    if (::close(fd) != 0)
+        return fail(false);
+    if (::rename(temp.c_str(), path.c_str()) != 0)
+        return fail(false);
+    if (!syncFolder(folder))
+        return {false, std::strerror(errno)};
     return {true, {}};
 }
 
 bool removeIfPresent(const std::string& path, std::string* reason) {
-    if (::unlink(path.c_str()) == 0 || errno == ENOENT) return true;
-    if (reason) *reason = std::strerror(errno);
+    if (::unlink(path.c_str()) == 0 || errno == ENOENT)
+        return true;
+    if (reason)
+        *reason = std::strerror(errno);
     return false;
 }
 

@@ -33,8 +33,9 @@ std::size_t utf16Units(std::string_view utf8) {
     std::size_t units = 0;
     for (std::size_t i = 0; i < utf8.size(); ++i) {
         const auto c = static_cast<unsigned char>(utf8[i]);
-        if ((c & 0xC0) == 0x80) continue; // continuation byte
-        units += (c >= 0xF0) ? 2 : 1;     // four-byte sequences need a surrogate pair
+        if ((c & 0xC0) == 0x80)
+            continue;                 // continuation byte
+        units += (c >= 0xF0) ? 2 : 1; // four-byte sequences need a surrogate pair
     }
     return units;
 }
@@ -42,13 +43,16 @@ std::size_t utf16Units(std::string_view utf8) {
 } // namespace
 
 std::optional<std::uint32_t> parseUint32(std::string_view text) {
-    if (text.empty() || text.size() > 10) return std::nullopt;
+    if (text.empty() || text.size() > 10)
+        return std::nullopt;
     std::uint64_t value = 0;
     for (char c : text) {
-        if (c < '0' || c > '9') return std::nullopt;
+        if (c < '0' || c > '9')
+            return std::nullopt;
         value = value * 10 + static_cast<std::uint64_t>(c - '0');
     }
-    if (value > 0xFFFFFFFFull) return std::nullopt;
+    if (value > 0xFFFFFFFFull)
+        return std::nullopt;
     return static_cast<std::uint32_t>(value);
 }
 
@@ -56,7 +60,8 @@ FilePreferencesStore::FilePreferencesStore(std::string path, LanguageId systemDe
     : m_path(std::move(path)), m_systemDefaultLanguage(systemDefaultLanguage) {}
 
 std::string FilePreferencesStore::defaultPath() {
-    if (const char* explicitPath = std::getenv("QUORVEX_PREFERENCES"); explicitPath && *explicitPath)
+    if (const char* explicitPath = std::getenv("QUORVEX_PREFERENCES");
+        explicitPath && *explicitPath)
         return explicitPath;
     if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg)
         return std::string(xdg) + "/quorvex/preferences";
@@ -68,36 +73,47 @@ std::string FilePreferencesStore::defaultPath() {
 FilePreferencesStore::Presence FilePreferencesStore::load(std::vector<std::string>& lines) const {
     std::error_code ec;
     const auto status = std::filesystem::status(m_path, ec);
-    if (status.type() == std::filesystem::file_type::not_found) return Presence::Missing;
-    if (ec || status.type() != std::filesystem::file_type::regular) return Presence::Unreadable;
+    if (status.type() == std::filesystem::file_type::not_found)
+        return Presence::Missing;
+    if (ec || status.type() != std::filesystem::file_type::regular)
+        return Presence::Unreadable;
     std::ifstream in(m_path, std::ios::binary);
-    if (!in) return Presence::Unreadable;
+    if (!in)
+        return Presence::Unreadable;
     std::string content;
     content.resize(kMaxSize + 1);
     in.read(content.data(), static_cast<std::streamsize>(content.size()));
-    if (in.bad()) return Presence::Unreadable;
+    if (in.bad())
+        return Presence::Unreadable;
     content.resize(static_cast<std::size_t>(in.gcount()));
     lines.clear();
-    if (content.size() > kMaxSize) return Presence::Oversized;
+    if (content.size() > kMaxSize)
+        return Presence::Oversized;
     // An editor's byte-order mark must not hide the first value.
-    if (content.rfind("\xEF\xBB\xBF", 0) == 0) content.erase(0, 3);
+    if (content.rfind("\xEF\xBB\xBF", 0) == 0)
+        content.erase(0, 3);
     std::size_t start = 0;
     while (start < content.size()) {
         auto end = content.find('\n', start);
-        if (end == std::string::npos) end = content.size();
+        if (end == std::string::npos)
+            end = content.size();
         std::string line = content.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        if (!line.empty()) lines.push_back(std::move(line));
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        if (!line.empty())
+            lines.push_back(std::move(line));
         start = end + 1;
     }
     return Presence::Present;
 }
 
-std::optional<std::uint32_t> FilePreferencesStore::readNumber(const char* name, bool& opened) const {
+std::optional<std::uint32_t> FilePreferencesStore::readNumber(const char* name,
+                                                              bool& opened) const {
     std::vector<std::string> lines;
     const Presence presence = load(lines);
     opened = presence == Presence::Present || presence == Presence::Oversized;
-    if (!opened) return std::nullopt;
+    if (!opened)
+        return std::nullopt;
     const auto text = valueOf(lines, name);
     return text ? parseUint32(*text) : std::nullopt;
 }
@@ -108,7 +124,8 @@ bool FilePreferencesStore::readLanguage(std::uint16_t& value) {
     case Presence::Missing: {
         std::error_code ec;
         const auto folder = std::filesystem::path(m_path).parent_path();
-        if (!folder.empty()) std::filesystem::create_directories(folder, ec);
+        if (!folder.empty())
+            std::filesystem::create_directories(folder, ec);
         writeFileDurably(m_path, {}); // a store that cannot be created stays missing
         return false;
     }
@@ -129,7 +146,8 @@ bool FilePreferencesStore::readLanguage(std::uint16_t& value) {
 bool FilePreferencesStore::readModel(std::uint16_t& value) {
     bool opened = false;
     const auto stored = readNumber(kModel, opened);
-    if (!opened) return false;
+    if (!opened)
+        return false;
     if (!stored) {
         value = 1;
         return false;
@@ -142,7 +160,8 @@ bool FilePreferencesStore::readModel(std::uint16_t& value) {
 bool FilePreferencesStore::readTvMode(std::uint16_t& value) {
     bool opened = false;
     const auto stored = readNumber(kTvMode, opened);
-    if (!opened) return false;
+    if (!opened)
+        return false;
     if (!stored) {
         value = 0;
         return false;
@@ -153,7 +172,8 @@ bool FilePreferencesStore::readTvMode(std::uint16_t& value) {
 
 bool FilePreferencesStore::companyReadable() {
     std::vector<std::string> lines;
-    if (load(lines) != Presence::Present) return false;
+    if (load(lines) != Presence::Present)
+        return false;
     const auto text = valueOf(lines, kCompany);
     return text && (utf16Units(*text) + 1) * 2 <= kCompanyBufferBytes;
 }
@@ -167,27 +187,37 @@ bool FilePreferencesStore::writeModel(std::uint16_t value) {
 bool FilePreferencesStore::writeTvMode(std::uint16_t value) {
     return writeValue(kTvMode, std::to_string(value));
 }
-bool FilePreferencesStore::writeCompany() { return writeValue(kCompany, kCompanyName); }
+bool FilePreferencesStore::writeCompany() {
+    return writeValue(kCompany, kCompanyName);
+}
 
-bool FilePreferencesStore::editValue(const std::string& name, const std::optional<std::string>& value) {
+bool FilePreferencesStore::editValue(const std::string& name,
+                                     const std::optional<std::string>& value) {
     std::vector<std::string> lines;
     const Presence presence = load(lines);
-    if (presence == Presence::Unreadable) return false;
+    if (presence == Presence::Unreadable)
+        return false;
     if (presence == Presence::Missing) {
-        if (!value) return true; // nothing to remove; the store stays missing
+        if (!value)
+            return true; // nothing to remove; the store stays missing
         std::error_code ec;
         const auto folder = std::filesystem::path(m_path).parent_path();
-        if (!folder.empty()) std::filesystem::create_directories(folder, ec);
-        if (!writeFileDurably(m_path, {}).ok) return false;
+        if (!folder.empty())
+            std::filesystem::create_directories(folder, ec);
+        if (!writeFileDurably(m_path, {}).ok)
+            return false;
     }
     return writeValue(name, value);
 }
 
-bool FilePreferencesStore::writeValue(const std::string& name, const std::optional<std::string>& value) {
+bool FilePreferencesStore::writeValue(const std::string& name,
+                                      const std::optional<std::string>& value) {
     std::vector<std::string> lines;
-    if (load(lines) != Presence::Present) return false; // like a registry key that is not there
+    if (load(lines) != Presence::Present)
+        return false; // like a registry key that is not there
     // A value holding a line break would split into lines of its own.
-    if (value && value->find_first_of("\r\n") != std::string::npos) return false;
+    if (value && value->find_first_of("\r\n") != std::string::npos)
+        return false;
     const std::string entry = value ? name + "=" + *value : std::string();
     bool replaced = !value;
     std::vector<std::string> kept;
@@ -202,9 +232,11 @@ bool FilePreferencesStore::writeValue(const std::string& name, const std::option
         }
         // further lines of the same name (or all of them, when deleting) are dropped
     }
-    if (!replaced) kept.push_back(entry);
+    if (!replaced)
+        kept.push_back(entry);
     std::string content;
-    for (const auto& line : kept) content += line + "\n";
+    for (const auto& line : kept)
+        content += line + "\n";
     const auto* data = reinterpret_cast<const std::uint8_t*>(content.data());
     return writeFileDurably(m_path, {data, content.size()}).ok;
 }

@@ -14,7 +14,7 @@ namespace quorvex {
 // "Store does not exist" is a missing file; "cannot be opened" is a file or folder that cannot be
 // read or created. Writes replace the file atomically and keep lines they do not understand.
 class FilePreferencesStore final : public PreferencesStore {
-public:
+  public:
     FilePreferencesStore(std::string path, LanguageId systemDefaultLanguage);
 
     // QUORVEX_PREFERENCES, else $XDG_CONFIG_HOME/quorvex/preferences, else
@@ -41,7 +41,7 @@ public:
     // and writes leave it alone rather than replace someone else's file.
     static constexpr std::size_t kMaxSize = 64 * 1024;
 
-private:
+  private:
     // Oversized: a file too large to be ours; it reads as holding no values and is never replaced.
     enum class Presence { Missing, Unreadable, Present, Oversized };
     Presence load(std::vector<std::string>& lines) const;

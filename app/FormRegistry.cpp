@@ -11,7 +11,8 @@ bool FormRegistry::has(std::string_view className) const {
     return m_factories.find(className) != m_factories.end();
 }
 
-std::unique_ptr<ui::Dialog> FormRegistry::create(std::string_view className, AppContext& context) const {
+std::unique_ptr<ui::Dialog> FormRegistry::create(std::string_view className,
+                                                 AppContext& context) const {
     const auto it = m_factories.find(className);
     return it == m_factories.end() ? nullptr : it->second(context);
 }

@@ -10,63 +10,79 @@ namespace quorvex::main_window {
 
 // Entries 1-14 of the language list; entry 0 is "中文" or "Chinese".
 inline constexpr std::array<std::string_view, 14> kLanguageNames{
-    "English", "Deutsch", "Suomi",  "Italiano", "Francais", "Magyar",  "Slovenian",
-    "Cesky",   "Japanese", "Lithuanian", "Polish", "Turkiye", "Ukraine", "Russian"};
+    "English", "Deutsch",  "Suomi",      "Italiano", "Francais", "Magyar",  "Slovenian",
+    "Cesky",   "Japanese", "Lithuanian", "Polish",   "Turkiye",  "Ukraine", "Russian"};
 inline constexpr std::string_view kChineseNative = "中文";
 inline constexpr std::string_view kChineseEnglish = "Chinese";
 
 inline constexpr std::array<std::string_view, 17> kModelNames{
-    "Quorvex K4M",  "Quorvex P4M",  "Quorvex K4MG", "Quorvex P4MG", "Quorvex K5MG",
-    "Quorvex K7MG", "Quorvex P5MG", "Quorvex P7MG", "Quorvex K8MG", "Quorvex P8MG",
-    "Quorvex K9A",  "Quorvex K9WA", "Quorvex K9MG", "Quorvex D2",   "Quorvex K4MG-1080P",
+    "Quorvex K4M",        "Quorvex P4M",       "Quorvex K4MG", "Quorvex P4MG", "Quorvex K5MG",
+    "Quorvex K7MG",       "Quorvex P5MG",      "Quorvex P7MG", "Quorvex K8MG", "Quorvex P8MG",
+    "Quorvex K9A",        "Quorvex K9WA",      "Quorvex K9MG", "Quorvex D2",   "Quorvex K4MG-1080P",
     "Quorvex K5MG-1080P", "Quorvex K8MG-1080P"};
 
 inline constexpr LocalizedText kCameraSetup{
-    "相机设置", "Camera Setup", "Kamera Installation", "Kamera-asetukset", "Camera Setup",
-    "Reglage Camera", "Kamera beallita", "Nastavitev kamere", "Nastaveni", "本体設定",
-    "Kameros nustat.", "Ustawienia Kamera", "kamera kurulumu", "Устан. Камеры", "Настройки"};
+    "相机设置",         "Camera Setup",      "Kamera Installation",
+    "Kamera-asetukset", "Camera Setup",      "Reglage Camera",
+    "Kamera beallita",  "Nastavitev kamere", "Nastaveni",
+    "本体設定",         "Kameros nustat.",   "Ustawienia Kamera",
+    "kamera kurulumu",  "Устан. Камеры",     "Настройки"};
 
 inline constexpr LocalizedText kMmsSetup{
-    "彩信设置", "MMS Setup", "MMS-Einstellungen", "MMS-asetukset", "Impostazioni MMS",
-    "Paramètres MMS", "MMS beállítások", "MMS nastavitev", "Nastavení MMS", "MMSの設定",
-    "MMS nustatymai", "Ustawienia MMS", "MMS kurulum", "Настройка MMS", "MMS настр."};
+    "彩信设置",       "MMS Setup",       "MMS-Einstellungen", "MMS-asetukset", "Impostazioni MMS",
+    "Paramètres MMS", "MMS beállítások", "MMS nastavitev",    "Nastavení MMS", "MMSの設定",
+    "MMS nustatymai", "Ustawienia MMS",  "MMS kurulum",       "Настройка MMS", "MMS настр."};
 
 inline constexpr LocalizedText kSmtpSetup{
-    "SMTP设置", "Smtp Setup", "SMTP-Einstellungen", "SMTP-asetukset", "Impostazioni SMTP",
-    "Paramètres SMTP", "SMTP beállítások", "SMTP nastavitev", "Nastavení SMTP", "SMTPの設定",
-    "SMTP nustatymai", "Ustawienia SMTP", "Smtp kurulum", "Настройка SMTP", "SMTP настр."};
+    "SMTP设置",          "Smtp Setup",      "SMTP-Einstellungen", "SMTP-asetukset",
+    "Impostazioni SMTP", "Paramètres SMTP", "SMTP beállítások",   "SMTP nastavitev",
+    "Nastavení SMTP",    "SMTPの設定",      "SMTP nustatymai",    "Ustawienia SMTP",
+    "Smtp kurulum",      "Настройка SMTP",  "SMTP настр."};
 
-inline constexpr LocalizedText kSelectLanguage{
-    "选择语言", "Select Language", "Sprache auswählen", "Valitse kieli", "Seleziona lingua",
-    "Sélectionnez la langue", "Válassza ki a nyelvet", "Jezik", "Zvolit Jazyk", "言語を選択",
-    "Pasirinkite kalbą", "Wybierz język", "dil seç", "Выбор языка", "выберете"};
+inline constexpr LocalizedText kSelectLanguage{"选择语言",
+                                               "Select Language",
+                                               "Sprache auswählen",
+                                               "Valitse kieli",
+                                               "Seleziona lingua",
+                                               "Sélectionnez la langue",
+                                               "Válassza ki a nyelvet",
+                                               "Jezik",
+                                               "Zvolit Jazyk",
+                                               "言語を選択",
+                                               "Pasirinkite kalbą",
+                                               "Wybierz język",
+                                               "dil seç",
+                                               "Выбор языка",
+                                               "выберете"};
 
 inline constexpr LocalizedText kCameraModel{
-    "机器型号", "Camera Model", "Kamera-Modell", "Koneen malli", "Modello di fotocamera",
-    "Modèle de machine", "Machine Model", "Model kamere", "Fotopast Model", "機械モデル",
-    "Aparato modelis", "Model urządzenia", "kamera modeli", "Модель камеры", "Фотоловушка"};
+    "机器型号",      "Camera Model",          "Kamera-Modell",
+    "Koneen malli",  "Modello di fotocamera", "Modèle de machine",
+    "Machine Model", "Model kamere",          "Fotopast Model",
+    "機械モデル",    "Aparato modelis",       "Model urządzenia",
+    "kamera modeli", "Модель камеры",         "Фотоловушка"};
 
-inline constexpr LocalizedText kDownload{
-    "获取最新版本程序更新",
-    "Click here to get the latest updates",
-    "Zum Aktualisieren drücken",
-    "paina tasta saadaksesi uusimmat paivitykset",
-    "Premere per aggiornare",
-    "Appuyez sur pour mettre à jour",
-    "Stisknete pro update",
-    "Prenos najnovejše različice",
-    "Stisknete pro update",
-    "押して更新します",
-    "Paspauskite, jei norite atnaujinti",
-    "Naciśnij przycisk, aby zaktualizować",
-    "En son güncelleştirmeleri almak için burayı tıklayın",
-    "Натисніть, щоб оновити",
-    "Нажмите для обновления"};
+inline constexpr LocalizedText kDownload{"获取最新版本程序更新",
+                                         "Click here to get the latest updates",
+                                         "Zum Aktualisieren drücken",
+                                         "paina tasta saadaksesi uusimmat paivitykset",
+                                         "Premere per aggiornare",
+                                         "Appuyez sur pour mettre à jour",
+                                         "Stisknete pro update",
+                                         "Prenos najnovejše različice",
+                                         "Stisknete pro update",
+                                         "押して更新します",
+                                         "Paspauskite, jei norite atnaujinti",
+                                         "Naciśnij przycisk, aby zaktualizować",
+                                         "En son güncelleştirmeleri almak için burayı tıklayın",
+                                         "Натисніть, щоб оновити",
+                                         "Нажмите для обновления"};
 
 // German keeps its trailing space, so a space stands before the colon.
 inline constexpr LocalizedText kVersionPrefix{
-    "程序版本", "Version", "Programmversion ", "Versio", "Versione", "Versions", "Verziókban",
-    "Različica", "Verze", "バージョン", "Versija", "Wersja", "Versiyon", "Версія", "Версия"};
+    "程序版本", "Version",    "Programmversion ", "Versio", "Versione",
+    "Versions", "Verziókban", "Različica",        "Verze",  "バージョン",
+    "Versija",  "Wersja",     "Versiyon",         "Версія", "Версия"};
 
 inline constexpr std::string_view kAboutItem = "About"; // the system menu's About entry
 inline constexpr std::string_view kAboutLine = "Quorvex Setup: trail camera configuration";

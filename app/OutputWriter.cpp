@@ -9,7 +9,8 @@ std::string formatPercentS(std::string_view format, std::initializer_list<std::s
     std::string out;
     auto next = args.begin();
     for (std::size_t i = 0; i < format.size(); ++i) {
-        if (format[i] == '%' && i + 1 < format.size() && format[i + 1] == 's' && next != args.end()) {
+        if (format[i] == '%' && i + 1 < format.size() && format[i + 1] == 's' &&
+            next != args.end()) {
             out += *next++;
             ++i;
         } else {
@@ -25,14 +26,16 @@ std::string cannotWriteText(LanguageId language, std::string_view path, std::str
 
 bool checkOutputFolder(std::string_view folder, std::string_view fileName, LanguageId language,
                        ui::InfoMessages& messages) {
-    if (!folder.empty()) return true;
+    if (!folder.empty())
+        return true;
     static constexpr Message kNoFolder{"no folder chosen", "未选择文件夹"};
     messages.showInfoMessage(cannotWriteText(language, fileName, messageFor(kNoFolder, language)));
     return false;
 }
 
 bool writeOutputFile(const std::string& path, std::span<const std::uint8_t> bytes,
-                     std::string_view successText, LanguageId language, ui::InfoMessages& messages) {
+                     std::string_view successText, LanguageId language,
+                     ui::InfoMessages& messages) {
     const WriteOutcome outcome = writeFileDurably(path, bytes);
     if (!outcome.ok) {
         messages.showInfoMessage(cannotWriteText(language, path, outcome.reason));

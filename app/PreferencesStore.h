@@ -11,7 +11,7 @@ inline constexpr int kModelCount = 17;
 // closes it again; nothing is cached. Results follow the store's contract exactly:
 // readLanguage creates a missing store, readModel maps values above 17 to 1, and so on.
 class PreferencesStore {
-public:
+  public:
     virtual ~PreferencesStore() = default;
 
     virtual bool readLanguage(std::uint16_t& value) = 0;

@@ -26,15 +26,18 @@ void startUp(AppState& state, PreferencesStore& store, std::uint16_t systemLangu
     }
 
     std::uint16_t model = 1;
-    if (!store.readModel(model)) store.writeModel(1);
+    if (!store.readModel(model))
+        store.writeModel(1);
     state.modelId = model;
 
     // 1 survives only when the store cannot be opened at all.
     std::uint16_t tvMode = 1;
-    if (!store.readTvMode(tvMode)) store.writeTvMode(0);
+    if (!store.readTvMode(tvMode))
+        store.writeTvMode(0);
     state.tvMode = tvMode;
 
-    if (!store.companyReadable()) store.writeCompany();
+    if (!store.companyReadable())
+        store.writeCompany();
 }
 
 } // namespace quorvex

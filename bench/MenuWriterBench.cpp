@@ -16,13 +16,14 @@
 namespace {
 
 class NoMessages final : public quorvex::ui::InfoMessages {
-public:
+  public:
     void showInfoMessage(std::string_view) override {}
 };
 
 std::string benchFolder() {
     static const std::string folder = [] {
-        std::string pattern = (std::filesystem::temp_directory_path() / "quorvex-bench-XXXXXX").string();
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "quorvex-bench-XXXXXX").string();
         return std::string(::mkdtemp(pattern.data()));
     }();
     return folder;
@@ -35,9 +36,10 @@ void MenuFileWriter(benchmark::State& state) {
     const std::string folder = benchFolder();
     for (auto _ : state) {
         quorvex::CameraSettingsRecord record;
-        for (std::size_t i = 0; i < 50; ++i) record.set(i, static_cast<int>(i));
-        benchmark::DoNotOptimize(
-            quorvex::writeMenuFile(record, folder, quorvex::RecordKind::Configuration, kMessages, 2, out));
+        for (std::size_t i = 0; i < 50; ++i)
+            record.set(i, static_cast<int>(i));
+        benchmark::DoNotOptimize(quorvex::writeMenuFile(
+            record, folder, quorvex::RecordKind::Configuration, kMessages, 2, out));
     }
 }
 BENCHMARK(MenuFileWriter)->UseRealTime();
@@ -63,7 +65,8 @@ BENCHMARK(BareDurableWrite)->UseRealTime();
 void RecordSeal(benchmark::State& state) {
     for (auto _ : state) {
         quorvex::CameraSettingsRecord record;
-        for (std::size_t i = 0; i < 50; ++i) record.set(i, static_cast<int>(i * 3));
+        for (std::size_t i = 0; i < 50; ++i)
+            record.set(i, static_cast<int>(i * 3));
         benchmark::DoNotOptimize(record.seal().data());
     }
 }

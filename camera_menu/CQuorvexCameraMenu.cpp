@@ -115,7 +115,6 @@ bool showsSdCycle(int modelId) {
     return modelId >= 15 && modelId <= 17;
 }
 
-
 // Without the SD cycle row the eight rows from "Video Size" to "Date Format" spread into its
 // place and everything from the clock row down moves up.
 std::vector<Move> closeSdCycleGap() {

@@ -31,63 +31,104 @@ constexpr std::array<std::string_view, 2> kImagesK9A{"5MP", "12MP"};
 constexpr std::array<std::string_view, 3> kImagesD2{"3MP", "5MP", "1.3MP"};
 constexpr std::array<std::string_view, 2> kVideosK4{"640x480", "320x240"};
 constexpr std::array<std::string_view, 3> kVideosK5{"1280x720", "640x480", "320x240"};
-constexpr std::array<std::string_view, 4> kVideos1080P{"1920x1080", "1280x720", "640x480", "320x240"};
+constexpr std::array<std::string_view, 4> kVideos1080P{"1920x1080", "1280x720", "640x480",
+                                                       "320x240"};
 constexpr std::array<std::string_view, 3> kVideosP4{"1440x1080", "1280x720", "640x480"};
 constexpr std::array<std::string_view, 3> kVideosK7{"1280x720", "640x480", "320x240"};
 constexpr std::array<std::string_view, 2> kVideosD2{"640x480", "320x240"};
 
-constexpr LayoutField option(std::uint8_t offset, MenuField field, std::string_view name, Names options) {
-    return {.offset = offset, .field = field, .name = name, .kind = FieldKind::Option, .options = options,
-            .min = 0, .max = static_cast<int>(options.size()) - 1};
+constexpr LayoutField option(std::uint8_t offset, MenuField field, std::string_view name,
+                             Names options) {
+    return {.offset = offset,
+            .field = field,
+            .name = name,
+            .kind = FieldKind::Option,
+            .options = options,
+            .min = 0,
+            .max = static_cast<int>(options.size()) - 1};
 }
 
-constexpr LayoutField number(std::uint8_t offset, MenuField field, std::string_view name, int min, int max,
-                             std::string_view unit = {}) {
-    return {.offset = offset, .field = field, .name = name, .kind = FieldKind::Number, .min = min, .max = max,
+constexpr LayoutField number(std::uint8_t offset, MenuField field, std::string_view name, int min,
+                             int max, std::string_view unit = {}) {
+    return {.offset = offset,
+            .field = field,
+            .name = name,
+            .kind = FieldKind::Number,
+            .min = min,
+            .max = max,
             .unit = unit};
 }
 
-constexpr LayoutField clock(std::uint8_t offset, MenuField field, std::string_view name, ClockPart part,
-                            int min, int max, int bias = 0) {
-    return {.offset = offset, .field = field, .name = name, .kind = FieldKind::ClockPart, .min = min,
-            .max = max, .bias = bias, .clock = part};
+constexpr LayoutField clock(std::uint8_t offset, MenuField field, std::string_view name,
+                            ClockPart part, int min, int max, int bias = 0) {
+    return {.offset = offset,
+            .field = field,
+            .name = name,
+            .kind = FieldKind::ClockPart,
+            .min = min,
+            .max = max,
+            .bias = bias,
+            .clock = part};
 }
 
 constexpr LayoutField zeros(std::uint8_t offset, std::uint8_t length) {
-    return {.offset = offset, .length = length, .field = MenuField::Unused, .name = "unused",
+    return {.offset = offset,
+            .length = length,
+            .field = MenuField::Unused,
+            .name = "unused",
             .kind = FieldKind::Fixed};
 }
 
 constexpr LayoutField fixedByte(std::uint8_t offset, std::uint8_t value) {
-    return {.offset = offset, .field = MenuField::Unused, .name = "no control", .kind = FieldKind::Fixed,
+    return {.offset = offset,
+            .field = MenuField::Unused,
+            .name = "no control",
+            .kind = FieldKind::Fixed,
             .fixed = value};
 }
 
-constexpr LayoutField sidePir() { return option(9, MenuField::SidePir, "Side PIR", kOffOn); }
+constexpr LayoutField sidePir() {
+    return option(9, MenuField::SidePir, "Side PIR", kOffOn);
+}
 
 constexpr LayoutField sidePirCopy() {
-    return {.offset = 51, .field = MenuField::SidePirCopy, .name = "Side PIR (copy)", .kind = FieldKind::CopyOf,
+    return {.offset = 51,
+            .field = MenuField::SidePirCopy,
+            .name = "Side PIR (copy)",
+            .kind = FieldKind::CopyOf,
             .source = 9};
 }
 
-template <std::size_t... N>
-constexpr auto join(const std::array<LayoutField, N>&... parts) {
+template <std::size_t... N> constexpr auto join(const std::array<LayoutField, N>&... parts) {
     std::array<LayoutField, (N + ...)> all{};
     std::size_t at = 0;
-    ((std::copy(parts.begin(), parts.end(), all.begin() + static_cast<std::ptrdiff_t>(at)), at += N), ...);
+    ((std::copy(parts.begin(), parts.end(), all.begin() + static_cast<std::ptrdiff_t>(at)),
+      at += N),
+     ...);
     return all;
 }
 
 // Bytes 0-8: the capture options every form writes in the same place.
-constexpr std::array<LayoutField, 9> captureBytes(Names modes, const LayoutField& image, const LayoutField& video) {
+constexpr std::array<LayoutField, 9> captureBytes(Names modes, const LayoutField& image,
+                                                  const LayoutField& video) {
     return {option(0, MenuField::Mode, "Capture mode", modes),
             image,
             video,
             option(3, MenuField::PictureCount, "Pictures per trigger", kPictures),
-            {.offset = 4, .field = MenuField::VideoLength, .name = "Video length", .kind = FieldKind::OffsetNumber,
-             .min = 1, .max = 60, .bias = 1, .unit = "seconds"},
+            {.offset = 4,
+             .field = MenuField::VideoLength,
+             .name = "Video length",
+             .kind = FieldKind::OffsetNumber,
+             .min = 1,
+             .max = 60,
+             .bias = 1,
+             .unit = "seconds"},
             option(5, MenuField::TimeStamp, "Time stamp", kOnOff),
-            {.offset = 6, .field = MenuField::Interval, .name = "Interval", .kind = FieldKind::Interval, .min = 0,
+            {.offset = 6,
+             .field = MenuField::Interval,
+             .name = "Interval",
+             .kind = FieldKind::Interval,
+             .min = 0,
              .max = 60},
             option(7, MenuField::Sensitivity, "PIR sensitivity", kSensitivity),
             option(8, MenuField::Timer1, "Timer 1", kOffOn)};
@@ -121,10 +162,18 @@ constexpr std::array kCommonBytes{
     option(26, MenuField::SerialChar2, "Serial character 2", kSerialChars),
     option(27, MenuField::SerialChar3, "Serial character 3", kSerialChars),
     option(28, MenuField::SerialChar4, "Serial character 4", kSerialChars),
-    LayoutField{.offset = 29, .field = MenuField::CameraLanguage, .name = "Camera language", .kind = FieldKind::Language,
-     .min = 1, .max = 15},
-    LayoutField{.offset = 30, .field = MenuField::TvMode, .name = "TV mode", .kind = FieldKind::TvMode, .min = 0,
-     .max = 255},
+    LayoutField{.offset = 29,
+                .field = MenuField::CameraLanguage,
+                .name = "Camera language",
+                .kind = FieldKind::Language,
+                .min = 1,
+                .max = 15},
+    LayoutField{.offset = 30,
+                .field = MenuField::TvMode,
+                .name = "TV mode",
+                .kind = FieldKind::TvMode,
+                .min = 0,
+                .max = 255},
 };
 
 // Timer 2 right after the TV mode byte (generic, K7, K9, D2).
@@ -136,8 +185,12 @@ constexpr std::array kTimer2At31{
     number(35, MenuField::Timer2StopMinute, "Timer 2 stop minute", 0, 59),
 };
 
-constexpr LayoutField dateFormat() { return option(48, MenuField::DateFormat, "Date format", kDateFormats); }
-constexpr LayoutField sdCycle(std::uint8_t offset) { return option(offset, MenuField::SdCycle, "SD cycle", kOffOn); }
+constexpr LayoutField dateFormat() {
+    return option(48, MenuField::DateFormat, "Date format", kDateFormats);
+}
+constexpr LayoutField sdCycle(std::uint8_t offset) {
+    return option(offset, MenuField::SdCycle, "SD cycle", kOffOn);
+}
 
 constexpr std::array<LayoutField, 6> genericTail(const LayoutField& byte36) {
     return {byte36, zeros(37, 11), dateFormat(), zeros(49, 2), sidePirCopy(), zeros(52, 4)};
@@ -149,9 +202,10 @@ constexpr auto genericLayout(Names modes, const LayoutField& image, const Layout
                 genericTail(byte36));
 }
 
-constexpr auto kGenericAnyModel =
-    genericLayout(kModes3, number(1, MenuField::ImageSize, "Image size (position in the model's list)", 0, 2),
-                  number(2, MenuField::VideoSize, "Video size (position in the model's list)", 0, 3), sdCycle(36));
+constexpr auto kGenericAnyModel = genericLayout(
+    kModes3, number(1, MenuField::ImageSize, "Image size (position in the model's list)", 0, 2),
+    number(2, MenuField::VideoSize, "Video size (position in the model's list)", 0, 3),
+    sdCycle(36));
 constexpr auto kGenericK4 =
     genericLayout(kModes3, option(1, MenuField::ImageSize, "Image size", kImagesK4),
                   option(2, MenuField::VideoSize, "Video size", kVideosK4), zeros(36, 1));
@@ -180,12 +234,14 @@ constexpr std::array kP4Tail{
     zeros(49, 7),
 };
 
-constexpr auto kP4 = join(captureBytes(kModes3, kImagesP4, kVideosP4), std::array{sidePir()}, kCommonBytes, kP4Tail);
-constexpr auto kP7 = join(captureBytes(kModes3, kImagesP4, kVideosP4), std::array{zeros(9, 1)}, kCommonBytes, kP4Tail);
+constexpr auto kP4 =
+    join(captureBytes(kModes3, kImagesP4, kVideosP4), std::array{sidePir()}, kCommonBytes, kP4Tail);
+constexpr auto kP7 = join(captureBytes(kModes3, kImagesP4, kVideosP4), std::array{zeros(9, 1)},
+                          kCommonBytes, kP4Tail);
 
 constexpr std::array kK7Tail{zeros(36, 12), dateFormat(), zeros(49, 7)};
-constexpr auto kK7 = join(captureBytes(kModes3, kImagesK7, kVideosK7), std::array{fixedByte(9, 1)}, kCommonBytes,
-                          kTimer2At31, kK7Tail);
+constexpr auto kK7 = join(captureBytes(kModes3, kImagesK7, kVideosK7), std::array{fixedByte(9, 1)},
+                          kCommonBytes, kTimer2At31, kK7Tail);
 
 constexpr std::array kK9Tail{
     sdCycle(36),
@@ -203,10 +259,10 @@ constexpr std::array kK9Tail{
     sidePirCopy(),
     zeros(52, 4),
 };
-constexpr auto kK9A = join(captureBytes(kModes3, kImagesK9A, kVideos1080P), std::array{sidePir()}, kCommonBytes,
-                           kTimer2At31, kK9Tail);
-constexpr auto kK9MG = join(captureBytes(kModes3, kImagesK4, kVideos1080P), std::array{sidePir()}, kCommonBytes,
-                            kTimer2At31, kK9Tail);
+constexpr auto kK9A = join(captureBytes(kModes3, kImagesK9A, kVideos1080P), std::array{sidePir()},
+                           kCommonBytes, kTimer2At31, kK9Tail);
+constexpr auto kK9MG = join(captureBytes(kModes3, kImagesK4, kVideos1080P), std::array{sidePir()},
+                            kCommonBytes, kTimer2At31, kK9Tail);
 
 constexpr std::array kD2Tail{
     number(36, MenuField::WirelessDigit1, "Wireless code digit 1", 0, 9),
@@ -218,14 +274,14 @@ constexpr std::array kD2Tail{
     dateFormat(),
     zeros(49, 7),
 };
-constexpr auto kD2 = join(captureBytes(kModes3, kImagesD2, kVideosD2), std::array{zeros(9, 1)}, kCommonBytes,
-                          kTimer2At31, kD2Tail);
+constexpr auto kD2 = join(captureBytes(kModes3, kImagesD2, kVideosD2), std::array{zeros(9, 1)},
+                          kCommonBytes, kTimer2At31, kD2Tail);
 
 // The generic form's "Default" sets its lists and values and writes them with the current clock.
 constexpr std::array<FactoryByte, 8> kGenericFactoryBytes{
     {{1, 1}, {2, 1}, {4, 9}, {6, 1}, {9, 1}, {10, 1}, {48, 1}, {51, 1}}};
 constexpr std::array<MenuField, 8> kGenericFactoryVarying{
-    MenuField::ClockYear, MenuField::ClockMonth, MenuField::ClockDay,       MenuField::ClockHour,
+    MenuField::ClockYear,   MenuField::ClockMonth,  MenuField::ClockDay,       MenuField::ClockHour,
     MenuField::ClockMinute, MenuField::ClockSecond, MenuField::CameraLanguage, MenuField::TvMode};
 constexpr FactoryPattern kGenericFactory{kGenericFactoryBytes, kGenericFactoryVarying};
 
@@ -236,24 +292,28 @@ constexpr FactoryPattern kResetFactory{kResetBytes};
 constexpr bool coversRecordOnce(std::span<const LayoutField> fields) {
     std::size_t next = 0;
     for (const LayoutField& f : fields) {
-        if (f.offset != next || f.length == 0) return false;
+        if (f.offset != next || f.length == 0)
+            return false;
         next += f.length;
     }
     return next == CameraSettingsRecord::kUncheckedEnd;
 }
-static_assert(coversRecordOnce(kGenericAnyModel) && coversRecordOnce(kGenericK4) && coversRecordOnce(kGenericK5) &&
-              coversRecordOnce(kGenericOther) && coversRecordOnce(kGeneric1080P) && coversRecordOnce(kP4) &&
-              coversRecordOnce(kP7) && coversRecordOnce(kK7) && coversRecordOnce(kK9A) && coversRecordOnce(kK9MG) &&
+static_assert(coversRecordOnce(kGenericAnyModel) && coversRecordOnce(kGenericK4) &&
+              coversRecordOnce(kGenericK5) && coversRecordOnce(kGenericOther) &&
+              coversRecordOnce(kGeneric1080P) && coversRecordOnce(kP4) && coversRecordOnce(kP7) &&
+              coversRecordOnce(kK7) && coversRecordOnce(kK9A) && coversRecordOnce(kK9MG) &&
               coversRecordOnce(kD2));
 
-const RecordLayout kLayoutGenericAny{MenuLayoutId::GenericAnyModel, "generic", "any", kGenericAnyModel,
-                                     kGenericFactory};
-const RecordLayout kLayoutGenericK4{MenuLayoutId::GenericK4, "generic (K4)", "1, 3", kGenericK4, kGenericFactory};
-const RecordLayout kLayoutGenericK5{MenuLayoutId::GenericK5, "generic (K5)", "5", kGenericK5, kGenericFactory};
-const RecordLayout kLayoutGenericOther{MenuLayoutId::GenericOther, "generic (no model)", "0", kGenericOther,
-                                       kGenericFactory};
-const RecordLayout kLayoutGeneric1080P{MenuLayoutId::Generic1080P, "generic (1080P)", "15, 16, 17", kGeneric1080P,
-                                       kGenericFactory};
+const RecordLayout kLayoutGenericAny{MenuLayoutId::GenericAnyModel, "generic", "any",
+                                     kGenericAnyModel, kGenericFactory};
+const RecordLayout kLayoutGenericK4{MenuLayoutId::GenericK4, "generic (K4)", "1, 3", kGenericK4,
+                                    kGenericFactory};
+const RecordLayout kLayoutGenericK5{MenuLayoutId::GenericK5, "generic (K5)", "5", kGenericK5,
+                                    kGenericFactory};
+const RecordLayout kLayoutGenericOther{MenuLayoutId::GenericOther, "generic (no model)", "0",
+                                       kGenericOther, kGenericFactory};
+const RecordLayout kLayoutGeneric1080P{MenuLayoutId::Generic1080P, "generic (1080P)", "15, 16, 17",
+                                       kGeneric1080P, kGenericFactory};
 const RecordLayout kLayoutP4{MenuLayoutId::P4, "P4", "2, 4, 7, 10", kP4, kResetFactory};
 const RecordLayout kLayoutP7{MenuLayoutId::P7, "P7", "8", kP7, kResetFactory};
 const RecordLayout kLayoutK7{MenuLayoutId::K7, "K7", "6, 9", kK7, kResetFactory};
@@ -262,40 +322,56 @@ const RecordLayout kLayoutK9MG{MenuLayoutId::K9MG, "K9 (K9MG)", "13", kK9MG, kRe
 const RecordLayout kLayoutD2{MenuLayoutId::D2, "D2", "14", kD2, kResetFactory};
 
 constexpr std::array<const RecordLayout*, 11> kAllLayouts{
-    &kLayoutGenericAny, &kLayoutGenericK4, &kLayoutGenericK5, &kLayoutGenericOther, &kLayoutGeneric1080P, &kLayoutP4,
-    &kLayoutP7,         &kLayoutK7,        &kLayoutK9A,       &kLayoutK9MG,         &kLayoutD2};
+    &kLayoutGenericAny,   &kLayoutGenericK4, &kLayoutGenericK5, &kLayoutGenericOther,
+    &kLayoutGeneric1080P, &kLayoutP4,        &kLayoutP7,        &kLayoutK7,
+    &kLayoutK9A,          &kLayoutK9MG,      &kLayoutD2};
 
 } // namespace
 
-const RecordLayout& genericMenuLayout() { return kLayoutGenericAny; }
+const RecordLayout& genericMenuLayout() {
+    return kLayoutGenericAny;
+}
 
 const RecordLayout& menuLayoutForModel(int modelId) {
     switch (modelId) {
     case 1:
-    case 3: return kLayoutGenericK4;
-    case 5: return kLayoutGenericK5;
+    case 3:
+        return kLayoutGenericK4;
+    case 5:
+        return kLayoutGenericK5;
     case 15:
     case 16:
-    case 17: return kLayoutGeneric1080P;
+    case 17:
+        return kLayoutGeneric1080P;
     case 2:
     case 4:
     case 7:
-    case 10: return kLayoutP4;
-    case 8: return kLayoutP7;
+    case 10:
+        return kLayoutP4;
+    case 8:
+        return kLayoutP7;
     case 6:
-    case 9: return kLayoutK7;
+    case 9:
+        return kLayoutK7;
     case 11:
-    case 12: return kLayoutK9A;
-    case 13: return kLayoutK9MG;
-    case 14: return kLayoutD2;
-    default: return kLayoutGenericOther;
+    case 12:
+        return kLayoutK9A;
+    case 13:
+        return kLayoutK9MG;
+    case 14:
+        return kLayoutD2;
+    default:
+        return kLayoutGenericOther;
     }
 }
 
-std::span<const RecordLayout* const> allMenuLayouts() { return kAllLayouts; }
+std::span<const RecordLayout* const> allMenuLayouts() {
+    return kAllLayouts;
+}
 
 const LayoutField* findField(const RecordLayout& layout, MenuField field) {
-    if (field == MenuField::Unused) return nullptr;
+    if (field == MenuField::Unused)
+        return nullptr;
     const auto found = std::find_if(layout.fields.begin(), layout.fields.end(),
                                     [field](const LayoutField& f) { return f.field == field; });
     return found == layout.fields.end() ? nullptr : &*found;
@@ -303,79 +379,104 @@ const LayoutField* findField(const RecordLayout& layout, MenuField field) {
 
 std::optional<std::uint8_t> encodeMenuField(const LayoutField& field, int value, int intervalUnit) {
     switch (field.kind) {
-    case FieldKind::Fixed: return field.fixed;
-    case FieldKind::CopyOf: return std::nullopt; // taken from the source byte by the builder
+    case FieldKind::Fixed:
+        return field.fixed;
+    case FieldKind::CopyOf:
+        return std::nullopt; // taken from the source byte by the builder
     case FieldKind::Interval:
-        if (intervalUnit == 0 && value >= 0 && value <= 60) return static_cast<std::uint8_t>(value + 128);
-        if (intervalUnit == 1 && value >= 1 && value <= 60) return static_cast<std::uint8_t>(value);
+        if (intervalUnit == 0 && value >= 0 && value <= 60)
+            return static_cast<std::uint8_t>(value + 128);
+        if (intervalUnit == 1 && value >= 1 && value <= 60)
+            return static_cast<std::uint8_t>(value);
         return std::nullopt;
     default:
-        if (value < field.min || value > field.max) return std::nullopt;
+        if (value < field.min || value > field.max)
+            return std::nullopt;
         return static_cast<std::uint8_t>(value - field.bias);
     }
 }
 
-std::optional<DecodedValue> decodeMenuField(const LayoutField& field, std::span<const std::uint8_t> record) {
-    if (record.size() < static_cast<std::size_t>(field.offset) + field.length) return std::nullopt;
+std::optional<DecodedValue> decodeMenuField(const LayoutField& field,
+                                            std::span<const std::uint8_t> record) {
+    if (record.size() < static_cast<std::size_t>(field.offset) + field.length)
+        return std::nullopt;
     const int stored = record[field.offset];
     switch (field.kind) {
     case FieldKind::Fixed:
         for (std::size_t i = 0; i < field.length; ++i)
-            if (record[field.offset + i] != field.fixed) return std::nullopt;
+            if (record[field.offset + i] != field.fixed)
+                return std::nullopt;
         return DecodedValue{field.fixed};
     case FieldKind::CopyOf:
-        if (record.size() <= field.source || record[field.source] != stored) return std::nullopt;
+        if (record.size() <= field.source || record[field.source] != stored)
+            return std::nullopt;
         return DecodedValue{stored};
     case FieldKind::Interval:
-        if (stored >= 128 && stored <= 188) return DecodedValue{stored - 128, 0};
-        if (stored >= 1 && stored <= 60) return DecodedValue{stored, 1};
+        if (stored >= 128 && stored <= 188)
+            return DecodedValue{stored - 128, 0};
+        if (stored >= 1 && stored <= 60)
+            return DecodedValue{stored, 1};
         return std::nullopt;
     default: {
         const int value = stored + field.bias;
-        if (value < field.min || value > field.max) return std::nullopt;
+        if (value < field.min || value > field.max)
+            return std::nullopt;
         return DecodedValue{value};
     }
     }
 }
 
-std::optional<CameraSettingsRecord> buildMenuRecord(const RecordLayout& layout, const MenuValues& values) {
+std::optional<CameraSettingsRecord> buildMenuRecord(const RecordLayout& layout,
+                                                    const MenuValues& values) {
     CameraSettingsRecord record;
     for (const LayoutField& field : layout.fields) {
-        if (field.kind == FieldKind::CopyOf) continue;
+        if (field.kind == FieldKind::CopyOf)
+            continue;
         const auto byte = encodeMenuField(field, values.get(field.field), values.intervalUnit);
-        if (!byte) return std::nullopt;
-        for (std::size_t i = 0; i < field.length; ++i) record[field.offset + i] = *byte;
+        if (!byte)
+            return std::nullopt;
+        for (std::size_t i = 0; i < field.length; ++i)
+            record[field.offset + i] = *byte;
     }
     for (const LayoutField& field : layout.fields)
-        if (field.kind == FieldKind::CopyOf) record[field.offset] = record[field.source];
+        if (field.kind == FieldKind::CopyOf)
+            record[field.offset] = record[field.source];
     return record;
 }
 
-std::optional<CameraSettingsRecord> buildFactoryRecord(const RecordLayout& layout, const MenuValues& moment) {
+std::optional<CameraSettingsRecord> buildFactoryRecord(const RecordLayout& layout,
+                                                       const MenuValues& moment) {
     CameraSettingsRecord record;
-    for (const FactoryByte& b : layout.factory.bytes) record[b.offset] = b.value;
+    for (const FactoryByte& b : layout.factory.bytes)
+        record[b.offset] = b.value;
     for (MenuField varying : layout.factory.varying) {
         const LayoutField* field = findField(layout, varying);
-        if (!field) return std::nullopt;
+        if (!field)
+            return std::nullopt;
         const auto byte = encodeMenuField(*field, moment.get(varying), moment.intervalUnit);
-        if (!byte) return std::nullopt;
+        if (!byte)
+            return std::nullopt;
         record[field->offset] = *byte;
     }
     return record;
 }
 
 bool isFactoryRecord(const RecordLayout& layout, std::span<const std::uint8_t> record) {
-    if (record.size() < CameraSettingsRecord::kUncheckedEnd) return false;
+    if (record.size() < CameraSettingsRecord::kUncheckedEnd)
+        return false;
     std::array<bool, CameraSettingsRecord::kUncheckedEnd> free{};
     for (MenuField varying : layout.factory.varying) {
         const LayoutField* field = findField(layout, varying);
-        if (!field || !decodeMenuField(*field, record)) return false;
+        if (!field || !decodeMenuField(*field, record))
+            return false;
         free[field->offset] = true;
     }
     std::array<std::uint8_t, CameraSettingsRecord::kUncheckedEnd> expected{};
-    for (const FactoryByte& b : layout.factory.bytes) expected[b.offset] = b.value;
+    for (const FactoryByte& b : layout.factory.bytes)
+        expected[b.offset] = b.value;
     for (std::size_t i = 0; i < expected.size(); ++i)
-        if (!free[i] && record[i] != expected[i]) return false;
+        if (!free[i] && record[i] != expected[i])
+            return false;
     return true;
 }
 

@@ -110,16 +110,28 @@ struct FactoryByte {
 // form builds it from the form, so its clock, language and TV mode bytes follow the moment of
 // writing.
 struct FactoryPattern {
-    std::span<const FactoryByte> bytes;    // bytes 0-55 not listed here or in `varying` are 0
+    std::span<const FactoryByte> bytes;   // bytes 0-55 not listed here or in `varying` are 0
     std::span<const MenuField> varying{}; // fields taken from the moment of writing
 };
 
-enum class MenuLayoutId { GenericAnyModel, GenericK4, GenericK5, GenericOther, Generic1080P, P4, P7, K7, K9A, K9MG, D2 };
+enum class MenuLayoutId {
+    GenericAnyModel,
+    GenericK4,
+    GenericK5,
+    GenericOther,
+    Generic1080P,
+    P4,
+    P7,
+    K7,
+    K9A,
+    K9MG,
+    D2
+};
 
 struct RecordLayout {
     MenuLayoutId id;
-    std::string_view name; // "generic", "P4", ...
-    std::string_view models; // the ModelIds whose form writes it, as shown to a user
+    std::string_view name;               // "generic", "P4", ...
+    std::string_view models;             // the ModelIds whose form writes it, as shown to a user
     std::span<const LayoutField> fields; // sorted by offset, covering bytes 0-55 once
     FactoryPattern factory;
 };
@@ -147,7 +159,8 @@ struct MenuValues {
 };
 
 // The stored byte for `value`, or nullopt when the value is outside the field's range.
-std::optional<std::uint8_t> encodeMenuField(const LayoutField& field, int value, int intervalUnit = 1);
+std::optional<std::uint8_t> encodeMenuField(const LayoutField& field, int value,
+                                            int intervalUnit = 1);
 
 // The form's value of a stored byte (with the interval's unit), or nullopt when no value of the
 // field is stored as this byte.
@@ -155,14 +168,17 @@ struct DecodedValue {
     int value = 0;
     int intervalUnit = 1;
 };
-std::optional<DecodedValue> decodeMenuField(const LayoutField& field, std::span<const std::uint8_t> record);
+std::optional<DecodedValue> decodeMenuField(const LayoutField& field,
+                                            std::span<const std::uint8_t> record);
 
 // Payload of a record in `layout`: every field from `values` (missing ones count as 0), the fixed
 // bytes and copies; nullopt when a value is out of range. Not sealed.
-std::optional<CameraSettingsRecord> buildMenuRecord(const RecordLayout& layout, const MenuValues& values);
+std::optional<CameraSettingsRecord> buildMenuRecord(const RecordLayout& layout,
+                                                    const MenuValues& values);
 
 // The layout's factory record; only the varying fields are taken from `moment`.
-std::optional<CameraSettingsRecord> buildFactoryRecord(const RecordLayout& layout, const MenuValues& moment);
+std::optional<CameraSettingsRecord> buildFactoryRecord(const RecordLayout& layout,
+                                                       const MenuValues& moment);
 
 // Whether bytes 0-55 of `record` are the layout's factory record (any moment).
 bool isFactoryRecord(const RecordLayout& layout, std::span<const std::uint8_t> record);

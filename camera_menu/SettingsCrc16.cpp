@@ -11,7 +11,8 @@ constexpr std::array<std::uint16_t, 256> makeTable() {
     std::array<std::uint16_t, 256> table{};
     for (unsigned i = 0; i < 256; ++i) {
         unsigned crc = i << 8;
-        for (int bit = 0; bit < 8; ++bit) crc = (crc & 0x8000) ? (crc << 1) ^ 0x1021 : crc << 1;
+        for (int bit = 0; bit < 8; ++bit)
+            crc = (crc & 0x8000) ? (crc << 1) ^ 0x1021 : crc << 1;
         table[i] = static_cast<std::uint16_t>(crc);
     }
     return table;

@@ -8,11 +8,11 @@ namespace {
 // Every value has to reach the camera unchanged: plain ASCII (the same bytes in every code
 // page) and short enough for its form field and its setup.dat record.
 constexpr bool fitsItsField(const OperatorProfile& p) {
-    return isAsciiText(p.mmscUrl) && isAsciiText(p.apn) && isAsciiText(p.gateway) && isAsciiText(p.port) &&
-           isAsciiText(p.account) && isAsciiText(p.password) && p.mmscUrl.size() <= kMaxMmscUrlLength &&
-           p.apn.size() <= kMaxApnLength && p.gateway.size() <= kMaxGatewayLength &&
-           p.port.size() <= kMaxPortLength && p.account.size() <= kMaxAccountLength &&
-           p.password.size() <= kMaxPasswordLength;
+    return isAsciiText(p.mmscUrl) && isAsciiText(p.apn) && isAsciiText(p.gateway) &&
+           isAsciiText(p.port) && isAsciiText(p.account) && isAsciiText(p.password) &&
+           p.mmscUrl.size() <= kMaxMmscUrlLength && p.apn.size() <= kMaxApnLength &&
+           p.gateway.size() <= kMaxGatewayLength && p.port.size() <= kMaxPortLength &&
+           p.account.size() <= kMaxAccountLength && p.password.size() <= kMaxPasswordLength;
 }
 
 constexpr bool everyProfileFits() {

@@ -13,7 +13,8 @@ namespace quorvex {
 // Plain ASCII: the same bytes in every code page, so such a text reaches the camera unchanged.
 constexpr bool isAsciiText(std::string_view text) {
     for (char c : text)
-        if (static_cast<unsigned char>(c) > 0x7F) return false;
+        if (static_cast<unsigned char>(c) > 0x7F)
+            return false;
     return true;
 }
 

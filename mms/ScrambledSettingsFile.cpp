@@ -115,7 +115,8 @@ bool writeSettingsFile(std::string_view folder, std::string_view fileName,
                        std::span<const std::uint8_t, kSettingsFileSize> bytes,
                        std::string_view successText, LanguageId language,
                        ui::InfoMessages& messages) {
-    if (!checkOutputFolder(folder, fileName, language, messages)) return false;
+    if (!checkOutputFolder(folder, fileName, language, messages))
+        return false;
     // The working file goes first: when the folder does not let us remove it, the settings file
     // has not been touched yet either.
     const std::string workingPath = outputFilePath(folder, kWorkingFileName);

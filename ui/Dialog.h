@@ -14,7 +14,7 @@ inline constexpr int kIdCancel = 2; // Esc, the close box, and the button with i
 // What a form may do to its open window; every host implements it. Controls are addressed by
 // their template ids. Setting an edit's text reports a change to the form like typing does.
 class DialogWindow {
-public:
+  public:
     virtual ~DialogWindow() = default;
 
     virtual void setTitle(std::string_view title) = 0;
@@ -42,7 +42,7 @@ public:
 // A window's logic. The host calls these on the user's actions; the defaults are what the
 // dialog framework does on its own (Enter and id 1 end with OK, Esc/close and id 2 with Cancel).
 class Dialog {
-public:
+  public:
     virtual ~Dialog() = default;
 
     virtual const DialogTemplate& dialogTemplate() const = 0;
@@ -51,11 +51,13 @@ public:
     // The window exists with the template's controls; the form fills it.
     virtual void onInit(DialogWindow& window) { m_window = &window; }
     virtual void onEditChange(int /*id*/) {}
-    virtual void onListPick(int /*id*/) {}     // the user picked an entry (also the same one)
-    virtual void onListCloseUp(int /*id*/) {}  // the user closed the list without a choice
+    virtual void onListPick(int /*id*/) {}    // the user picked an entry (also the same one)
+    virtual void onListCloseUp(int /*id*/) {} // the user closed the list without a choice
     virtual void onClick(int id) {
-        if (id == kIdOk) onOk();
-        else if (id == kIdCancel) onCancel();
+        if (id == kIdOk)
+            onOk();
+        else if (id == kIdCancel)
+            onCancel();
     }
     virtual void onOk() { window().end(kIdOk); }
     virtual void onCancel() { window().end(kIdCancel); }
@@ -65,11 +67,11 @@ public:
     // The window is gone; no further calls follow.
     virtual void onDestroy() { m_window = nullptr; }
 
-protected:
+  protected:
     DialogWindow& window() const { return *m_window; }
     bool isOpen() const { return m_window != nullptr; }
 
-private:
+  private:
     DialogWindow* m_window = nullptr;
 };
 

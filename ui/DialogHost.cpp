@@ -32,14 +32,19 @@ LocalTime systemLocalTime() {
 }
 
 std::optional<std::string> ScriptedHost::chooseFolder() {
-    if (m_folders.empty()) return std::nullopt;
+    if (m_folders.empty())
+        return std::nullopt;
     auto answer = std::move(m_folders.front());
     m_folders.pop_front();
     return answer;
 }
 
-LocalTime ScriptedHost::localTime() { return m_fixedClock ? *m_fixedClock : systemLocalTime(); }
+LocalTime ScriptedHost::localTime() {
+    return m_fixedClock ? *m_fixedClock : systemLocalTime();
+}
 
-void ScriptedHost::log(std::string_view text) { std::cerr << "log: " << text << '\n'; }
+void ScriptedHost::log(std::string_view text) {
+    std::cerr << "log: " << text << '\n';
+}
 
 } // namespace quorvex::ui

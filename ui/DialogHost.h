@@ -20,7 +20,7 @@ inline constexpr int kAbandoned = -1;
 
 // The platform behind every window: modal runs and the services the forms need.
 class DialogHost : public InfoMessages {
-public:
+  public:
     // Shows the dialog and returns its result once it ends. Dialogs run one after another or
     // nested (About over the main window), never side by side.
     virtual int run(Dialog& dialog) = 0;

@@ -18,8 +18,8 @@ inline constexpr unsigned DefaultButton = 1u << 4;
 inline constexpr unsigned MultiLine = 1u << 5;
 inline constexpr unsigned Hidden = 1u << 6;
 inline constexpr unsigned Disabled = 1u << 7;
-inline constexpr unsigned Link = 1u << 8;  // a static the user can click (a web address)
-inline constexpr unsigned Icon = 1u << 9;  // a static that shows the window's icon
+inline constexpr unsigned Link = 1u << 8;   // a static the user can click (a web address)
+inline constexpr unsigned Icon = 1u << 9;   // a static that shows the window's icon
 inline constexpr unsigned Right = 1u << 10; // right-aligned static text
 } // namespace style
 

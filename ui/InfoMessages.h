@@ -11,7 +11,7 @@ inline constexpr int kWindowIcon = 165;  // large and small icon of every window
 
 // The common message box: no owner window, caption "Quorvex", icon 128, one OK button.
 class InfoMessages {
-public:
+  public:
     virtual ~InfoMessages() = default;
     virtual void showInfoMessage(std::string_view text) = 0;
     // The dialog framework's own validation messages (an empty number edit, an over-long text).

@@ -21,7 +21,7 @@ struct Control {
 } // namespace
 
 class MemoryHost::Window final : public DialogWindow {
-public:
+  public:
     explicit Window(Dialog& dialog) : m_dialog(dialog) {
         const DialogTemplate& t = dialog.dialogTemplate();
         m_title = std::string(t.title);
@@ -37,9 +37,12 @@ public:
             c.state.link = (spec.flags & style::Link) != 0;
             c.limit = spec.limit;
             c.digitsOnly = (spec.flags & style::DigitsOnly) != 0;
-            if (spec.id == kUnnamed) m_unnamed.push_back(c);
-            else m_controls.emplace(spec.id, c); // the first of a repeated id wins, as GetDlgItem
-            if (spec.flags & style::DefaultButton) m_defaultButton = spec.id;
+            if (spec.id == kUnnamed)
+                m_unnamed.push_back(c);
+            else
+                m_controls.emplace(spec.id, c); // the first of a repeated id wins, as GetDlgItem
+            if (spec.flags & style::DefaultButton)
+                m_defaultButton = spec.id;
         }
     }
 
@@ -57,14 +60,16 @@ public:
     const Control* find(int id) const { return const_cast<Window*>(this)->find(id); }
     std::vector<int> ids() const {
         std::vector<int> out;
-        for (const auto& [id, c] : m_controls) out.push_back(id);
+        for (const auto& [id, c] : m_controls)
+            out.push_back(id);
         return out;
     }
 
     // Sets an edit's text and reports the change, as the framework does for both typing and
     // the program's own updates.
     void changeEdit(Control& c, std::string text) {
-        if (c.state.text == text) return;
+        if (c.state.text == text)
+            return;
         c.state.text = std::move(text);
         m_dialog.onEditChange(c.state.id);
     }
@@ -77,22 +82,30 @@ public:
     }
     void setText(int id, std::string_view text) override {
         Control* c = find(id);
-        if (!c) return;
-        if (c->state.kind == ControlKind::Edit) changeEdit(*c, std::string(text));
-        else if (c->state.kind != ControlKind::List) c->state.text = std::string(text);
+        if (!c)
+            return;
+        if (c->state.kind == ControlKind::Edit)
+            changeEdit(*c, std::string(text));
+        else if (c->state.kind != ControlKind::List)
+            c->state.text = std::string(text);
     }
     std::string text(int id) const override {
         const Control* c = find(id);
-        if (!c) return {};
+        if (!c)
+            return {};
         if (c->state.kind == ControlKind::List)
-            return c->state.selected >= 0 ? c->state.items[static_cast<std::size_t>(c->state.selected)] : "";
+            return c->state.selected >= 0
+                       ? c->state.items[static_cast<std::size_t>(c->state.selected)]
+                       : "";
         return c->state.text;
     }
     void setVisible(int id, bool visible) override {
-        if (Control* c = find(id)) c->state.visible = visible;
+        if (Control* c = find(id))
+            c->state.visible = visible;
     }
     void setEnabled(int id, bool enabled) override {
-        if (Control* c = find(id)) c->state.enabled = enabled;
+        if (Control* c = find(id))
+            c->state.enabled = enabled;
     }
     void moveBy(int id, int dx, int dy) override {
         if (Control* c = find(id)) {
@@ -102,10 +115,12 @@ public:
     }
     void setFocus(int id) override { m_focus = id; }
     void setReadOnly(int id, bool readOnly) override {
-        if (Control* c = find(id); c && c->state.kind == ControlKind::Edit) c->state.readOnly = readOnly;
+        if (Control* c = find(id); c && c->state.kind == ControlKind::Edit)
+            c->state.readOnly = readOnly;
     }
     void setLimit(int id, int characters) override {
-        if (Control* c = find(id)) c->limit = characters;
+        if (Control* c = find(id))
+            c->limit = characters;
     }
     void clearList(int id) override {
         if (Control* c = list(id)) {
@@ -114,7 +129,8 @@ public:
         }
     }
     void addItem(int id, std::string_view text) override {
-        if (Control* c = list(id)) c->state.items.emplace_back(text);
+        if (Control* c = list(id))
+            c->state.items.emplace_back(text);
     }
     void select(int id, int position) override {
         if (Control* c = list(id))
@@ -130,7 +146,7 @@ public:
         return c ? static_cast<int>(c->state.items.size()) : 0;
     }
 
-private:
+  private:
     Control* list(int id) {
         Control* c = find(id);
         return c && c->state.kind == ControlKind::List ? c : nullptr;
@@ -150,29 +166,37 @@ MemoryHost::MemoryHost(Transcript& transcript) : ScriptedHost(transcript) {}
 MemoryHost::~MemoryHost() = default;
 
 int MemoryHost::run(Dialog& dialog) {
-    if (m_abandoned) return kAbandoned;
+    if (m_abandoned)
+        return kAbandoned;
     m_windows.push_back(std::make_unique<Window>(dialog));
     Window& window = *m_windows.back();
     dialog.onInit(window);
-    if (!window.ended()) transcript().windowShown(dialog.className(), window.title());
+    if (!window.ended())
+        transcript().windowShown(dialog.className(), window.title());
     while (!window.ended() && !m_abandoned) {
-        if (!step()) m_abandoned = true;
+        if (!step())
+            m_abandoned = true;
     }
     const bool ended = window.ended();
     const int result = window.result();
     dialog.onDestroy();
     m_windows.pop_back();
-    if (!ended) return kAbandoned;
+    if (!ended)
+        return kAbandoned;
     transcript().windowClosed(dialog.className());
     return result;
 }
 
-std::vector<int> MemoryHost::controlIds() const { return hasWindow() ? top().ids() : std::vector<int>{}; }
+std::vector<int> MemoryHost::controlIds() const {
+    return hasWindow() ? top().ids() : std::vector<int>{};
+}
 
 std::optional<ControlState> MemoryHost::controlState(int id) const {
-    if (!hasWindow()) return std::nullopt;
+    if (!hasWindow())
+        return std::nullopt;
     const Control* c = top().find(id);
-    if (!c) return std::nullopt;
+    if (!c)
+        return std::nullopt;
     return c->state;
 }
 
@@ -184,52 +208,72 @@ void MemoryHost::userSelect(int id, int position) {
     }
 }
 
-void MemoryHost::userCloseList(int id) { top().dialog().onListCloseUp(id); }
+void MemoryHost::userCloseList(int id) {
+    top().dialog().onListCloseUp(id);
+}
 
 void MemoryHost::userType(int id, std::string_view text) {
     Window& w = top();
     Control* c = w.find(id);
-    if (!c || c->state.readOnly) return;
+    if (!c || c->state.readOnly)
+        return;
     bool selectionCoversAll = true; // the user selected all text before typing
     for (const std::string& character : splitUtf8(text)) {
         const std::string key = typedCharacter(character);
-        if (key.empty()) continue;
-        if (c->digitsOnly && !(key.size() == 1 && key[0] >= '0' && key[0] <= '9')) continue;
+        if (key.empty())
+            continue;
+        if (c->digitsOnly && !(key.size() == 1 && key[0] >= '0' && key[0] <= '9'))
+            continue;
         std::string next = selectionCoversAll ? key : c->state.text + key;
         // The limit counts UTF-16 units, as the platform's edits do.
-        if (c->limit > 0 && utf16Length(next) > static_cast<std::size_t>(c->limit)) continue;
+        if (c->limit > 0 && utf16Length(next) > static_cast<std::size_t>(c->limit))
+            continue;
         selectionCoversAll = false;
         w.changeEdit(*c, std::move(next));
         c = w.find(id); // the form may not remove controls, but stay safe if the window changed
-        if (!c || w.ended()) return;
+        if (!c || w.ended())
+            return;
     }
 }
 
 void MemoryHost::userClear(int id) {
     Window& w = top();
-    if (Control* c = w.find(id); c && !c->state.readOnly) w.changeEdit(*c, std::string());
+    if (Control* c = w.find(id); c && !c->state.readOnly)
+        w.changeEdit(*c, std::string());
 }
 
-void MemoryHost::userClick(int id) { top().dialog().onClick(id); }
+void MemoryHost::userClick(int id) {
+    top().dialog().onClick(id);
+}
 
 void MemoryHost::userKey(Key key) {
     Window& w = top();
     w.dialog().onClick(key == Key::Enter ? w.defaultButton() : kIdCancel);
 }
 
-void MemoryHost::userClose() { top().dialog().onClick(kIdCancel); }
+void MemoryHost::userClose() {
+    top().dialog().onClick(kIdCancel);
+}
 
-void MemoryHost::userMenuAbout() { top().dialog().onMenuAbout(); }
+void MemoryHost::userMenuAbout() {
+    top().dialog().onMenuAbout();
+}
 
-bool MemoryHost::hasAboutMenu() const { return hasWindow() && top().dialog().hasAboutMenu(); }
+bool MemoryHost::hasAboutMenu() const {
+    return hasWindow() && top().dialog().hasAboutMenu();
+}
 
 bool MemoryHost::screenshot(const std::string&, std::string& reason) {
     reason = "the in-memory host draws nothing; use --host qt";
     return false;
 }
 
-std::string MemoryHost::title() const { return hasWindow() ? top().title() : std::string(); }
-int MemoryHost::focus() const { return hasWindow() ? top().focus() : kUnnamed; }
+std::string MemoryHost::title() const {
+    return hasWindow() ? top().title() : std::string();
+}
+int MemoryHost::focus() const {
+    return hasWindow() ? top().focus() : kUnnamed;
+}
 std::pair<int, int> MemoryHost::offset(int id) const {
     const Control* c = hasWindow() ? top().find(id) : nullptr;
     return c ? std::pair{c->dx, c->dy} : std::pair{0, 0};

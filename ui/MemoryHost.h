@@ -11,7 +11,7 @@ namespace quorvex::ui {
 // Windows that exist only in memory, behaving like the dialog framework's: for tests and for
 // the scripted driver.
 class MemoryHost final : public ScriptedHost {
-public:
+  public:
     explicit MemoryHost(Transcript& transcript);
     ~MemoryHost() override;
 
@@ -38,7 +38,7 @@ public:
 
     class Window;
 
-private:
+  private:
     Window& top() const { return *m_windows.back(); }
 
     std::vector<std::unique_ptr<Window>> m_windows; // the current window is the last

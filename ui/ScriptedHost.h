@@ -30,7 +30,7 @@ enum class Key { Enter, Esc };
 // A host that a script drives like a user: both the in-memory host and the Qt host implement it,
 // so the same script gives the same transcript on either.
 class ScriptedHost : public DialogHost {
-public:
+  public:
     // Called whenever a window waits for the user; returns false to stop (run() then returns
     // kAbandoned for every open window).
     using Step = std::function<bool(ScriptedHost&)>;
@@ -65,14 +65,16 @@ public:
     LocalTime localTime() override;
     void openUrl(std::string_view url) override { m_transcript.openUrl(url); }
     void showInfoMessage(std::string_view text) override { m_transcript.message(text); }
-    void fileWritten(std::string_view path, std::size_t size) override { m_transcript.wrote(path, size); }
+    void fileWritten(std::string_view path, std::size_t size) override {
+        m_transcript.wrote(path, size);
+    }
     void log(std::string_view text) override;
 
-protected:
+  protected:
     bool step() { return m_step && m_step(*this); }
     Transcript& transcript() { return m_transcript; }
 
-private:
+  private:
     Transcript& m_transcript;
     Step m_step;
     std::deque<std::optional<std::string>> m_folders;

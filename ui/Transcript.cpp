@@ -8,7 +8,8 @@ namespace quorvex::ui {
 std::string Transcript::quoted(std::string_view text) {
     std::string out = "\"";
     for (char c : text) {
-        if (c == '\\' || c == '"') out += '\\';
+        if (c == '\\' || c == '"')
+            out += '\\';
         out += c;
     }
     return out + "\"";
@@ -22,15 +23,21 @@ void Transcript::windowClosed(std::string_view className) {
     m_out << "closed " << className << '\n' << std::flush;
 }
 
-void Transcript::message(std::string_view text) { m_out << "message " << quoted(text) << '\n' << std::flush; }
+void Transcript::message(std::string_view text) {
+    m_out << "message " << quoted(text) << '\n' << std::flush;
+}
 
 void Transcript::wrote(std::string_view path, std::size_t size) {
     m_out << "wrote " << path << ' ' << size << '\n' << std::flush;
 }
 
-void Transcript::openUrl(std::string_view url) { m_out << "open-url " << url << '\n' << std::flush; }
+void Transcript::openUrl(std::string_view url) {
+    m_out << "open-url " << url << '\n' << std::flush;
+}
 
-void Transcript::programEnded() { m_out << "end\n" << std::flush; }
+void Transcript::programEnded() {
+    m_out << "end\n" << std::flush;
+}
 
 void Transcript::control(const ControlState& c) {
     auto flag = [](bool b) { return b ? "1" : "0"; };
@@ -42,7 +49,8 @@ void Transcript::control(const ControlState& c) {
         break;
     case ControlKind::List: {
         m_out << "list items=[";
-        for (std::size_t i = 0; i < c.items.size(); ++i) m_out << (i ? "," : "") << quoted(c.items[i]);
+        for (std::size_t i = 0; i < c.items.size(); ++i)
+            m_out << (i ? "," : "") << quoted(c.items[i]);
         m_out << "] selected=" << c.selected << " enabled=" << flag(c.enabled);
         break;
     }

@@ -13,7 +13,7 @@ struct ControlState;
 // The driver's account of what a person sees, one line per event. Both hosts write through it,
 // so their transcripts can be compared line by line.
 class Transcript {
-public:
+  public:
     explicit Transcript(std::ostream& out) : m_out(out) {}
 
     void windowShown(std::string_view className, std::string_view title);
@@ -27,7 +27,7 @@ public:
     // Inside quotes a backslash and a double quote are written as \\ and \".
     static std::string quoted(std::string_view text);
 
-private:
+  private:
     std::ostream& m_out;
 };
 

@@ -19,7 +19,8 @@ int main(int argc, char** argv) {
     quorvex::ui::installStartupProbeIfAsked();
     int next = 1;
     const bool withText = next < argc && std::strcmp(argv[next], "--text") == 0;
-    if (withText) ++next;
+    if (withText)
+        ++next;
     QDialog dialog;
     if (withText) {
         auto* line = new QLabel(QStringLiteral("Start-up yardstick"), &dialog);
@@ -28,7 +29,8 @@ int main(int argc, char** argv) {
     if (next + 1 < argc) {
         const int width = std::atoi(argv[next]);
         const int height = std::atoi(argv[next + 1]);
-        if (width > 0 && height > 0) dialog.resize(width, height);
+        if (width > 0 && height > 0)
+            dialog.resize(width, height);
     }
     dialog.show();
     return application.exec();

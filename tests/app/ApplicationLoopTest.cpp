@@ -17,7 +17,7 @@ namespace {
 
 // A configurator that records what it saw and leaves with Exit (button 2).
 class ProbeForm final : public ui::Dialog {
-public:
+  public:
     explicit ProbeForm(AppContext& context) : m_context(context) {}
     const ui::DialogTemplate& dialogTemplate() const override {
         static constexpr ui::ControlSpec kControls[] = {
@@ -33,17 +33,18 @@ public:
     }
     static inline int seenModel = -1, seenLanguage = -1;
 
-private:
+  private:
     AppContext& m_context;
 };
 
 class ApplicationLoop : public ::testing::Test {
-protected:
+  protected:
     using Action = std::function<void(ui::MemoryHost&)>;
     CSetupApp::Outcome run(std::vector<Action> actions, std::uint16_t systemId = 1033) {
         std::deque<Action> queue(actions.begin(), actions.end());
         m_host.setStep([queue](ui::ScriptedHost& h) mutable {
-            if (queue.empty()) return false;
+            if (queue.empty())
+                return false;
             auto a = std::move(queue.front());
             queue.pop_front();
             a(static_cast<ui::MemoryHost&>(h));

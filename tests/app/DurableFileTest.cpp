@@ -21,7 +21,9 @@ using testing::ScratchMount;
 using testing::TempDir;
 using testing::writeText;
 
-std::vector<std::uint8_t> bytesOf(const std::string& text) { return {text.begin(), text.end()}; }
+std::vector<std::uint8_t> bytesOf(const std::string& text) {
+    return {text.begin(), text.end()};
+}
 
 TEST(DurableFile, ReplacesTheWholeFileAndLeavesNothingElse) {
     TempDir dir;
@@ -67,7 +69,8 @@ TEST(DurableFile, VeryLongPathsAreRefusedNotTruncated) {
 TEST(DurableFile, DeepPathsWellBeyondAHundredCharactersWork) {
     TempDir dir;
     std::string folder = dir.path();
-    for (int i = 0; i < 6; ++i) folder += "/" + std::string(40, static_cast<char>('a' + i));
+    for (int i = 0; i < 6; ++i)
+        folder += "/" + std::string(40, static_cast<char>('a' + i));
     std::filesystem::create_directories(folder);
     EXPECT_TRUE(writeFileDurably(folder + "/menu.dat", bytesOf("x")).ok);
     EXPECT_EQ(readText(folder + "/menu.dat"), "x");
@@ -75,7 +78,8 @@ TEST(DurableFile, DeepPathsWellBeyondAHundredCharactersWork) {
 
 TEST(DurableFile, FullDiskKeepsTheOldFile) {
     ScratchMount card(16 * 1024);
-    if (!card.mounted()) GTEST_SKIP() << "needs root to mount a tiny tmpfs";
+    if (!card.mounted())
+        GTEST_SKIP() << "needs root to mount a tiny tmpfs";
     writeText(card.file("menu.dat"), "old");
     const std::vector<std::uint8_t> big(64 * 1024, 7);
     const auto outcome = writeFileDurably(card.file("menu.dat"), big);
@@ -87,7 +91,8 @@ TEST(DurableFile, FullDiskKeepsTheOldFile) {
 
 TEST(DurableFile, ReadOnlyCardIsReported) {
     ScratchMount card(16 * 1024);
-    if (!card.mounted()) GTEST_SKIP() << "needs root to mount a tiny tmpfs";
+    if (!card.mounted())
+        GTEST_SKIP() << "needs root to mount a tiny tmpfs";
     writeText(card.file("menu.dat"), "old");
     ASSERT_TRUE(card.makeReadOnly());
     const auto outcome = writeFileDurably(card.file("menu.dat"), bytesOf("new"));

@@ -9,17 +9,17 @@
 namespace quorvex {
 namespace {
 
-constexpr LocalizedText kCamera{"相机设置", "Camera Setup", "Kamera Installation", "Kamera-asetukset",
-                                "Camera Setup", "Reglage Camera", "Kamera beallita",
-                                "Nastavitev kamere", "Nastaveni", "本体設定", "Kameros nustat.",
-                                "Ustawienia Kamera", "kamera kurulumu", "Устан. Камеры",
-                                "Настройки"};
+constexpr LocalizedText kCamera{"相机设置",         "Camera Setup",      "Kamera Installation",
+                                "Kamera-asetukset", "Camera Setup",      "Reglage Camera",
+                                "Kamera beallita",  "Nastavitev kamere", "Nastaveni",
+                                "本体設定",         "Kameros nustat.",   "Ustawienia Kamera",
+                                "kamera kurulumu",  "Устан. Камеры",     "Настройки"};
 
 // A table with fourteen texts must not be constructible.
-static_assert(!std::is_constructible_v<LocalizedText, const char*, const char*, const char*,
-                                       const char*, const char*, const char*, const char*,
-                                       const char*, const char*, const char*, const char*,
-                                       const char*, const char*, const char*>);
+static_assert(
+    !std::is_constructible_v<LocalizedText, const char*, const char*, const char*, const char*,
+                             const char*, const char*, const char*, const char*, const char*,
+                             const char*, const char*, const char*, const char*, const char*>);
 static_assert(std::is_constructible_v<LocalizedText, const char*, const char*, const char*,
                                       const char*, const char*, const char*, const char*,
                                       const char*, const char*, const char*, const char*,
@@ -54,7 +54,8 @@ TEST(LocalizedText, OptionListsLookUpByIndex) {
 }
 
 TEST(Message, ChineseOnlyForLanguageOne) {
-    constexpr Message kGenerated{"Camera menu configuration file is generated", "相机菜单设置文件已经生成"};
+    constexpr Message kGenerated{"Camera menu configuration file is generated",
+                                 "相机菜单设置文件已经生成"};
     EXPECT_EQ(messageFor(kGenerated, 1), "相机菜单设置文件已经生成");
     EXPECT_EQ(messageFor(kGenerated, 2), "Camera menu configuration file is generated");
     // Japanese labels, English messages.

@@ -16,7 +16,7 @@ using testing::TempDir;
 using testing::writeText;
 
 class FileStore : public ::testing::Test {
-protected:
+  protected:
     std::string path() const { return m_dir.file("prefs"); }
     FilePreferencesStore store(LanguageId systemDefault = 2) { return {path(), systemDefault}; }
     void content(const std::string& text) { writeText(path(), text); }
@@ -104,21 +104,23 @@ TEST_F(FileStore, WritesNeedAnExistingStore) {
     EXPECT_TRUE(s.writeLanguage(1));
     EXPECT_TRUE(s.writeTvMode(0));
     EXPECT_TRUE(s.writeCompany());
-    EXPECT_EQ(readText(path()), "model=3\nlanguage=1\nTvMode=0\nCompany=Quorvex Devices Co., Ltd\n");
+    EXPECT_EQ(readText(path()),
+              "model=3\nlanguage=1\nTvMode=0\nCompany=Quorvex Devices Co., Ltd\n");
 }
 
 TEST_F(FileStore, AWriteKeepsEveryOtherLineAndReplacesDuplicates) {
     content("# written by hand\nlanguage=5\nmodel=2\nmodel=9\nsomething else\r\nTvMode=3\n");
     EXPECT_TRUE(store().writeModel(7));
-    EXPECT_EQ(readText(path()), "# written by hand\nlanguage=5\nmodel=7\nsomething else\nTvMode=3\n");
+    EXPECT_EQ(readText(path()),
+              "# written by hand\nlanguage=5\nmodel=7\nsomething else\nTvMode=3\n");
     std::uint16_t value = 0;
     EXPECT_TRUE(store().readLanguage(value));
     EXPECT_EQ(value, 5);
 }
 
 TEST_F(FileStore, MalformedValuesReadAsMissing) {
-    for (const char* stored : {"", "-1", "+3", " 3", "3 ", "0x10", "4294967296", "99999999999",
-                               "3\x01"}) {
+    for (const char* stored :
+         {"", "-1", "+3", " 3", "3 ", "0x10", "4294967296", "99999999999", "3\x01"}) {
         content(std::string("model=") + stored + "\nTvMode=" + stored + "\n");
         std::uint16_t value = 5;
         EXPECT_FALSE(store().readModel(value)) << stored;
@@ -130,7 +132,8 @@ TEST_F(FileStore, MalformedValuesReadAsMissing) {
 
 TEST_F(FileStore, BinaryAndOversizedContentNeverCrash) {
     std::string binary;
-    for (int i = 0; i < 4096; ++i) binary += static_cast<char>((i * 37) & 0xFF);
+    for (int i = 0; i < 4096; ++i)
+        binary += static_cast<char>((i * 37) & 0xFF);
     content(binary);
     std::uint16_t value = 0;
     EXPECT_TRUE(store(3).readLanguage(value));

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include "app/FilePreferencesStore.h"
 #include "app/Startup.h"
+#include "app/FilePreferencesStore.h"
 #include "app/SystemLanguage.h"
 
 #include "support/TempDir.h"
@@ -17,7 +17,7 @@ using testing::TempDir;
 using testing::writeText;
 
 class StartUp : public ::testing::Test {
-protected:
+  protected:
     AppState run(std::uint16_t systemId) {
         FilePreferencesStore store(path(), languageForSystemId(systemId));
         AppState state;
@@ -37,7 +37,8 @@ TEST_F(StartUp, FirstStartOnAChineseSystem) {
     EXPECT_EQ(s.tvMode, 0);
     EXPECT_TRUE(s.systemIsChinese);
     EXPECT_FALSE(s.chineseCameraEnglishUi);
-    EXPECT_EQ(readText(path()), "language=1\nmodel=1\nTvMode=0\nCompany=Quorvex Devices Co., Ltd\n");
+    EXPECT_EQ(readText(path()),
+              "language=1\nmodel=1\nTvMode=0\nCompany=Quorvex Devices Co., Ltd\n");
 }
 
 TEST_F(StartUp, FirstStartElsewhere) {
@@ -60,7 +61,8 @@ TEST_F(StartUp, StoredChineseOnANonChineseSystemShowsEnglish) {
     EXPECT_EQ(s.modelId, 4);
     EXPECT_EQ(s.tvMode, 2);
     // Nothing was rewritten: the store keeps language 1.
-    EXPECT_EQ(readText(path()), "language=1\nmodel=4\nTvMode=2\nCompany=Quorvex Devices Co., Ltd\n");
+    EXPECT_EQ(readText(path()),
+              "language=1\nmodel=4\nTvMode=2\nCompany=Quorvex Devices Co., Ltd\n");
 }
 
 TEST_F(StartUp, StoredChineseOnAChineseSystem) {

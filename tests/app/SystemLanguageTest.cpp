@@ -28,7 +28,7 @@ TEST(SystemLanguage, OnlyTwoIdsMapAwayFromEnglish) {
 }
 
 class SystemLanguageEnv : public ::testing::Test {
-protected:
+  protected:
     void TearDown() override {
         for (const char* name : {"QUORVEX_SYSTEM_LANGID", "LC_ALL", "LC_MESSAGES", "LANG"})
             ::unsetenv(name);

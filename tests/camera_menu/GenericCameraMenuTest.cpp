@@ -306,7 +306,7 @@ TEST(GenericCameraMenu, AValueTakenOverOutOfRangeByAnotherFieldsPassIsCorrectedT
         host.userClear(1002);      // video length empty: every pass stops there
         host.userType(1017, "30"); // not reached by the passes, so not corrected either
         EXPECT_EQ(text(host, 1017), "30");
-        host.userType(1002, "5");  // this pass reaches 1017 and takes the 30 over
+        host.userType(1002, "5"); // this pass reaches 1017 and takes the 30 over
         EXPECT_EQ(form.heldNumber(1017), 0);
         EXPECT_EQ(text(host, 1017), "0");
         h.chooseFolder(host);

@@ -37,7 +37,8 @@ TEST(MenuFileWriter, WritesSixtyBytesAndTheConfigurationMessage) {
     EXPECT_EQ(bytes[57], crc >> 8);
     EXPECT_EQ(bytes[58], 13);
     EXPECT_EQ(bytes[59], 10);
-    EXPECT_EQ(out.messages, std::vector<std::string>{"Camera menu configuration file is generated"});
+    EXPECT_EQ(out.messages,
+              std::vector<std::string>{"Camera menu configuration file is generated"});
     ASSERT_EQ(out.written.size(), 1u);
     EXPECT_EQ(out.written[0].first, dir.file("menu.dat"));
 }
@@ -57,7 +58,8 @@ TEST(MenuFileWriter, ChineseCameraWithEnglishUiGetsTheEnglishMessage) {
     record.set(29, 1);
     writeMenuFile(record, dir.path(), RecordKind::Configuration, kMessages, 2, out);
     EXPECT_EQ(readBytes(dir.file("menu.dat"))[29], 1);
-    EXPECT_EQ(out.messages, std::vector<std::string>{"Camera menu configuration file is generated"});
+    EXPECT_EQ(out.messages,
+              std::vector<std::string>{"Camera menu configuration file is generated"});
 }
 
 TEST(MenuFileWriter, RepeatWritesAreIdenticalAndReplaceLongerFiles) {
@@ -79,8 +81,8 @@ TEST(MenuFileWriter, MissingFolderIsReportedNotSkipped) {
     RecordingMessages out;
     const std::string folder = dir.file("gone");
     EXPECT_FALSE(writeMenuFile({}, folder, RecordKind::Configuration, kMessages, 2, out));
-    EXPECT_EQ(out.messages,
-              std::vector<std::string>{"Cannot write " + folder + "/menu.dat: No such file or directory"});
+    EXPECT_EQ(out.messages, std::vector<std::string>{"Cannot write " + folder +
+                                                     "/menu.dat: No such file or directory"});
     EXPECT_TRUE(out.written.empty());
 }
 
@@ -97,7 +99,8 @@ TEST(MenuFileWriter, AnEmptyFolderNeverMeansTheRoot) {
 TEST(MenuFileWriter, ReadOnlyCardIsReportedAndKeepsTheOldFile) {
     testing::ScratchMount card(32 * 1024);
     if (!card.mounted()) {
-        if (testing::runningAsRoot()) GTEST_SKIP() << "cannot mount a tmpfs here";
+        if (testing::runningAsRoot())
+            GTEST_SKIP() << "cannot mount a tmpfs here";
         TempDir dir;
         testing::writeText(dir.file("menu.dat"), "old");
         std::filesystem::permissions(dir.path(), std::filesystem::perms::owner_read |
@@ -111,8 +114,8 @@ TEST(MenuFileWriter, ReadOnlyCardIsReportedAndKeepsTheOldFile) {
     ASSERT_TRUE(card.makeReadOnly());
     RecordingMessages out;
     EXPECT_FALSE(writeMenuFile({}, card.path(), RecordKind::Configuration, kMessages, 1, out));
-    EXPECT_EQ(out.messages,
-              std::vector<std::string>{"无法写入 " + card.file("menu.dat") + "：Read-only file system"});
+    EXPECT_EQ(out.messages, std::vector<std::string>{"无法写入 " + card.file("menu.dat") +
+                                                     "：Read-only file system"});
     EXPECT_EQ(testing::readText(card.file("menu.dat")), "old");
 }
 

@@ -22,7 +22,8 @@ TEST(SettingsCrc16, PublishedCheckValues) {
 
 TEST(SettingsCrc16, MatchesABitwiseReference) {
     std::array<std::uint8_t, 256> data{};
-    for (std::size_t i = 0; i < data.size(); ++i) data[i] = static_cast<std::uint8_t>(i * 7 + 3);
+    for (std::size_t i = 0; i < data.size(); ++i)
+        data[i] = static_cast<std::uint8_t>(i * 7 + 3);
     std::uint16_t crc = 0;
     for (std::uint8_t b : data) {
         crc ^= static_cast<std::uint16_t>(b << 8);
@@ -35,17 +36,20 @@ TEST(SettingsCrc16, MatchesABitwiseReference) {
 TEST(CameraRecord, ZeroPayloadHasZeroChecksum) {
     CameraSettingsRecord record;
     const auto bytes = record.seal();
-    for (std::size_t i = 0; i < 58; ++i) EXPECT_EQ(bytes[i], 0) << i;
+    for (std::size_t i = 0; i < 58; ++i)
+        EXPECT_EQ(bytes[i], 0) << i;
     EXPECT_EQ(bytes[58], 13);
     EXPECT_EQ(bytes[59], 10);
 }
 
 TEST(CameraRecord, ChecksumCoversAllFiftyBytes) {
     CameraSettingsRecord record;
-    for (int i = 0; i < 9; ++i) record.set(static_cast<std::size_t>(i), '1' + i);
+    for (int i = 0; i < 9; ++i)
+        record.set(static_cast<std::size_t>(i), '1' + i);
     const auto bytes = record.seal();
     std::array<std::uint8_t, 50> payload{};
-    for (int i = 0; i < 9; ++i) payload[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>('1' + i);
+    for (int i = 0; i < 9; ++i)
+        payload[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>('1' + i);
     const std::uint16_t expected = settingsCrc16(payload);
     EXPECT_NE(expected, 0x31C3);
     EXPECT_EQ(bytes[56], expected & 0xFF);
@@ -56,7 +60,8 @@ TEST(CameraRecord, ChecksumIgnoresBytes50To55) {
     CameraSettingsRecord plain;
     plain.set(9, 1);
     CameraSettingsRecord extra = plain;
-    for (std::size_t i = 50; i < 56; ++i) extra.set(i, 0xA5);
+    for (std::size_t i = 50; i < 56; ++i)
+        extra.set(i, 0xA5);
     const auto a = plain.seal();
     const auto b = extra.seal();
     EXPECT_EQ(a[56], b[56]);

@@ -13,15 +13,15 @@ namespace quorvex {
 namespace {
 
 const std::vector<std::string_view> kEnglishNames{
-    "China",     "United States", "Deutschland",     "United Kingdom", "Canada",
-    "Sweden",    "Slovenia",      "Portugal",        "Turkey",         "Schweiz",
-    "Spain",     "Slovakia",      "Russia",          "Romania",        "Poland",
-    "Netherlands", "Italy",       "Ireland",         "Hungary",        "Greece",
-    "France",    "Australia",     "Oesterreich",     "Brazil",         "Bulgaria",
-    "Croatia",   "Ceska republika", "Denmark",       "Finland",        "New Zealand",
-    "Norway",    "South Africa",  "Egypt",           "Ukraine",        "Lithuania",
-    "India",     "Latvia",        "Namibia",         "Estonia",        "Belgium",
-    "Cyprus",    "Cayman Islands", "Israel"};
+    "China",       "United States",   "Deutschland", "United Kingdom", "Canada",
+    "Sweden",      "Slovenia",        "Portugal",    "Turkey",         "Schweiz",
+    "Spain",       "Slovakia",        "Russia",      "Romania",        "Poland",
+    "Netherlands", "Italy",           "Ireland",     "Hungary",        "Greece",
+    "France",      "Australia",       "Oesterreich", "Brazil",         "Bulgaria",
+    "Croatia",     "Ceska republika", "Denmark",     "Finland",        "New Zealand",
+    "Norway",      "South Africa",    "Egypt",       "Ukraine",        "Lithuania",
+    "India",       "Latvia",          "Namibia",     "Estonia",        "Belgium",
+    "Cyprus",      "Cayman Islands",  "Israel"};
 
 std::vector<std::size_t> differencesFromEnglish(LanguageId language) {
     std::vector<std::size_t> positions;
@@ -105,9 +105,9 @@ TEST(CountryList, LookupsNeverLeaveTheTable) {
 }
 
 TEST(OtherText, OneEntryPerLanguage) {
-    const std::vector<std::string_view> expected{"其他",  "Other",   "Andere", "Muut",  "Altri",
-                                                 "Autres", "egyéb",  "Ostalo", "ostatní", "その他",
-                                                 "kitas",  "Inne",   "Diğer",  "Інші",  "другое"};
+    const std::vector<std::string_view> expected{"其他",   "Other", "Andere", "Muut",    "Altri",
+                                                 "Autres", "egyéb", "Ostalo", "ostatní", "その他",
+                                                 "kitas",  "Inne",  "Diğer",  "Інші",    "другое"};
     for (LanguageId language = 1; language <= kLanguageCount; ++language)
         EXPECT_EQ(textFor(OtherText, language), expected[static_cast<std::size_t>(language - 1)]);
 }

@@ -24,12 +24,21 @@ const std::vector<std::vector<Offered>> kOffered{
     {{"China Mobile", "80"}, {"China Unicom", "80"}},
     {{"T-Mobile", "8080"}, {"AT&T", "80"}},
     {{"Vodafone", "80"}, {"T-Mobile", "8008"}, {"E-Plus", "8080"}, {"O2", "8080"}},
-    {{"Vodafone", "9201"}, {"O2", "8080"}, {"O2 Payandgo", "8080"}, {"Orange", "8080"},
-     {"3", "8799"}, {"Virgin", "8080"}, {"Vodafone Prepay", "8799"}, {"BT Mobile", "8799"},
+    {{"Vodafone", "9201"},
+     {"O2", "8080"},
+     {"O2 Payandgo", "8080"},
+     {"Orange", "8080"},
+     {"3", "8799"},
+     {"Virgin", "8080"},
+     {"Vodafone Prepay", "8799"},
+     {"BT Mobile", "8799"},
      {"ASDA Mobile", "9201"}},
     {{"Fido", "8080"}, {"Rogers", "80"}},
     {{"Telenor", "8799"}, {"Telia", "8080"}, {"Tele2 ", "8080"}},
-    {{"Mobitel", "8080"}, {"Izi Mobil", "8080"}, {"Si Mobil", "9201"}, {"Bob", "9201"},
+    {{"Mobitel", "8080"},
+     {"Izi Mobil", "8080"},
+     {"Si Mobil", "9201"},
+     {"Bob", "9201"},
      {"Telemach", "8080"}},
     {{"Optimus", "8799"}, {"Vodafone", "8799"}},
     {{"Avea", "8080"}, {"Turkcell", "8080"}},
@@ -45,8 +54,12 @@ const std::vector<std::vector<Offered>> kOffered{
     {{"T-Mobile", "8080"}, {"Vodafone", "8080"}},
     {{"T-Cosmote", "8080"}, {"Vodafone", "8080"}},
     {{"Bouygues", "8080"}, {"Orange", "8080"}, {"SFR", "8080"}, {"Free", ""}},
-    {{"Optus", "8070"}, {"Telstra", "80"}, {"Mic1", "9201"}, {"Vodafone", "8080"},
-     {"Three", "8799"}, {"Virgin", "8070"}},
+    {{"Optus", "8070"},
+     {"Telstra", "80"},
+     {"Mic1", "9201"},
+     {"Vodafone", "8080"},
+     {"Three", "8799"},
+     {"Virgin", "8070"}},
     {{"A1", "8001"}, {"T-Mobile", "80"}},
     {{"Brazil Telecom", "8080"}, {"Claro", "8080"}},
     {{"Globul", "8004"}, {"Mtel", "8080"}, {"Vivacom", "8080"}},
@@ -55,14 +68,25 @@ const std::vector<std::vector<Offered>> kOffered{
     {{"Sonofon", "8080"}, {"TDC", "8080"}, {"Telia", "8080"}},
     {{"Alands", "8080"}, {"DNA", "8080"}, {"Sonera", "80"}, {"Elisa", "80"}},
     {{"Vodafone", "8080"}},
-    {{"Teila N", "8080"}, {"Telenor", "8080"}, {"Onecall", "80"}, {"Tele2", "8080"},
-     {"NetworkNorway", "80"}, {"Chess", "8080"}},
+    {{"Teila N", "8080"},
+     {"Telenor", "8080"},
+     {"Onecall", "80"},
+     {"Tele2", "8080"},
+     {"NetworkNorway", "80"},
+     {"Chess", "8080"}},
     {{"Cell C", "8080"}, {"Virgin", "8080"}, {"MTN", "8080"}, {"Vodacom", "8080"}},
     {{"MobilNil", "8080"}, {"Vodafone", "8080"}},
-    {{"KiyvStar", "8080"}, {"MTS", "8080"}, {"LIFE", "8080"}, {"Beeline UA", "8080"},
-     {"UMC Ukraine", "8080"}, {"Vodafone-MTS", "8080"}},
+    {{"KiyvStar", "8080"},
+     {"MTS", "8080"},
+     {"LIFE", "8080"},
+     {"Beeline UA", "8080"},
+     {"UMC Ukraine", "8080"},
+     {"Vodafone-MTS", "8080"}},
     {{"Omnitel", "8080"}, {"Omnitel Ezio", "8080"}, {"Tele2 Pildyk", "8080"}, {"Bite", "8080"}},
-    {{"Idea", "8080"}, {"CellOne", "8080"}, {"BPL", "8080"}, {"Airtel", "8080"},
+    {{"Idea", "8080"},
+     {"CellOne", "8080"},
+     {"BPL", "8080"},
+     {"Airtel", "8080"},
      {"VodaFone", "8080"}},
     {{"Okarte", "8080"}, {"Zelta zivtina", "8080"}, {"BITE Latvia", "8080"}},
     {{"MTC", "80"}},
@@ -103,8 +127,9 @@ bool isAscii(std::string_view text) {
 }
 
 TEST(MmsOperatorCatalogue, CountsPerCountry) {
-    const std::vector<int> expected{2, 2, 4, 9, 2, 3, 5, 2, 2, 3, 4, 3, 4, 3, 5, 2, 4, 2, 2, 2, 4, 6,
-                                    2, 2, 3, 2, 4, 3, 4, 1, 6, 4, 2, 6, 4, 5, 3, 1, 3, 3, 1, 1, 1};
+    const std::vector<int> expected{2, 2, 4, 9, 2, 3, 5, 2, 2, 3, 4, 3, 4, 3, 5,
+                                    2, 4, 2, 2, 2, 4, 6, 2, 2, 3, 2, 4, 3, 4, 1,
+                                    6, 4, 2, 6, 4, 5, 3, 1, 3, 3, 1, 1, 1};
     ASSERT_EQ(OperatorCount.size(), 43u);
     for (std::size_t country = 0; country < expected.size(); ++country) {
         EXPECT_EQ(OperatorCount[country], expected[country]) << "country " << country;
@@ -193,8 +218,8 @@ TEST(MmsOperatorCatalogue, EveryValueFitsItsFieldAndRecord) {
             EXPECT_LE(p.port.size(), 10u);
             EXPECT_LE(p.account.size(), 20u);
             EXPECT_LE(p.password.size(), 20u);
-            for (std::string_view value : {p.mmscUrl, p.apn, p.gateway, p.port, p.account,
-                                           p.password}) {
+            for (std::string_view value :
+                 {p.mmscUrl, p.apn, p.gateway, p.port, p.account, p.password}) {
                 EXPECT_TRUE(isAscii(value)) << value;
                 EXPECT_EQ(value.find(' '), std::string_view::npos) << value;
             }

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include "QtTestApp.h"
 #include "ui/qt/DialogUnits.h"
+#include "QtTestApp.h"
 
 #include <gtest/gtest.h>
 
@@ -43,8 +43,8 @@ TEST(DialogUnits, FollowTheFontSize) {
     EXPECT_NEAR(double(b.baseX()) / a.baseX(), 2.0, 0.35);
     EXPECT_NEAR(double(b.baseY()) / a.baseY(), 2.0, 0.25);
     // The average width of the alphabet, rounded to the nearest pixel.
-    const double average = QFontMetrics(big).horizontalAdvance(
-                               QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")) /
+    const double average = QFontMetrics(big).horizontalAdvance(QStringLiteral(
+                               "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")) /
                            52.0;
     EXPECT_NEAR(b.baseX(), average, 0.5 + 1e-9);
 }

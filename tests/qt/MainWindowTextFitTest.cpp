@@ -24,10 +24,13 @@ namespace {
 
 // What of a text does not fit its area; empty when everything shows.
 std::string cut(const QFontMetrics& metrics, const QRect& area, const QString& text, bool wraps) {
-    if (text.isEmpty()) return {};
-    const QRect needed = wraps ? metrics.boundingRect(area, Qt::AlignCenter | Qt::TextWordWrap, text)
-                               : QRect(0, 0, metrics.horizontalAdvance(text), metrics.height());
-    if (needed.width() <= area.width() && needed.height() <= area.height()) return {};
+    if (text.isEmpty())
+        return {};
+    const QRect needed = wraps
+                             ? metrics.boundingRect(area, Qt::AlignCenter | Qt::TextWordWrap, text)
+                             : QRect(0, 0, metrics.horizontalAdvance(text), metrics.height());
+    if (needed.width() <= area.width() && needed.height() <= area.height())
+        return {};
     std::ostringstream out;
     out << '"' << text.toStdString() << "\" needs " << needed.width() << "x" << needed.height()
         << " in " << area.width() << "x" << area.height();
@@ -37,12 +40,15 @@ std::string cut(const QFontMetrics& metrics, const QRect& area, const QString& t
 std::vector<std::string> cutTexts(ui::QtDialogWindow& window) {
     std::vector<std::string> problems;
     for (QWidget* w : window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        if (w->isHidden()) continue;
+        if (w->isHidden())
+            continue;
         std::string problem;
         if (auto* label = qobject_cast<QLabel*>(w)) {
-            problem = cut(label->fontMetrics(), label->contentsRect(), label->text(), label->wordWrap());
+            problem =
+                cut(label->fontMetrics(), label->contentsRect(), label->text(), label->wordWrap());
         } else if (auto* button = qobject_cast<ui::TemplateButton*>(w)) {
-            problem = cut(button->fontMetrics(), button->textArea(), button->text(), button->wrapping());
+            problem =
+                cut(button->fontMetrics(), button->textArea(), button->text(), button->wrapping());
         } else if (auto* list = qobject_cast<QComboBox*>(w)) {
             QStyleOptionComboBox option;
             option.initFrom(list);
@@ -51,7 +57,8 @@ std::vector<std::string> cutTexts(ui::QtDialogWindow& window) {
             for (int i = 0; i < list->count() && problem.empty(); ++i)
                 problem = cut(list->fontMetrics(), field, list->itemText(i), false);
         }
-        if (!problem.empty()) problems.push_back(w->objectName().toStdString() + ": " + problem);
+        if (!problem.empty())
+            problems.push_back(w->objectName().toStdString() + ": " + problem);
     }
     return problems;
 }
@@ -82,12 +89,13 @@ TEST(MainWindowTexts, FitTheirControlsInEveryLanguage) {
 constexpr std::array kNarrow{
     ui::ControlSpec{10, ui::ControlKind::Static, "Sélectionnez la langue", 5, 5, 30, 10},
     ui::ControlSpec{11, ui::ControlKind::Button, "Kamera Installation", 5, 20, 40, 14},
-    ui::ControlSpec{12, ui::ControlKind::Button, "Kamera Installation", 5, 40, 56, 28, ui::style::MultiLine},
+    ui::ControlSpec{12, ui::ControlKind::Button, "Kamera Installation", 5, 40, 56, 28,
+                    ui::style::MultiLine},
 };
 const ui::DialogTemplate kNarrowTemplate{902, "Narrow", 100, 80, kNarrow};
 
 class NarrowDialog final : public ui::Dialog {
-public:
+  public:
     const ui::DialogTemplate& dialogTemplate() const override { return kNarrowTemplate; }
     std::string_view className() const override { return "CNarrowDlg"; }
 };

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include "QtTestApp.h"
 #include "ui/qt/QtHost.h"
+#include "QtTestApp.h"
 #include "ui/qt/QtMessageBox.h"
 
 #include <gtest/gtest.h>
@@ -21,13 +21,14 @@ constexpr std::array kControls{
 const ui::DialogTemplate kTemplate{903, "Host", 60, 30, kControls};
 
 class EndingDialog final : public ui::Dialog {
-public:
+  public:
     explicit EndingDialog(bool endAtOnce) : m_endAtOnce(endAtOnce) {}
     const ui::DialogTemplate& dialogTemplate() const override { return kTemplate; }
     std::string_view className() const override { return "CEndingDlg"; }
     void onInit(ui::DialogWindow& window) override {
         Dialog::onInit(window);
-        if (m_endAtOnce) window.end(7);
+        if (m_endAtOnce)
+            window.end(7);
     }
     void onDestroy() override {
         Dialog::onDestroy();
@@ -35,7 +36,7 @@ public:
     }
     bool destroyed = false;
 
-private:
+  private:
     bool m_endAtOnce;
 };
 

@@ -11,7 +11,8 @@ inline QApplication& qtApp() {
     static char name[] = "qt_tests";
     static char* argv[] = {name, nullptr};
     static QApplication* app = [] {
-        if (qgetenv("QT_QPA_PLATFORM").isEmpty()) qputenv("QT_QPA_PLATFORM", "offscreen");
+        if (qgetenv("QT_QPA_PLATFORM").isEmpty())
+            qputenv("QT_QPA_PLATFORM", "offscreen");
         auto* made = new QApplication(argc, argv);
         QApplication::setQuitOnLastWindowClosed(false);
         return made;

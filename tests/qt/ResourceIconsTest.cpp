@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 // The icons built into the program are PNGs drawn at build time; they must be the SVG sources'
 // own pixels, at one and two times the screen scale, and in every mode the forms use.
+#include "ui/qt/ResourceIcons.h"
 #include "QtTestApp.h"
 #include "ui/InfoMessages.h"
-#include "ui/qt/ResourceIcons.h"
 
 #include <QImage>
 #include <QPainter>
@@ -31,7 +31,9 @@ struct Case {
     int resource;
     const char* file;
 };
-constexpr Case kIcons[] = {{ui::kWindowIcon, "window.svg"}, {ui::kMessageIcon, "message.svg"}, {ui::kAboutIcon, "about.svg"}};
+constexpr Case kIcons[] = {{ui::kWindowIcon, "window.svg"},
+                           {ui::kMessageIcon, "message.svg"},
+                           {ui::kAboutIcon, "about.svg"}};
 
 TEST(ResourceIcons, AreTheSourcesPixelsAtEverySideTheWindowsAskFor) {
     qtApp();
@@ -58,7 +60,8 @@ TEST(ResourceIcons, SidesBetweenAndBeyondTheDrawingsAreScaledDownFromTheNextOneU
     qtApp();
     const QImage between = pixels(ui::resourcePixmap(ui::kWindowIcon, 90, 1.0));
     EXPECT_EQ(between.size(), QSize(90, 90));
-    EXPECT_EQ(between, fromSource("window.svg", 96).scaled(90, 90, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    EXPECT_EQ(between, fromSource("window.svg", 96)
+                           .scaled(90, 90, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
     const QImage beyond = pixels(ui::resourcePixmap(ui::kWindowIcon, 300, 1.0));
     EXPECT_EQ(beyond.size(), QSize(300, 300));
     // The centre of the lens is dark in the source at any size.
@@ -72,7 +75,9 @@ TEST(ResourceIcons, WindowIconOffersThreeSizesAndGreysWhenDisabled) {
     const QImage normal = pixels(icon.pixmap(QSize(32, 32), 1.0));
     EXPECT_EQ(normal, fromSource("window.svg", 32));
 
-    const QImage grey = icon.pixmap(QSize(32, 32), 1.0, QIcon::Disabled).toImage().convertToFormat(QImage::Format_ARGB32);
+    const QImage grey = icon.pixmap(QSize(32, 32), 1.0, QIcon::Disabled)
+                            .toImage()
+                            .convertToFormat(QImage::Format_ARGB32);
     const QImage plain = fromSource("window.svg", 32).convertToFormat(QImage::Format_ARGB32);
     ASSERT_EQ(grey.size(), plain.size());
     for (int y = 0; y < grey.height(); ++y)
@@ -80,7 +85,8 @@ TEST(ResourceIcons, WindowIconOffersThreeSizesAndGreysWhenDisabled) {
             const QRgb g = grey.pixel(x, y);
             const QRgb p = plain.pixel(x, y);
             ASSERT_EQ(qAlpha(g), qAlpha(p) / 2) << x << ',' << y;
-            if (qAlpha(g) == 0) continue;
+            if (qAlpha(g) == 0)
+                continue;
             EXPECT_EQ(qRed(g), qGreen(g));
             EXPECT_EQ(qGreen(g), qBlue(g));
         }

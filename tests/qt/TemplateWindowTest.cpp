@@ -8,14 +8,14 @@
 
 #include <QAccessible>
 #include <QAction>
-#include <QClipboard>
 #include <QApplication>
-#include <QContextMenuEvent>
-#include <QMenu>
+#include <QClipboard>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 
 #include <array>
 #include <string>
@@ -48,7 +48,7 @@ constexpr std::array kControls{
 const ui::DialogTemplate kTemplate{901, "Looks", 210, 120, kControls};
 
 class TestDialog final : public ui::Dialog {
-public:
+  public:
     explicit TestDialog(bool about = false) : m_about(about) {}
     const ui::DialogTemplate& dialogTemplate() const override { return kTemplate; }
     std::string_view className() const override { return "CTestDlg"; }
@@ -60,12 +60,12 @@ public:
 
     std::vector<std::string> events;
 
-private:
+  private:
     bool m_about;
 };
 
 class TemplateWindow : public ::testing::Test {
-protected:
+  protected:
     TemplateWindow() : m_font((qtApp(), QApplication::font())) {}
     ~TemplateWindow() override { QApplication::setFont(m_font); }
 
@@ -97,7 +97,8 @@ TEST_F(TemplateWindow, PlacesEveryControlAtItsTemplateRectangle) {
     EXPECT_LT(list.height(), u.toPixelsY(80));
 
     window.moveBy(kGo, 6, 13); // one reference base unit each way
-    EXPECT_EQ(rectOf(window, kGo).topLeft(), u.toPixels(10, 100, 0, 0).topLeft() + QPoint(u.baseX(), u.baseY()));
+    EXPECT_EQ(rectOf(window, kGo).topLeft(),
+              u.toPixels(10, 100, 0, 0).topLeft() + QPoint(u.baseX(), u.baseY()));
 }
 
 TEST_F(TemplateWindow, GrowsWithTheFont) {
@@ -128,9 +129,12 @@ TEST_F(TemplateWindow, PaintsTheBlueBackgroundAndWhiteStaticText) {
     for (int y = label.top(); y <= label.bottom(); ++y)
         for (int x = label.left(); x <= label.right(); ++x) {
             const QRgb p = image.pixel(x, y);
-            if (p == qRgb(255, 255, 255)) ++white;
-            if (qRed(p) >= 240 && qGreen(p) >= 240 && qBlue(p) >= 240) ++nearlyWhite;
-            if (p == blue) ++ground;
+            if (p == qRgb(255, 255, 255))
+                ++white;
+            if (qRed(p) >= 240 && qGreen(p) >= 240 && qBlue(p) >= 240)
+                ++nearlyWhite;
+            if (p == blue)
+                ++ground;
             const double t = (qRed(p) - 111) / 144.0;
             ASSERT_NEAR(qGreen(p), 153 + t * 102, 24) << x << "," << y;
             ASSERT_NEAR(qBlue(p), 224 + t * 31, 24) << x << "," << y;
@@ -138,7 +142,8 @@ TEST_F(TemplateWindow, PaintsTheBlueBackgroundAndWhiteStaticText) {
         }
     EXPECT_GT(white, 0);
     EXPECT_GT(nearlyWhite, 12);
-    EXPECT_GT(ground, label.width() * label.height() / 2); // inside the frame, still the window's blue
+    EXPECT_GT(ground,
+              label.width() * label.height() / 2); // inside the frame, still the window's blue
     EXPECT_EQ(image.pixel(label.left(), label.bottom()), blue);
 }
 
@@ -154,11 +159,12 @@ TEST_F(TemplateWindow, DrawsReadOnlyEditsLikeStatics) {
         const QRect r = rectOf(window, id).adjusted(3, 3, -3, -3);
         for (int y = r.top(); y <= r.bottom(); ++y)
             for (int x = r.left(); x <= r.right(); ++x)
-                if (image.pixel(x, y) == qRgb(255, 255, 255)) return true;
+                if (image.pixel(x, y) == qRgb(255, 255, 255))
+                    return true;
         return false;
     };
     EXPECT_EQ(interior(kClock), qRgb(111, 153, 224));
-    EXPECT_TRUE(hasWhite(kClock)); // the text
+    EXPECT_TRUE(hasWhite(kClock));                   // the text
     EXPECT_NE(interior(kName), qRgb(111, 153, 224)); // editable: the platform's colours
     const QColor base = QApplication::palette().color(QPalette::Base);
     EXPECT_EQ(interior(kName), base.rgb());
@@ -191,13 +197,14 @@ TEST_F(TemplateWindow, NamesEveryControlForAssistiveTechnology) {
     EXPECT_EQ(accessibleName(window.control(kName)), "Name");
     EXPECT_EQ(accessibleName(window.control(kClock)), "Clock");
     EXPECT_EQ(accessibleName(window.control(kUnit)), "Unit");
-    EXPECT_EQ(accessibleName(window.control(kSecret)), "WWWW"); // the static above it
+    EXPECT_EQ(accessibleName(window.control(kSecret)), "WWWW");        // the static above it
     EXPECT_EQ(accessibleName(window.control(kFolder)), "/media/card"); // no label: its own text
     EXPECT_EQ(accessibleName(window.control(kWide)), "WWWW");
     EXPECT_EQ(accessibleName(window.control(kGo)), "Go");
     window.setText(kNameLabel, "Full name"); // relabelling renames the edit too
     EXPECT_EQ(accessibleName(window.control(kName)), "Full name");
-    for (int id : window.ids()) EXPECT_FALSE(accessibleName(window.control(id)).isEmpty()) << id;
+    for (int id : window.ids())
+        EXPECT_FALSE(accessibleName(window.control(id)).isEmpty()) << id;
 }
 
 TEST_F(TemplateWindow, EditLimitStopsTypingAndPastingButNotTheProgram) {
@@ -231,7 +238,8 @@ TEST_F(TemplateWindow, TheEditsOwnMenuPastesByTheSameRules) {
     for (QWidget* top : QApplication::topLevelWidgets())
         if (auto* menu = qobject_cast<QMenu*>(top))
             for (QAction* action : menu->actions())
-                if (action->text().endsWith(QStringLiteral("Ctrl+V"))) paste = action;
+                if (action->text().endsWith(QStringLiteral("Ctrl+V")))
+                    paste = action;
     ASSERT_NE(paste, nullptr);
     paste->trigger();
     EXPECT_EQ(window.text(kName), "abxy"); // the limit of four holds

@@ -11,7 +11,7 @@ namespace quorvex::testing {
 
 // Keeps every message and written file, in order, for the tests to look at.
 class RecordingMessages final : public ui::InfoMessages {
-public:
+  public:
     void showInfoMessage(std::string_view text) override { messages.emplace_back(text); }
     void showValidationMessage(std::string_view text) override { validation.emplace_back(text); }
     void fileWritten(std::string_view path, std::size_t size) override {

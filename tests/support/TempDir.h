@@ -15,9 +15,10 @@ namespace quorvex::testing {
 
 // A fresh folder under the system's temporary folder, removed with everything in it.
 class TempDir {
-public:
+  public:
     TempDir() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "quorvex-test-XXXXXX").string();
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "quorvex-test-XXXXXX").string();
         m_path = ::mkdtemp(pattern.data());
     }
     ~TempDir() {
@@ -32,7 +33,7 @@ public:
     const std::string& path() const { return m_path; }
     std::string file(const std::string& name) const { return m_path + "/" + name; }
 
-private:
+  private:
     std::string m_path;
 };
 
@@ -58,6 +59,8 @@ inline std::vector<std::string> folderEntries(const std::string& folder) {
 }
 
 // Permission bits do not stop root; tests of unwritable folders skip themselves then.
-inline bool runningAsRoot() { return ::geteuid() == 0; }
+inline bool runningAsRoot() {
+    return ::geteuid() == 0;
+}
 
 } // namespace quorvex::testing

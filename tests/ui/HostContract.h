@@ -42,25 +42,31 @@ inline const ui::DialogTemplate kTemplate{900, "Contract", 180, 115, kControls};
 
 // Writes down every notification; what it does on init and on a pick is up to the test.
 class RecordingDialog : public ui::Dialog {
-public:
+  public:
     const ui::DialogTemplate& dialogTemplate() const override { return kTemplate; }
     std::string_view className() const override { return "CContractDlg"; }
     void onInit(ui::DialogWindow& window) override {
         Dialog::onInit(window);
         w = &window;
-        for (const char* item : {"zero", "one", "two"}) window.addItem(kList, item);
+        for (const char* item : {"zero", "one", "two"})
+            window.addItem(kList, item);
         window.select(kList, 1);
-        if (init) init(window);
+        if (init)
+            init(window);
     }
-    void onEditChange(int id) override { events.push_back("change " + std::to_string(id) + " " + w->text(id)); }
+    void onEditChange(int id) override {
+        events.push_back("change " + std::to_string(id) + " " + w->text(id));
+    }
     void onListPick(int id) override {
         events.push_back("pick " + std::to_string(id) + " " + std::to_string(w->selected(id)));
-        if (pick) pick(*w);
+        if (pick)
+            pick(*w);
     }
     void onListCloseUp(int id) override { events.push_back("closeup " + std::to_string(id)); }
     void onClick(int id) override {
         events.push_back("click " + std::to_string(id));
-        if (id == 1 || id == 2) w->end(id);
+        if (id == 1 || id == 2)
+            w->end(id);
     }
     void onDestroy() override {
         Dialog::onDestroy();
@@ -74,16 +80,16 @@ public:
 
 } // namespace contract
 
-template <typename Factory>
-class HostContract : public ::testing::Test {
-protected:
+template <typename Factory> class HostContract : public ::testing::Test {
+  protected:
     using Action = std::function<void(ui::ScriptedHost&)>;
 
     // Runs the dialog, doing one action each time it waits for the user; stops when none are left.
     int run(ui::Dialog& dialog, std::vector<Action> actions) {
         std::deque<Action> queue(actions.begin(), actions.end());
         m_host->setStep([queue](ui::ScriptedHost& host) mutable {
-            if (queue.empty()) return false;
+            if (queue.empty())
+                return false;
             auto action = std::move(queue.front());
             queue.pop_front();
             action(host);
@@ -133,32 +139,43 @@ TYPED_TEST_P(HostContract, TypingFollowsTheEditsRules) {
                   [](ui::ScriptedHost& h) { h.userType(contract::kEdit, "Zoë"); },
                   [](ui::ScriptedHost& h) { h.userClear(contract::kEdit); },
                   [](ui::ScriptedHost& h) { h.userClick(1); }});
-    EXPECT_EQ(d.events, (std::vector<std::string>{
-                            "change 11 99", "change 11 4", "change 11 42", "change 12 a",
-                            "change 12 ab", "change 12 abc", "change 10 Z", "change 10 Zo",
-                            "change 10 Zoë", "change 10 ", "click 1"}));
+    EXPECT_EQ(d.events, (std::vector<std::string>{"change 11 99", "change 11 4", "change 11 42",
+                                                  "change 12 a", "change 12 ab", "change 12 abc",
+                                                  "change 10 Z", "change 10 Zo", "change 10 Zoë",
+                                                  "change 10 ", "click 1"}));
     ASSERT_TRUE(this->m_host->hasWindow() == false);
 }
 
 TYPED_TEST_P(HostContract, LimitsCountUtf16UnitsAndControlKeysInsertNothing) {
     RecordingDialog d;
-    this->run(d, {[](ui::ScriptedHost& h) { h.userType(contract::kLimited, "\xF0\x9F\x98\x80" "ab"); },
-                  [](ui::ScriptedHost& h) { h.userType(contract::kEdit, "a\x01" "b\x7F"); },
+    this->run(d, {[](ui::ScriptedHost& h) {
+                      h.userType(contract::kLimited, "\xF0\x9F\x98\x80"
+                                                     "ab");
+                  },
+                  [](ui::ScriptedHost& h) {
+                      h.userType(contract::kEdit, "a\x01"
+                                                  "b\x7F");
+                  },
                   [](ui::ScriptedHost& h) { h.userClick(1); }});
     // The emoji takes two of the three places, so "b" no longer fits.
     EXPECT_EQ(d.events, (std::vector<std::string>{"change 12 \xF0\x9F\x98\x80",
-                                                  "change 12 \xF0\x9F\x98\x80" "a",
+                                                  "change 12 \xF0\x9F\x98\x80"
+                                                  "a",
                                                   "change 10 a", "change 10 ab", "click 1"}));
 }
 
 TYPED_TEST_P(HostContract, KeysAndCloseBoxGoThroughTheForm) {
-    for (auto [key, expected] : {std::pair{0, "click 1"}, std::pair{1, "click 2"}, std::pair{2, "click 2"}}) {
+    for (auto [key, expected] :
+         {std::pair{0, "click 1"}, std::pair{1, "click 2"}, std::pair{2, "click 2"}}) {
         RecordingDialog d;
         const int result = this->run(d, {[key = key](ui::ScriptedHost& h) {
-            if (key == 0) h.userKey(ui::Key::Enter);
-            else if (key == 1) h.userKey(ui::Key::Esc);
-            else h.userClose();
-        }});
+                                         if (key == 0)
+                                             h.userKey(ui::Key::Enter);
+                                         else if (key == 1)
+                                             h.userKey(ui::Key::Esc);
+                                         else
+                                             h.userClose();
+                                     }});
         EXPECT_EQ(d.events, std::vector<std::string>{expected});
         EXPECT_EQ(result, key == 0 ? 1 : 2);
     }
@@ -175,16 +192,17 @@ TYPED_TEST_P(HostContract, ControlStateShowsWhatTheFormSet) {
         w.setVisible(contract::kLabel, false);
         w.setTitle("Retitled");
     };
-    this->run(d, {[&](ui::ScriptedHost& h) {
-                      edit = h.controlState(contract::kEdit);
-                      list = h.controlState(contract::kList);
-                      hidden = h.controlState(contract::kHidden);
-                      button = h.controlState(contract::kButton);
-                      EXPECT_FALSE(h.controlState(contract::kLabel)->visible);
-                      EXPECT_FALSE(h.controlState(999));
-                      EXPECT_EQ(h.controlIds(), (std::vector<int>{1, 2, 10, 11, 12, 13, 20, 30, 40, 41}));
-                  },
-                  [](ui::ScriptedHost& h) { h.userClick(1); }});
+    this->run(
+        d, {[&](ui::ScriptedHost& h) {
+                edit = h.controlState(contract::kEdit);
+                list = h.controlState(contract::kList);
+                hidden = h.controlState(contract::kHidden);
+                button = h.controlState(contract::kButton);
+                EXPECT_FALSE(h.controlState(contract::kLabel)->visible);
+                EXPECT_FALSE(h.controlState(999));
+                EXPECT_EQ(h.controlIds(), (std::vector<int>{1, 2, 10, 11, 12, 13, 20, 30, 40, 41}));
+            },
+            [](ui::ScriptedHost& h) { h.userClick(1); }});
     ASSERT_TRUE(edit && list && hidden && button);
     EXPECT_EQ(edit->text, "text");
     EXPECT_TRUE(edit->readOnly);
@@ -215,25 +233,24 @@ TYPED_TEST_P(HostContract, MessagesAndNestedWindowsAppearInTheTranscript) {
     RecordingDialog outer;
     RecordingDialog inner;
     this->run(outer, {[&](ui::ScriptedHost& h) {
-                          h.showInfoMessage("Say \"hi\" \\ there");
-                          h.fileWritten("card/menu.dat", 60);
-                          h.openUrl("https://www.quorvex.example/");
-                          h.setStep([](ui::ScriptedHost& nested) {
-                              nested.userKey(ui::Key::Esc);
-                              return true;
-                          });
-                          EXPECT_EQ(h.run(inner), 2);
-                          EXPECT_TRUE(h.hasWindow()); // the outer window is current again
-                          h.userClick(1);
-                      }});
-    EXPECT_EQ(this->transcript(),
-              "window CContractDlg \"Contract\"\n"
-              "message \"Say \\\"hi\\\" \\\\ there\"\n"
-              "wrote card/menu.dat 60\n"
-              "open-url https://www.quorvex.example/\n"
-              "window CContractDlg \"Contract\"\n"
-              "closed CContractDlg\n"
-              "closed CContractDlg\n");
+                  h.showInfoMessage("Say \"hi\" \\ there");
+                  h.fileWritten("card/menu.dat", 60);
+                  h.openUrl("https://www.quorvex.example/");
+                  h.setStep([](ui::ScriptedHost& nested) {
+                      nested.userKey(ui::Key::Esc);
+                      return true;
+                  });
+                  EXPECT_EQ(h.run(inner), 2);
+                  EXPECT_TRUE(h.hasWindow()); // the outer window is current again
+                  h.userClick(1);
+              }});
+    EXPECT_EQ(this->transcript(), "window CContractDlg \"Contract\"\n"
+                                  "message \"Say \\\"hi\\\" \\\\ there\"\n"
+                                  "wrote card/menu.dat 60\n"
+                                  "open-url https://www.quorvex.example/\n"
+                                  "window CContractDlg \"Contract\"\n"
+                                  "closed CContractDlg\n"
+                                  "closed CContractDlg\n");
 }
 
 TYPED_TEST_P(HostContract, AStoppedScriptAbandonsEveryOpenWindow) {
@@ -242,7 +259,8 @@ TYPED_TEST_P(HostContract, AStoppedScriptAbandonsEveryOpenWindow) {
     const int result = this->run(outer, {[&](ui::ScriptedHost& h) { innerResult = h.run(inner); }});
     EXPECT_EQ(innerResult, ui::kAbandoned);
     EXPECT_EQ(result, ui::kAbandoned);
-    EXPECT_EQ(this->transcript(), "window CContractDlg \"Contract\"\nwindow CContractDlg \"Contract\"\n");
+    EXPECT_EQ(this->transcript(),
+              "window CContractDlg \"Contract\"\nwindow CContractDlg \"Contract\"\n");
     EXPECT_FALSE(this->m_host->hasWindow());
 }
 
@@ -262,8 +280,7 @@ REGISTER_TYPED_TEST_SUITE_P(HostContract, ProgramTextChangesAreReportedOnlyWhenT
                             ProgramSelectionIsSilentButEveryPickIsReported,
                             TypingFollowsTheEditsRules,
                             LimitsCountUtf16UnitsAndControlKeysInsertNothing,
-                            KeysAndCloseBoxGoThroughTheForm,
-                            ControlStateShowsWhatTheFormSet,
+                            KeysAndCloseBoxGoThroughTheForm, ControlStateShowsWhatTheFormSet,
                             ListsCanBeRefilledAndLeftWithoutSelection,
                             MessagesAndNestedWindowsAppearInTheTranscript,
                             AStoppedScriptAbandonsEveryOpenWindow, FolderQueueAndFixedClock);

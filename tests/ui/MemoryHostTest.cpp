@@ -11,7 +11,9 @@ namespace quorvex::testing {
 namespace {
 
 struct MemoryHostFactory {
-    static std::unique_ptr<ui::ScriptedHost> make(ui::Transcript& t) { return std::make_unique<ui::MemoryHost>(t); }
+    static std::unique_ptr<ui::ScriptedHost> make(ui::Transcript& t) {
+        return std::make_unique<ui::MemoryHost>(t);
+    }
 };
 using Hosts = ::testing::Types<MemoryHostFactory>;
 INSTANTIATE_TYPED_TEST_SUITE_P(Memory, HostContract, Hosts);
@@ -45,13 +47,23 @@ TEST(MemoryHost, TypingTakesOnlyWhatAKeyboardCanPutIntoAnEdit) {
     ui::MemoryHost host(transcript);
     contract::RecordingDialog d;
     std::deque<std::function<void(ui::ScriptedHost&)>> actions{
-        [](ui::ScriptedHost& h) { h.userType(contract::kEdit, "a\tb\x01\x7F\xC2\x85" "c"); },
+        [](ui::ScriptedHost& h) {
+            h.userType(contract::kEdit, "a\tb\x01\x7F\xC2\x85"
+                                        "c");
+        },
         [](ui::ScriptedHost& h) { h.userType(contract::kEdit, "\xFF\xC0\x80\xED\xA0\x80x"); },
-        [](ui::ScriptedHost& h) { h.userType(contract::kLimited, "\xF0\x9F\x98\x80\xF0\x9F\x98\x80z"); },
-        [](ui::ScriptedHost& h) { h.userType(contract::kDigits, std::string_view("\0" "7", 2)); },
+        [](ui::ScriptedHost& h) {
+            h.userType(contract::kLimited, "\xF0\x9F\x98\x80\xF0\x9F\x98\x80z");
+        },
+        [](ui::ScriptedHost& h) {
+            h.userType(contract::kDigits, std::string_view("\0"
+                                                           "7",
+                                                           2));
+        },
         [](ui::ScriptedHost& h) { h.userClick(1); }};
     host.setStep([&](ui::ScriptedHost& h) {
-        if (actions.empty()) return false;
+        if (actions.empty())
+            return false;
         auto action = std::move(actions.front());
         actions.pop_front();
         action(h);

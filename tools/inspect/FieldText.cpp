@@ -11,7 +11,8 @@ std::string countWithUnit(long long count, std::string_view singular, std::strin
 
 std::string clockText(int year, int month, int day, int hour, int minute, int second) {
     char text[32];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", year, month, day, hour, minute, second);
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", year, month, day, hour,
+                  minute, second);
     return text;
 }
 

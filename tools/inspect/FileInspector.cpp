@@ -23,16 +23,19 @@ namespace fs = std::filesystem;
 // endless file is neither read whole nor waited for.
 constexpr std::size_t kReadLimit = 4096;
 
-constexpr std::array<FileKind, 3> kKindsInFolderOrder{FileKind::Menu, FileKind::Setup, FileKind::Smtp};
+constexpr std::array<FileKind, 3> kKindsInFolderOrder{FileKind::Menu, FileKind::Setup,
+                                                      FileKind::Smtp};
 
 std::string lowercase(std::string_view text) {
     std::string out(text);
-    std::transform(out.begin(), out.end(), out.begin(),
-                   [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; });
+    std::transform(out.begin(), out.end(), out.begin(), [](char c) {
+        return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    });
     return out;
 }
 
-void inspectFile(const fs::path& path, FileKind kind, const InspectOptions& options, InspectResult& result) {
+void inspectFile(const fs::path& path, FileKind kind, const InspectOptions& options,
+                 InspectResult& result) {
     std::error_code ec;
     const auto status = fs::status(path, ec);
     if (ec || !fs::is_regular_file(status)) {
@@ -57,11 +60,12 @@ void inspectFile(const fs::path& path, FileKind kind, const InspectOptions& opti
         const auto size = fs::file_size(path, ec);
         report.size = ec ? bytes.size() : static_cast<std::size_t>(size);
         report.problems.clear();
-        report.problems.push_back({-1, -1,
-                                   "the file has " + (ec ? "more than " + std::to_string(kReadLimit)
-                                                         : std::to_string(report.size)) +
-                                       " bytes; " + fileKindName(kind) + " has " +
-                                       (kind == FileKind::Menu ? "60" : "720 (12 records of 60)")});
+        report.problems.push_back(
+            {-1, -1,
+             "the file has " +
+                 (ec ? "more than " + std::to_string(kReadLimit) : std::to_string(report.size)) +
+                 " bytes; " + fileKindName(kind) + " has " +
+                 (kind == FileKind::Menu ? "60" : "720 (12 records of 60)")});
     }
     report.path = path.string();
     result.reports.push_back(std::move(report));
@@ -72,11 +76,13 @@ void inspectFolder(const fs::path& folder, const InspectOptions& options, Inspec
     std::array<std::optional<fs::path>, 3> found;
     for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
         const auto kind = fileKindFromName(it->path().filename().string());
-        if (!kind) continue;
+        if (!kind)
+            continue;
         auto& slot = found[static_cast<std::size_t>(*kind)];
         // On a case-sensitive file system both MENU.DAT and menu.dat may exist; take the
         // first in name order so the choice does not depend on the directory order.
-        if (!slot || it->path().filename() < slot->filename()) slot = it->path();
+        if (!slot || it->path().filename() < slot->filename())
+            slot = it->path();
     }
     if (ec) {
         result.errors.push_back({folder.string(), ec.message()});
@@ -89,25 +95,33 @@ void inspectFolder(const fs::path& folder, const InspectOptions& options, Inspec
             any = true;
         }
     }
-    if (!any) result.errors.push_back({folder.string(), "holds no menu.dat, setup.dat or smtp.dat"});
+    if (!any)
+        result.errors.push_back({folder.string(), "holds no menu.dat, setup.dat or smtp.dat"});
 }
 
 } // namespace
 
 std::optional<FileKind> fileKindFromName(std::string_view fileName) {
     const std::string name = lowercase(fileName);
-    if (name == "menu.dat") return FileKind::Menu;
-    if (name == "setup.dat") return FileKind::Setup;
-    if (name == "smtp.dat") return FileKind::Smtp;
+    if (name == "menu.dat")
+        return FileKind::Menu;
+    if (name == "setup.dat")
+        return FileKind::Setup;
+    if (name == "smtp.dat")
+        return FileKind::Smtp;
     return std::nullopt;
 }
 
-FileReport decodeSettingsFile(FileKind kind, std::span<const std::uint8_t> bytes, const InspectOptions& options) {
+FileReport decodeSettingsFile(FileKind kind, std::span<const std::uint8_t> bytes,
+                              const InspectOptions& options) {
     switch (kind) {
     case FileKind::Menu:
-        return decodeMenuFile(bytes, options.modelId ? menuLayoutForModel(*options.modelId) : genericMenuLayout());
-    case FileKind::Setup: return decodeSetupFile(bytes, options.modelId);
-    case FileKind::Smtp: return decodeSmtpFile(bytes, options.modelId);
+        return decodeMenuFile(bytes, options.modelId ? menuLayoutForModel(*options.modelId)
+                                                     : genericMenuLayout());
+    case FileKind::Setup:
+        return decodeSetupFile(bytes, options.modelId);
+    case FileKind::Smtp:
+        return decodeSmtpFile(bytes, options.modelId);
     }
     return {};
 }

@@ -31,7 +31,8 @@ struct InspectResult {
 std::optional<FileKind> fileKindFromName(std::string_view fileName);
 
 // Decodes the bytes of a file of the given kind.
-FileReport decodeSettingsFile(FileKind kind, std::span<const std::uint8_t> bytes, const InspectOptions& options);
+FileReport decodeSettingsFile(FileKind kind, std::span<const std::uint8_t> bytes,
+                              const InspectOptions& options);
 
 // A file by its name, or a folder: each of menu.dat, setup.dat and smtp.dat it holds.
 void inspectPath(const std::string& path, const InspectOptions& options, InspectResult& result);

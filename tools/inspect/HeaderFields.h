@@ -29,11 +29,11 @@ std::string operatorText(std::span<const std::string_view> names, int index);
 // Manual mode (0) stores country 128 and operator 0; Auto mode (1) a country of the list.
 // Problems are reported at `byte` of the header.
 inline constexpr int kManualCountry = 0x80;
-void checkDataModeAgainstCountry(FileReport& report, std::optional<int> mode, int country, int operatorIndex,
-                                 int byte);
+void checkDataModeAgainstCountry(FileReport& report, std::optional<int> mode, int country,
+                                 int operatorIndex, int byte);
 
 // A field with a decoded meaning, for values already checked by the caller.
-void addByteField(FileReport& report, int recordIndex, const Record& plain, int byte, std::string_view name,
-                  int value, std::string meaning);
+void addByteField(FileReport& report, int recordIndex, const Record& plain, int byte,
+                  std::string_view name, int value, std::string meaning);
 
 } // namespace quorvex::inspect

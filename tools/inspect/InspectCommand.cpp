@@ -26,7 +26,8 @@ constexpr int kLastModel = 17;
 std::optional<int> parseModel(std::string_view text) {
     int value = 0;
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (ec != std::errc{} || end != text.data() + text.size() || value < 0 || value > kLastModel) return std::nullopt;
+    if (ec != std::errc{} || end != text.data() + text.size() || value < 0 || value > kLastModel)
+        return std::nullopt;
     return value;
 }
 
@@ -41,7 +42,8 @@ int usageError(std::ostream& err, std::string_view problem) {
 
 } // namespace
 
-int InspectCommand::execute(std::span<const std::string_view> args, std::ostream& out, std::ostream& err) const {
+int InspectCommand::execute(std::span<const std::string_view> args, std::ostream& out,
+                            std::ostream& err) const {
     InspectOptions options;
     bool json = false;
     bool optionsEnded = false;
@@ -60,28 +62,34 @@ int InspectCommand::execute(std::span<const std::string_view> args, std::ostream
         } else if (arg == "--model" || arg.starts_with("--model=")) {
             std::string_view value;
             if (arg == "--model") {
-                if (i + 1 == args.size()) return usageError(err, "--model needs a ModelId");
+                if (i + 1 == args.size())
+                    return usageError(err, "--model needs a ModelId");
                 value = args[++i];
             } else {
                 value = arg.substr(8);
             }
             options.modelId = parseModel(value);
-            if (!options.modelId) return usageError(err, "--model takes a ModelId 0-17, not \"" + printable(value) + "\"");
+            if (!options.modelId)
+                return usageError(err,
+                                  "--model takes a ModelId 0-17, not \"" + printable(value) + "\"");
         } else {
             return usageError(err, "unknown option " + printable(arg));
         }
     }
-    if (paths.empty()) return usageError(err, "no file or folder given");
+    if (paths.empty())
+        return usageError(err, "no file or folder given");
 
     InspectResult result;
-    for (const std::string& path : paths) inspectPath(path, options, result);
+    for (const std::string& path : paths)
+        inspectPath(path, options, result);
 
     for (const InspectError& error : result.errors)
         err << "quorvex-inspect: " << printable(error.path) << ": " << error.reason << "\n";
     if (json) {
         out << renderJson(result);
     } else {
-        for (std::size_t i = 0; i < result.reports.size(); ++i) out << (i ? "\n" : "") << renderText(result.reports[i]);
+        for (std::size_t i = 0; i < result.reports.size(); ++i)
+            out << (i ? "\n" : "") << renderText(result.reports[i]);
     }
     return exitStatusFor(result);
 }

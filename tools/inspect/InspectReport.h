@@ -36,8 +36,8 @@ struct FileReport {
     std::string path;
     FileKind kind = FileKind::Menu;
     std::size_t size = 0;
-    std::string layout;              // how the file was read ("P4", "generic", ...)
-    std::vector<std::string> notes;  // checksum outcome, factory record, numbering ...
+    std::string layout;             // how the file was read ("P4", "generic", ...)
+    std::vector<std::string> notes; // checksum outcome, factory record, numbering ...
     std::vector<ReportField> fields;
     std::vector<Problem> problems;
 

@@ -12,7 +12,8 @@ namespace quorvex::inspect {
 namespace {
 
 std::string unitText(const LayoutField& field, int value) {
-    if (field.unit == "seconds") return countWithUnit(value, "second", "seconds");
+    if (field.unit == "seconds")
+        return countWithUnit(value, "second", "seconds");
     return std::to_string(value);
 }
 
@@ -23,23 +24,29 @@ std::string meaningOf(const LayoutField& field, const DecodedValue& decoded) {
                    ? std::string(field.options[static_cast<std::size_t>(decoded.value)])
                    : std::to_string(decoded.value);
     case FieldKind::OffsetNumber:
-    case FieldKind::Number: return unitText(field, decoded.value);
+    case FieldKind::Number:
+        return unitText(field, decoded.value);
     case FieldKind::Interval:
         return decoded.intervalUnit == 0 ? countWithUnit(decoded.value, "second", "seconds")
                                          : countWithUnit(decoded.value, "minute", "minutes");
-    case FieldKind::Language: return std::string(languageName(decoded.value));
-    default: return std::to_string(decoded.value);
+    case FieldKind::Language:
+        return std::string(languageName(decoded.value));
+    default:
+        return std::to_string(decoded.value);
     }
 }
 
 std::string expectedText(const LayoutField& field) {
     switch (field.kind) {
-    case FieldKind::Fixed: return "byte " + std::to_string(field.offset) + " is always " + std::to_string(field.fixed);
+    case FieldKind::Fixed:
+        return "byte " + std::to_string(field.offset) + " is always " + std::to_string(field.fixed);
     case FieldKind::CopyOf:
         return std::string(field.name) + " is a copy of byte " + std::to_string(field.source);
-    case FieldKind::Interval: return "Interval is stored as 1-60 (minutes) or 128-188 (0-60 seconds)";
+    case FieldKind::Interval:
+        return "Interval is stored as 1-60 (minutes) or 128-188 (0-60 seconds)";
     default: {
-        std::string text = std::string(field.name) + " is stored as " + std::to_string(field.min - field.bias) + "-" +
+        std::string text = std::string(field.name) + " is stored as " +
+                           std::to_string(field.min - field.bias) + "-" +
                            std::to_string(field.max - field.bias);
         if (field.kind == FieldKind::Option) {
             text += " (";
@@ -54,7 +61,8 @@ std::string expectedText(const LayoutField& field) {
 
 const LayoutField* fieldAt(const RecordLayout& layout, std::size_t offset) {
     for (const LayoutField& f : layout.fields)
-        if (offset >= f.offset && offset < static_cast<std::size_t>(f.offset) + f.length) return &f;
+        if (offset >= f.offset && offset < static_cast<std::size_t>(f.offset) + f.length)
+            return &f;
     return nullptr;
 }
 
@@ -65,27 +73,39 @@ void decodeFields(FileReport& report, const Record& record, const RecordLayout& 
         const auto decoded = decodeMenuField(field, record);
         if (!decoded) {
             // A run of fixed bytes names each wrong byte.
-            for (std::size_t i = field.offset; i < static_cast<std::size_t>(field.offset) + field.length; ++i) {
+            for (std::size_t i = field.offset;
+                 i < static_cast<std::size_t>(field.offset) + field.length; ++i) {
                 const bool wrong = field.kind != FieldKind::Fixed || record[i] != field.fixed;
-                if (!wrong) continue;
+                if (!wrong)
+                    continue;
                 std::string expected = expectedText(field);
                 if (field.kind == FieldKind::Fixed && field.length > 1)
                     expected = "bytes " + std::to_string(field.offset) + "-" +
                                std::to_string(field.offset + field.length - 1) + " are always " +
                                std::to_string(field.fixed);
-                addProblem(report, 0, static_cast<int>(i), "holds " + std::to_string(record[i]) + "; " + expected);
+                addProblem(report, 0, static_cast<int>(i),
+                           "holds " + std::to_string(record[i]) + "; " + expected);
             }
             continue;
         }
-        if (field.kind == FieldKind::Fixed) continue;
-        ReportField out{0, field.offset, std::string(field.name), record[field.offset], std::int64_t{decoded->value},
-                        {}, meaningOf(field, *decoded)};
-        if (field.kind == FieldKind::Interval) out.unit = decoded->intervalUnit == 0 ? "seconds" : "minutes";
-        if (field.kind == FieldKind::OffsetNumber) out.unit = std::string(field.unit);
+        if (field.kind == FieldKind::Fixed)
+            continue;
+        ReportField out{0,
+                        field.offset,
+                        std::string(field.name),
+                        record[field.offset],
+                        std::int64_t{decoded->value},
+                        {},
+                        meaningOf(field, *decoded)};
+        if (field.kind == FieldKind::Interval)
+            out.unit = decoded->intervalUnit == 0 ? "seconds" : "minutes";
+        if (field.kind == FieldKind::OffsetNumber)
+            out.unit = std::string(field.unit);
         if (field.kind == FieldKind::CopyOf) {
             if (const LayoutField* source = fieldAt(layout, field.source); source) {
                 if (const auto value = decodeMenuField(*source, record))
-                    out.meaning = meaningOf(*source, *value) + " (copy of byte " + std::to_string(field.source) + ")";
+                    out.meaning = meaningOf(*source, *value) + " (copy of byte " +
+                                  std::to_string(field.source) + ")";
             }
         }
         report.fields.push_back(std::move(out));
@@ -93,9 +113,14 @@ void decodeFields(FileReport& report, const Record& record, const RecordLayout& 
             clock[static_cast<int>(field.clock) - 1] = decoded->value;
             ++clockParts;
             if (clockParts == 6) {
-                report.fields.push_back({0, field.offset - 5, "Clock", std::nullopt,
-                                         clockText(clock[0], clock[1], clock[2], clock[3], clock[4], clock[5]), {},
-                                         clockText(clock[0], clock[1], clock[2], clock[3], clock[4], clock[5])});
+                report.fields.push_back(
+                    {0,
+                     field.offset - 5,
+                     "Clock",
+                     std::nullopt,
+                     clockText(clock[0], clock[1], clock[2], clock[3], clock[4], clock[5]),
+                     {},
+                     clockText(clock[0], clock[1], clock[2], clock[3], clock[4], clock[5])});
             }
         }
     }
@@ -107,26 +132,34 @@ FileReport decodeWith(std::span<const std::uint8_t> bytes, const RecordLayout& l
     report.size = bytes.size();
     report.layout = std::string(layout.name);
     if (bytes.size() != kRecordSize) {
-        addProblem(report, -1, -1, "the file has " + std::to_string(bytes.size()) + " bytes; menu.dat has 60");
+        addProblem(report, -1, -1,
+                   "the file has " + std::to_string(bytes.size()) + " bytes; menu.dat has 60");
         return report;
     }
     const Record record = recordAt(bytes, 0);
     checkRecordEnd(report, 0, record);
 
-    const std::uint16_t crc = settingsCrc16(std::span(record).first(CameraSettingsRecord::kPayloadSize));
+    const std::uint16_t crc =
+        settingsCrc16(std::span(record).first(CameraSettingsRecord::kPayloadSize));
     const unsigned stored = record[56] | (record[57] << 8);
     if (stored == crc) {
         report.notes.push_back("Checksum " + hexWord(crc) + " of bytes 0-49 matches");
     } else {
         addProblem(report, 0, 56,
-                   "the checksum holds " + hexWord(stored) + " but bytes 0-49 give " + hexWord(crc) +
-                       " (low byte at 56, high byte at 57)");
+                   "the checksum holds " + hexWord(stored) + " but bytes 0-49 give " +
+                       hexWord(crc) + " (low byte at 56, high byte at 57)");
     }
 
     if (isFactoryRecord(layout, record)) {
-        report.notes.push_back("Factory-reset record of the " + std::string(layout.name) + " layout");
+        report.notes.push_back("Factory-reset record of the " + std::string(layout.name) +
+                               " layout");
         if (layout.factory.varying.empty()) {
-            report.fields.push_back({0, 0, "Record", std::nullopt, std::string("factory reset"), {},
+            report.fields.push_back({0,
+                                     0,
+                                     "Record",
+                                     std::nullopt,
+                                     std::string("factory reset"),
+                                     {},
                                      "factory reset (bytes 0-3 = 255, date format byte 48 = 1)"});
             return report;
         }
@@ -137,9 +170,11 @@ FileReport decodeWith(std::span<const std::uint8_t> bytes, const RecordLayout& l
 
 // The layout checks of decodeWith without building a report, for a sound record.
 bool fitsLayout(const RecordLayout& layout, const Record& record) {
-    if (isFactoryRecord(layout, record)) return true;
+    if (isFactoryRecord(layout, record))
+        return true;
     for (const LayoutField& field : layout.fields)
-        if (!decodeMenuField(field, record)) return false;
+        if (!decodeMenuField(field, record))
+            return false;
     return true;
 }
 
@@ -147,7 +182,8 @@ bool fitsLayout(const RecordLayout& layout, const Record& record) {
 
 FileReport decodeMenuFile(std::span<const std::uint8_t> bytes, const RecordLayout& layout) {
     FileReport report = decodeWith(bytes, layout);
-    if (report.valid() || bytes.size() != kRecordSize) return report;
+    if (report.valid() || bytes.size() != kRecordSize)
+        return report;
     // Only a sound record (checksum and CR LF intact) can belong to another form.
     const Record record = recordAt(bytes, 0);
     const unsigned stored = record[56] | (record[57] << 8);
@@ -157,12 +193,14 @@ FileReport decodeMenuFile(std::span<const std::uint8_t> bytes, const RecordLayou
     // A record that is fine for another form was most likely read with the wrong model.
     std::string others;
     for (const RecordLayout* other : allMenuLayouts()) {
-        if (other == &layout || other->id == MenuLayoutId::GenericAnyModel) continue;
+        if (other == &layout || other->id == MenuLayoutId::GenericAnyModel)
+            continue;
         if (fitsLayout(*other, record))
             others += (others.empty() ? "" : "; ") + std::string(other->name) + " (ModelId " +
                       std::string(other->models) + ")";
     }
-    if (!others.empty()) report.notes.push_back("The record is valid in the layout of " + others);
+    if (!others.empty())
+        report.notes.push_back("The record is valid in the layout of " + others);
     return report;
 }
 

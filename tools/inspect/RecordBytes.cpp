@@ -27,17 +27,20 @@ std::size_t utf8Sequence(std::span<const std::uint8_t> bytes) {
     } else {
         return 0;
     }
-    if (bytes.size() < length) return 0;
+    if (bytes.size() < length)
+        return 0;
     for (std::size_t i = 1; i < length; ++i) {
-        if ((bytes[i] & 0xC0) != 0x80) return 0;
+        if ((bytes[i] & 0xC0) != 0x80)
+            return 0;
         code = (code << 6) | (bytes[i] & 0x3F);
     }
-    if (code < min || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return 0;
+    if (code < min || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
+        return 0;
     return length;
 }
 
 constexpr std::array<std::string_view, 15> kLanguageNames{
-    "Chinese", "English", "Deutsch",    "Suomi",  "Italiano", "Francais", "Magyar", "Slovenian",
+    "Chinese", "English",  "Deutsch",    "Suomi",  "Italiano", "Francais", "Magyar", "Slovenian",
     "Cesky",   "Japanese", "Lithuanian", "Polish", "Turkiye",  "Ukraine",  "Russian"};
 
 } // namespace
@@ -62,13 +65,15 @@ void addProblem(FileReport& report, int record, int byte, std::string reason) {
 
 void checkRecordEnd(FileReport& report, int recordIndex, const Record& record) {
     if (record[58] != 13)
-        addProblem(report, recordIndex, 58, "holds " + hexByte(record[58]) + "; every record ends in CR LF (0x0D 0x0A)");
+        addProblem(report, recordIndex, 58,
+                   "holds " + hexByte(record[58]) + "; every record ends in CR LF (0x0D 0x0A)");
     if (record[59] != 10)
-        addProblem(report, recordIndex, 59, "holds " + hexByte(record[59]) + "; every record ends in CR LF (0x0D 0x0A)");
+        addProblem(report, recordIndex, 59,
+                   "holds " + hexByte(record[59]) + "; every record ends in CR LF (0x0D 0x0A)");
 }
 
-void checkZeroBytes(FileReport& report, int recordIndex, const Record& record, std::size_t from, std::size_t to,
-                    std::string_view what) {
+void checkZeroBytes(FileReport& report, int recordIndex, const Record& record, std::size_t from,
+                    std::size_t to, std::string_view what) {
     for (std::size_t i = from; i < to && i < kRecordSize; ++i)
         if (record[i] != 0)
             addProblem(report, recordIndex, static_cast<int>(i),
@@ -139,12 +144,14 @@ std::string hexByte(int value) {
 }
 
 std::string hexWord(unsigned value) {
-    return hexByte(static_cast<int>((value >> 8) & 0xFF)) + hexByte(static_cast<int>(value & 0xFF)).substr(2);
+    return hexByte(static_cast<int>((value >> 8) & 0xFF)) +
+           hexByte(static_cast<int>(value & 0xFF)).substr(2);
 }
 
 std::string_view languageName(int languageId) {
-    return languageId >= 1 && languageId <= 15 ? kLanguageNames[static_cast<std::size_t>(languageId - 1)]
-                                               : std::string_view{};
+    return languageId >= 1 && languageId <= 15
+               ? kLanguageNames[static_cast<std::size_t>(languageId - 1)]
+               : std::string_view{};
 }
 
 } // namespace quorvex::inspect

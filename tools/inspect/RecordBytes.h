@@ -27,8 +27,8 @@ void addProblem(FileReport& report, int record, int byte, std::string reason);
 void checkRecordEnd(FileReport& report, int recordIndex, const Record& record);
 
 // Bytes [from, to) must be 0.
-void checkZeroBytes(FileReport& report, int recordIndex, const Record& record, std::size_t from, std::size_t to,
-                    std::string_view what);
+void checkZeroBytes(FileReport& report, int recordIndex, const Record& record, std::size_t from,
+                    std::size_t to, std::string_view what);
 
 // A text for a terminal or JSON: printable ASCII and well-formed UTF-8 as they are, everything
 // else (control bytes, stray high bytes, the backslash) escaped as \xNN or \\.

@@ -9,8 +9,8 @@
 
 #include <algorithm>
 #include <array>
-#include <utility>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace quorvex::inspect {
@@ -26,36 +26,45 @@ struct SendChoice {
 
 enum class SendList { FourEntries, ThreeEntries, P4 };
 
-constexpr std::array<SendChoice, 4> kFourEntries{{{0, 1, "Off"}, {1, 2, "VGA"}, {2, 3, "QVGA"}, {3, 4, "SMS"}}};
+constexpr std::array<SendChoice, 4> kFourEntries{
+    {{0, 1, "Off"}, {1, 2, "VGA"}, {2, 3, "QVGA"}, {3, 4, "SMS"}}};
 // ModelIds 5 and 6 hide QVGA; SMS keeps its code 3.
 constexpr std::array<SendChoice, 3> kThreeEntries{{{0, 1, "Off"}, {1, 2, "VGA"}, {3, 3, "SMS"}}};
 constexpr std::array<SendChoice, 3> kP4Entries{{{0, 1, "Off"}, {1, 2, "VGA"}, {2, 3, "SMS"}}};
 
 std::span<const SendChoice> choices(SendList list) {
     switch (list) {
-    case SendList::FourEntries: return kFourEntries;
-    case SendList::ThreeEntries: return kThreeEntries;
-    case SendList::P4: return kP4Entries;
+    case SendList::FourEntries:
+        return kFourEntries;
+    case SendList::ThreeEntries:
+        return kThreeEntries;
+    case SendList::P4:
+        return kP4Entries;
     }
     return {};
 }
 
 std::string_view listName(SendList list) {
     switch (list) {
-    case SendList::FourEntries: return "generic MMS form";
-    case SendList::ThreeEntries: return "generic MMS form, ModelId 5 and 6";
-    case SendList::P4: return "P4 MMS form";
+    case SendList::FourEntries:
+        return "generic MMS form";
+    case SendList::ThreeEntries:
+        return "generic MMS form, ModelId 5 and 6";
+    case SendList::P4:
+        return "P4 MMS form";
     }
     return {};
 }
 
 // Which MMS form the main window opens for a model; empty when "MMS Setup" is disabled.
 std::vector<SendList> sendListsFor(std::optional<int> modelId) {
-    if (!modelId) return {SendList::FourEntries, SendList::ThreeEntries, SendList::P4};
+    if (!modelId)
+        return {SendList::FourEntries, SendList::ThreeEntries, SendList::P4};
     switch (*modelId) {
     case 11:
     case 12:
-    case 14: return {};
+    case 14:
+        return {};
     case 2:
     case 4:
     case 7:
@@ -64,10 +73,13 @@ std::vector<SendList> sendListsFor(std::optional<int> modelId) {
     case 13:
     case 15:
     case 16:
-    case 17: return {SendList::P4};
+    case 17:
+        return {SendList::P4};
     case 5:
-    case 6: return {SendList::ThreeEntries};
-    default: return {SendList::FourEntries};
+    case 6:
+        return {SendList::ThreeEntries};
+    default:
+        return {SendList::FourEntries};
     }
 }
 
@@ -96,23 +108,29 @@ void decodeSend(FileReport& report, const Record& header, std::optional<int> mod
     std::vector<std::pair<std::string_view, SendList>> matches;
     for (SendList list : lists)
         for (const SendChoice& choice : choices(list))
-            if (choice.code == header[0] && choice.position == header[1]) matches.emplace_back(choice.name, list);
-    const bool oneName = std::all_of(matches.begin(), matches.end(),
-                                     [&](const auto& m) { return !matches.empty() && m.first == matches[0].first; });
+            if (choice.code == header[0] && choice.position == header[1])
+                matches.emplace_back(choice.name, list);
+    const bool oneName = std::all_of(matches.begin(), matches.end(), [&](const auto& m) {
+        return !matches.empty() && m.first == matches[0].first;
+    });
     std::string meaning;
-    if (oneName && !matches.empty()) meaning = std::string(matches[0].first);
+    if (oneName && !matches.empty())
+        meaning = std::string(matches[0].first);
     else
         for (const auto& [name, list] : matches)
-            meaning += (meaning.empty() ? "" : " or ") + std::string(name) + " (" + std::string(listName(list)) + ")";
+            meaning += (meaning.empty() ? "" : " or ") + std::string(name) + " (" +
+                       std::string(listName(list)) + ")";
     if (matches.empty()) {
         std::string expected;
         for (SendList list : lists) {
             expected += (expected.empty() ? "" : "; ") + std::string(listName(list)) + ":";
             for (const SendChoice& c : choices(list))
-                expected += " " + std::to_string(c.code) + "/" + std::to_string(c.position) + " " + std::string(c.name);
+                expected += " " + std::to_string(c.code) + "/" + std::to_string(c.position) + " " +
+                            std::string(c.name);
         }
         addProblem(report, 0, 0,
-                   "MMS Send code " + std::to_string(header[0]) + " with position " + std::to_string(header[1]) +
+                   "MMS Send code " + std::to_string(header[0]) + " with position " +
+                       std::to_string(header[1]) +
                        " (bytes 0-1, plain) is no choice of the MMS Send list (" + expected + ")");
         return;
     }
@@ -136,8 +154,8 @@ std::optional<int> checkChecksum(FileReport& report, std::span<const std::uint8_
         return 1;
     }
     addProblem(report, static_cast<int>(kChecksumRecord), 56,
-               "the checksum holds " + hexWord(stored) + " but records 0-10 give " + hexWord(crc) + " (domestic) or " +
-                   hexWord(international) + " (international numbering)");
+               "the checksum holds " + hexWord(stored) + " but records 0-10 give " + hexWord(crc) +
+                   " (domestic) or " + hexWord(international) + " (international numbering)");
     return std::nullopt;
 }
 
@@ -151,7 +169,8 @@ void decodeHeader(FileReport& report, const Record& header, std::optional<int> m
     const auto numbering = optionByte(report, 0, header, 7, "Numbering", kNumbering);
     if (numbering && checksumNumbering && *numbering != *checksumNumbering)
         addProblem(report, 0, 7,
-                   std::string("the numbering byte says ") + std::string(kNumbering[static_cast<std::size_t>(*numbering)]) +
+                   std::string("the numbering byte says ") +
+                       std::string(kNumbering[static_cast<std::size_t>(*numbering)]) +
                        " but the checksum was stored for " +
                        std::string(kNumbering[static_cast<std::size_t>(*checksumNumbering)]));
 
@@ -163,15 +182,21 @@ void decodeHeader(FileReport& report, const Record& header, std::optional<int> m
         addByteField(report, 0, header, 8, "Country", country,
                      std::string(countryName(kEnglish, static_cast<std::size_t>(country))));
     } else {
-        addProblem(report, 0, 8, "holds " + std::to_string(country) + " (plain); Country is 0-42 or 128 (Manual)");
+        addProblem(report, 0, 8,
+                   "holds " + std::to_string(country) +
+                       " (plain); Country is 0-42 or 128 (Manual)");
     }
     if (operatorIndex <= 9) {
         addByteField(report, 0, header, 9, "Operator", operatorIndex,
                      country == kManualCountry
-                         ? std::string(operatorIndex == 0 ? "none (Manual mode)" : "position " + std::to_string(operatorIndex))
-                         : operatorText(operatorNames(static_cast<std::size_t>(country), kEnglish), operatorIndex));
+                         ? std::string(operatorIndex == 0
+                                           ? "none (Manual mode)"
+                                           : "position " + std::to_string(operatorIndex))
+                         : operatorText(operatorNames(static_cast<std::size_t>(country), kEnglish),
+                                        operatorIndex));
     } else {
-        addProblem(report, 0, 9, "holds " + std::to_string(operatorIndex) + " (plain); Operator is 0-9");
+        addProblem(report, 0, 9,
+                   "holds " + std::to_string(operatorIndex) + " (plain); Operator is 0-9");
     }
     remoteControlByte(report, 0, header, 10);
     checkZeroBytes(report, 0, header, 11, 55, "the header from byte 11 to 54");
@@ -190,11 +215,13 @@ FileReport decodeSetupFile(std::span<const std::uint8_t> bytes, std::optional<in
     report.kind = FileKind::Setup;
     report.size = bytes.size();
     report.layout = "MMS settings";
-    if (!checkTextFileFrame(report, bytes)) return report;
+    if (!checkTextFileFrame(report, bytes))
+        return report;
     const auto numbering = checkChecksum(report, bytes);
     decodeHeader(report, unscrambledRecord(recordAt(bytes, 0)), modelId, numbering);
     for (std::size_t i = 0; i < kTexts.size(); ++i)
-        decodeTextRecord(report, static_cast<int>(i + 1), unscrambledRecord(recordAt(bytes, i + 1)), kTexts[i]);
+        decodeTextRecord(report, static_cast<int>(i + 1), unscrambledRecord(recordAt(bytes, i + 1)),
+                         kTexts[i]);
     return report;
 }
 

@@ -42,7 +42,8 @@ std::optional<SmtpLayout> layoutForModel(int modelId) {
     case 2:
     case 11:
     case 12:
-    case 14: return std::nullopt;
+    case 14:
+        return std::nullopt;
     case 4:
     case 7:
     case 8:
@@ -50,18 +51,22 @@ std::optional<SmtpLayout> layoutForModel(int modelId) {
     case 13:
     case 15:
     case 16:
-    case 17: return SmtpLayout::P4;
-    default: return SmtpLayout::K4;
+    case 17:
+        return SmtpLayout::P4;
+    default:
+        return SmtpLayout::K4;
     }
 }
 
 bool fits(SmtpLayout layout, const Record& h) {
-    return layout == SmtpLayout::P4 ? h[6] <= 2 && h[7] <= 25 && h[8] == 1 : h[6] == 1 && h[7] == 1 && h[8] <= 25;
+    return layout == SmtpLayout::P4 ? h[6] <= 2 && h[7] <= 25 && h[8] == 1
+                                    : h[6] == 1 && h[7] == 1 && h[8] <= 25;
 }
 
 std::vector<SmtpLayout> candidateLayouts(FileReport& report, std::optional<int> modelId) {
     if (modelId) {
-        if (const auto layout = layoutForModel(*modelId)) return {*layout};
+        if (const auto layout = layoutForModel(*modelId))
+            return {*layout};
         report.notes.push_back("ModelId " + std::to_string(*modelId) +
                                " has no SMTP form; the P4 and the K4 header layouts are accepted");
     }
@@ -72,21 +77,25 @@ void decodeLayoutBytes(FileReport& report, const Record& h, std::optional<int> m
     std::vector<SmtpLayout> fitting;
     const auto candidates = candidateLayouts(report, modelId);
     for (SmtpLayout layout : candidates)
-        if (fits(layout, h)) fitting.push_back(layout);
+        if (fits(layout, h))
+            fitting.push_back(layout);
     if (fitting.empty()) {
         const bool p4Only = candidates.size() == 1 && candidates[0] == SmtpLayout::P4;
         const bool k4Only = candidates.size() == 1 && candidates[0] == SmtpLayout::K4;
-        addProblem(report, 0, 6,
-                   "bytes 6-8 hold " + std::to_string(h[6]) + ", " + std::to_string(h[7]) + ", " +
-                       std::to_string(h[8]) + " (plain), which fit " +
-                       (p4Only   ? std::string("not the P4 layout (status 0-2, remote control 0-25, 1)")
-                        : k4Only ? std::string("not the K4 layout (1, 1, remote control 0-25)")
-                                 : std::string("neither the P4 layout (status 0-2, remote control 0-25, 1) nor the "
-                                               "K4 layout (1, 1, remote control 0-25)")));
+        addProblem(
+            report, 0, 6,
+            "bytes 6-8 hold " + std::to_string(h[6]) + ", " + std::to_string(h[7]) + ", " +
+                std::to_string(h[8]) + " (plain), which fit " +
+                (p4Only ? std::string("not the P4 layout (status 0-2, remote control 0-25, 1)")
+                 : k4Only
+                     ? std::string("not the K4 layout (1, 1, remote control 0-25)")
+                     : std::string(
+                           "neither the P4 layout (status 0-2, remote control 0-25, 1) nor the "
+                           "K4 layout (1, 1, remote control 0-25)")));
         report.layout = p4Only ? "P4" : k4Only ? "K4" : "unknown";
         return;
     }
-    report.layout = fitting.size() == 2 ? "P4 or K4 (bytes 6-8 = 1, 1, 1 fit both)"
+    report.layout = fitting.size() == 2            ? "P4 or K4 (bytes 6-8 = 1, 1, 1 fit both)"
                     : fitting[0] == SmtpLayout::P4 ? "P4"
                                                    : "K4";
     if (fitting[0] == SmtpLayout::P4) {
@@ -106,13 +115,16 @@ void decodeHeader(FileReport& report, const Record& h, std::optional<int> modelI
     const int country = h[2];
     const bool inCatalogue = static_cast<std::size_t>(country) < kGprsCountryCount;
     if (operatorIndex <= 9) {
-        addByteField(report, 0, h, 1, "Operator", operatorIndex,
-                     inCatalogue ? operatorText(gprsOperatorNames(static_cast<std::size_t>(country)), operatorIndex)
-                     : country == kManualCountry && operatorIndex == 0
-                         ? std::string("none (Manual mode)")
-                         : "position " + std::to_string(operatorIndex));
+        addByteField(
+            report, 0, h, 1, "Operator", operatorIndex,
+            inCatalogue
+                ? operatorText(gprsOperatorNames(static_cast<std::size_t>(country)), operatorIndex)
+            : country == kManualCountry && operatorIndex == 0
+                ? std::string("none (Manual mode)")
+                : "position " + std::to_string(operatorIndex));
     } else {
-        addProblem(report, 0, 1, "holds " + std::to_string(operatorIndex) + " (plain); Operator is 0-9");
+        addProblem(report, 0, 1,
+                   "holds " + std::to_string(operatorIndex) + " (plain); Operator is 0-9");
     }
     if (country == kManualCountry)
         addByteField(report, 0, h, 2, "Country", country, "none (Manual mode)");
@@ -120,7 +132,9 @@ void decodeHeader(FileReport& report, const Record& h, std::optional<int> modelI
         addByteField(report, 0, h, 2, "Country", country,
                      std::string(gprsCountryName(kEnglish, static_cast<std::size_t>(country))));
     else
-        addProblem(report, 0, 2, "holds " + std::to_string(country) + " (plain); Country is 0-41 or 128 (Manual)");
+        addProblem(report, 0, 2,
+                   "holds " + std::to_string(country) +
+                       " (plain); Country is 0-41 or 128 (Manual)");
     pictureLimitBytes(report, 0, h, 3);
     languageByte(report, 0, h, 5);
     decodeLayoutBytes(report, h, modelId);
@@ -135,7 +149,8 @@ void decodeHeader(FileReport& report, const Record& h, std::optional<int> modelI
 void checkUserName(FileReport& report, const Record& sender, const Record& userName) {
     const std::size_t characters = sender[57];
     std::size_t count = 0;
-    while (count < characters && count < 57 && sender[count] != '@') ++count;
+    while (count < characters && count < 57 && sender[count] != '@')
+        ++count;
     Record expected{};
     std::copy_n(sender.begin(), count, expected.begin());
     expected[57] = static_cast<std::uint8_t>(count);
@@ -151,21 +166,24 @@ FileReport decodeSmtpFile(std::span<const std::uint8_t> bytes, std::optional<int
     report.kind = FileKind::Smtp;
     report.size = bytes.size();
     report.layout = "SMTP settings";
-    if (!checkTextFileFrame(report, bytes)) return report;
+    if (!checkTextFileFrame(report, bytes))
+        return report;
 
     const std::uint16_t crc = textFileCrc(bytes);
     const auto expected = static_cast<std::uint16_t>(crc + 15);
     const unsigned stored = storedTextFileChecksum(bytes);
     if (stored == expected)
-        report.notes.push_back("Checksum " + hexWord(stored) + " matches records 0-10 as stored plus 15");
+        report.notes.push_back("Checksum " + hexWord(stored) +
+                               " matches records 0-10 as stored plus 15");
     else
         addProblem(report, static_cast<int>(kChecksumRecord), 56,
-                   "the checksum holds " + hexWord(stored) + " but records 0-10 give " + hexWord(expected) +
-                       " (their CRC plus 15)");
+                   "the checksum holds " + hexWord(stored) + " but records 0-10 give " +
+                       hexWord(expected) + " (their CRC plus 15)");
 
     decodeHeader(report, unscrambledRecord(recordAt(bytes, 0)), modelId);
     for (std::size_t i = 0; i < kTexts.size(); ++i)
-        decodeTextRecord(report, static_cast<int>(i + 1), unscrambledRecord(recordAt(bytes, i + 1)), kTexts[i]);
+        decodeTextRecord(report, static_cast<int>(i + 1), unscrambledRecord(recordAt(bytes, i + 1)),
+                         kTexts[i]);
     checkUserName(report, unscrambledRecord(recordAt(bytes, kSenderRecord)),
                   unscrambledRecord(recordAt(bytes, kUserNameRecord)));
     return report;

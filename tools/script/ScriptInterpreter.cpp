@@ -14,14 +14,18 @@ namespace quorvex::script {
 namespace {
 
 std::optional<long long> parseInt(std::string_view text) {
-    if (text.empty() || text.size() > 12) return std::nullopt;
+    if (text.empty() || text.size() > 12)
+        return std::nullopt;
     long long value = 0;
     std::size_t i = 0;
     const bool negative = text[0] == '-';
-    if (negative) i = 1;
-    if (i == text.size()) return std::nullopt;
+    if (negative)
+        i = 1;
+    if (i == text.size())
+        return std::nullopt;
     for (; i < text.size(); ++i) {
-        if (text[i] < '0' || text[i] > '9') return std::nullopt;
+        if (text[i] < '0' || text[i] > '9')
+            return std::nullopt;
         value = value * 10 + (text[i] - '0');
     }
     return negative ? -value : value;
@@ -30,10 +34,12 @@ std::optional<long long> parseInt(std::string_view text) {
 // A control id or list position: decimal digits of any length. Values past int's range saturate,
 // so a huge id names no control and a huge position lies past the end of every list.
 std::optional<int> parseCount(std::string_view text) {
-    if (text.empty()) return std::nullopt;
+    if (text.empty())
+        return std::nullopt;
     long long value = 0;
     for (char c : text) {
-        if (c < '0' || c > '9') return std::nullopt;
+        if (c < '0' || c > '9')
+            return std::nullopt;
         value = std::min<long long>(value * 10 + (c - '0'), std::numeric_limits<int>::max());
     }
     return static_cast<int>(value);
@@ -49,39 +55,52 @@ std::optional<IdAndRest> idAndRest(const std::string& text) {
     const auto space = text.find(' ');
     const std::string idText = text.substr(0, space);
     const auto id = parseCount(idText);
-    if (!id) return std::nullopt;
-    return IdAndRest{*id, idText, space == std::string::npos ? std::string() : text.substr(space + 1)};
+    if (!id)
+        return std::nullopt;
+    return IdAndRest{*id, idText,
+                     space == std::string::npos ? std::string() : text.substr(space + 1)};
 }
 
 // Exactly "YYYY-MM-DD HH:MM:SS", digits only, and a time a clock can show.
 std::optional<ui::LocalTime> parseClock(const std::string& text) {
     static constexpr std::string_view kShape = "dddd-dd-dd dd:dd:dd";
-    if (text.size() != kShape.size()) return std::nullopt;
+    if (text.size() != kShape.size())
+        return std::nullopt;
     for (std::size_t i = 0; i < kShape.size(); ++i) {
         const bool digit = text[i] >= '0' && text[i] <= '9';
-        if (kShape[i] == 'd' ? !digit : text[i] != kShape[i]) return std::nullopt;
+        if (kShape[i] == 'd' ? !digit : text[i] != kShape[i])
+            return std::nullopt;
     }
     const auto number = [&](std::size_t at, std::size_t length) {
         int value = 0;
-        for (std::size_t i = at; i < at + length; ++i) value = value * 10 + (text[i] - '0');
+        for (std::size_t i = at; i < at + length; ++i)
+            value = value * 10 + (text[i] - '0');
         return value;
     };
-    ui::LocalTime t{number(0, 4), number(5, 2), number(8, 2), number(11, 2), number(14, 2), number(17, 2)};
+    ui::LocalTime t{number(0, 4),  number(5, 2),  number(8, 2),
+                    number(11, 2), number(14, 2), number(17, 2)};
     const bool leap = (t.year % 4 == 0 && t.year % 100 != 0) || t.year % 400 == 0;
     static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    if (t.month < 1 || t.month > 12) return std::nullopt;
+    if (t.month < 1 || t.month > 12)
+        return std::nullopt;
     const int days = kDays[t.month - 1] + (t.month == 2 && leap ? 1 : 0);
-    if (t.day < 1 || t.day > days || t.hour > 23 || t.minute > 59 || t.second > 59) return std::nullopt;
+    if (t.day < 1 || t.day > days || t.hour > 23 || t.minute > 59 || t.second > 59)
+        return std::nullopt;
     return t;
 }
 
 const char* kindName(ui::ControlKind kind) {
     switch (kind) {
-    case ui::ControlKind::Edit: return "an edit";
-    case ui::ControlKind::List: return "a list";
-    case ui::ControlKind::Button: return "a button";
-    case ui::ControlKind::Static: return "a static";
-    case ui::ControlKind::GroupBox: return "a group box";
+    case ui::ControlKind::Edit:
+        return "an edit";
+    case ui::ControlKind::List:
+        return "a list";
+    case ui::ControlKind::Button:
+        return "a button";
+    case ui::ControlKind::Static:
+        return "a static";
+    case ui::ControlKind::GroupBox:
+        return "a group box";
     }
     return "a control";
 }
@@ -97,14 +116,18 @@ std::optional<ScriptInterpreter::Line> ScriptInterpreter::nextLine() {
     std::string text;
     while (std::getline(m_script, text)) {
         ++m_lineNumber;
-        if (!text.empty() && text.back() == '\r') text.pop_back();
+        if (!text.empty() && text.back() == '\r')
+            text.pop_back();
         const auto first = text.find_first_not_of(" \t");
-        if (first == std::string::npos || text[first] == '#') continue;
+        if (first == std::string::npos || text[first] == '#')
+            continue;
         Line line;
         line.number = m_lineNumber;
         const auto space = text.find(' ', first);
-        line.command = text.substr(first, space == std::string::npos ? std::string::npos : space - first);
-        if (space != std::string::npos) line.rest = text.substr(space + 1);
+        line.command =
+            text.substr(first, space == std::string::npos ? std::string::npos : space - first);
+        if (space != std::string::npos)
+            line.rest = text.substr(space + 1);
         return line;
     }
     // A script that cannot be read (a folder, a read error) must not pass for one that ended.
@@ -135,15 +158,18 @@ int ScriptInterpreter::run() {
     m_host.setStep([this](ui::ScriptedHost&) { return stepInsideProgram(); });
     while (!m_stopped) {
         const auto line = nextLine();
-        if (!line) break;
-        if (execute(*line, false) != Status::Done) break;
+        if (!line)
+            break;
+        if (execute(*line, false) != Status::Done)
+            break;
     }
     return m_exit;
 }
 
 // A window waits for the user: carry out the next line, or stop the program.
 bool ScriptInterpreter::stepInsideProgram() {
-    if (m_stopped) return false;
+    if (m_stopped)
+        return false;
     const auto line = nextLine();
     if (!line || execute(*line, true) != Status::Done) {
         m_stopped = true;
@@ -154,16 +180,21 @@ bool ScriptInterpreter::stepInsideProgram() {
 
 ScriptInterpreter::Status ScriptInterpreter::execute(const Line& line, bool running) {
     const std::string& c = line.command;
-    if (c == "prefs" || c == "system-language" || c == "store" || c == "store-delete" || c == "start") {
+    if (c == "prefs" || c == "system-language" || c == "store" || c == "store-delete" ||
+        c == "start") {
         if (c == "prefs") {
-            if (line.rest.empty()) return malformed(line, "prefs needs a path");
+            if (line.rest.empty())
+                return malformed(line, "prefs needs a path");
         } else if (c == "system-language") {
             const auto id = parseInt(line.rest);
-            if (!id || *id < 0 || *id > 0xFFFF) return malformed(line, "system-language needs an id 0-65535");
+            if (!id || *id < 0 || *id > 0xFFFF)
+                return malformed(line, "system-language needs an id 0-65535");
         } else if (c == "start") {
-            if (!line.rest.empty()) return malformed(line, "start takes nothing");
+            if (!line.rest.empty())
+                return malformed(line, "start takes nothing");
         }
-        if (running) return fail(line, c + " is not possible while the program runs");
+        if (running)
+            return fail(line, c + " is not possible while the program runs");
         // Every run of one script uses the same preferences file and system.
         if (m_started && (c == "prefs" || c == "system-language"))
             return fail(line, c + " is possible only before the first start");
@@ -178,27 +209,32 @@ ScriptInterpreter::Status ScriptInterpreter::execute(const Line& line, bool runn
             const auto space = line.rest.find(' ');
             const std::string name = remove ? line.rest : line.rest.substr(0, space);
             const bool numeric = name == "language" || name == "model" || name == "TvMode";
-            if (!numeric && name != "Company") return malformed(line, "unknown preference '" + name + "'");
+            if (!numeric && name != "Company")
+                return malformed(line, "unknown preference '" + name + "'");
             std::optional<std::string> value;
             if (!remove) {
-                if (space == std::string::npos) return malformed(line, "store needs a name and a value");
+                if (space == std::string::npos)
+                    return malformed(line, "store needs a name and a value");
                 value = line.rest.substr(space + 1);
                 if (numeric && !parseUint32(*value))
                     return malformed(line, name + " takes a 32-bit unsigned decimal");
             }
             FilePreferencesStore store(preferencesPath(), kEnglish);
-            if (!store.editValue(name, value)) return fail(line, "cannot edit " + preferencesPath());
+            if (!store.editValue(name, value))
+                return fail(line, "cannot edit " + preferencesPath());
         }
         return Status::Done;
     }
     if (c == "clock") {
         const auto time = parseClock(line.rest);
-        if (!time) return malformed(line, "clock takes YYYY-MM-DD HH:MM:SS");
+        if (!time)
+            return malformed(line, "clock takes YYYY-MM-DD HH:MM:SS");
         m_host.fixClock(*time);
         return Status::Done;
     }
     if (c == "folder") {
-        if (line.rest.empty()) return malformed(line, "folder needs a path or 'cancel'");
+        if (line.rest.empty())
+            return malformed(line, "folder needs a path or 'cancel'");
         m_host.queueFolder(line.rest == "cancel" ? std::nullopt : std::optional(line.rest));
         return Status::Done;
     }
@@ -224,15 +260,17 @@ ScriptInterpreter::Status ScriptInterpreter::windowCommand(const Line& line) {
         const char* name;
         Needs needs;
     };
-    static constexpr Shape kShapes[] = {
-        {"select", Needs::IdPos}, {"close-list", Needs::Id}, {"type", Needs::IdText},
-        {"clear", Needs::Id},     {"click", Needs::Id},      {"key", Needs::None},
-        {"close", Needs::None},   {"menu", Needs::None},     {"show", Needs::None},
-        {"screenshot", Needs::None}};
+    static constexpr Shape kShapes[] = {{"select", Needs::IdPos}, {"close-list", Needs::Id},
+                                        {"type", Needs::IdText},  {"clear", Needs::Id},
+                                        {"click", Needs::Id},     {"key", Needs::None},
+                                        {"close", Needs::None},   {"menu", Needs::None},
+                                        {"show", Needs::None},    {"screenshot", Needs::None}};
     const Shape* shape = nullptr;
     for (const Shape& s : kShapes)
-        if (c == s.name) shape = &s;
-    if (!shape) return malformed(line, "unknown command '" + c + "'");
+        if (c == s.name)
+            shape = &s;
+    if (!shape)
+        return malformed(line, "unknown command '" + c + "'");
 
     // Parse everything first: a malformed line is a usage error even without a window.
     int id = -1;
@@ -241,30 +279,39 @@ ScriptInterpreter::Status ScriptInterpreter::windowCommand(const Line& line) {
     std::string text;
     if (shape->needs != Needs::None) {
         const auto parsed = idAndRest(line.rest);
-        if (!parsed) return malformed(line, c + " needs a control id");
+        if (!parsed)
+            return malformed(line, c + " needs a control id");
         id = parsed->id;
         idText = parsed->idText;
         text = parsed->rest;
-        if (shape->needs == Needs::Id && !text.empty()) return malformed(line, c + " takes only a control id");
+        if (shape->needs == Needs::Id && !text.empty())
+            return malformed(line, c + " takes only a control id");
         if (shape->needs == Needs::IdPos) {
             const auto pos = parseCount(text);
-            if (!pos) return malformed(line, "select needs a position");
+            if (!pos)
+                return malformed(line, "select needs a position");
             position = *pos;
         }
     }
-    if (c == "key" && line.rest != "enter" && line.rest != "esc") return malformed(line, "key takes enter or esc");
-    if ((c == "close") && !line.rest.empty()) return malformed(line, "close takes nothing");
-    if (c == "menu" && line.rest != "about") return malformed(line, "menu takes about");
-    if (c == "screenshot" && line.rest.empty()) return malformed(line, "screenshot needs a path");
+    if (c == "key" && line.rest != "enter" && line.rest != "esc")
+        return malformed(line, "key takes enter or esc");
+    if ((c == "close") && !line.rest.empty())
+        return malformed(line, "close takes nothing");
+    if (c == "menu" && line.rest != "about")
+        return malformed(line, "menu takes about");
+    if (c == "screenshot" && line.rest.empty())
+        return malformed(line, "screenshot needs a path");
     std::optional<int> showId;
     if (c == "show" && !line.rest.empty()) {
         const auto parsed = idAndRest(line.rest);
-        if (!parsed || !parsed->rest.empty()) return malformed(line, "show takes a control id or nothing");
+        if (!parsed || !parsed->rest.empty())
+            return malformed(line, "show takes a control id or nothing");
         showId = parsed->id;
         idText = parsed->idText;
     }
 
-    if (!m_host.hasWindow()) return fail(line, "no window is open");
+    if (!m_host.hasWindow())
+        return fail(line, "no window is open");
     if (c == "key") {
         m_host.userKey(line.rest == "enter" ? ui::Key::Enter : ui::Key::Esc);
         return Status::Done;
@@ -274,25 +321,29 @@ ScriptInterpreter::Status ScriptInterpreter::windowCommand(const Line& line) {
         return Status::Done;
     }
     if (c == "menu") {
-        if (!m_host.hasAboutMenu()) return fail(line, "this window has no About item");
+        if (!m_host.hasAboutMenu())
+            return fail(line, "this window has no About item");
         m_host.userMenuAbout();
         return Status::Done;
     }
     if (c == "screenshot") {
         std::string reason;
-        if (!m_host.screenshot(line.rest, reason)) return fail(line, "cannot write a screenshot: " + reason);
+        if (!m_host.screenshot(line.rest, reason))
+            return fail(line, "cannot write a screenshot: " + reason);
         return Status::Done;
     }
     if (c == "show") {
         if (!showId) {
-            for (int each : m_host.controlIds()) m_transcript.control(*m_host.controlState(each));
+            for (int each : m_host.controlIds())
+                m_transcript.control(*m_host.controlState(each));
             return Status::Done;
         }
         id = *showId;
     }
 
     const auto state = m_host.controlState(id);
-    if (!state) return fail(line, "no control " + idText + " in this window");
+    if (!state)
+        return fail(line, "no control " + idText + " in this window");
     if (c == "show") {
         m_transcript.control(*state);
         return Status::Done;
@@ -302,18 +353,24 @@ ScriptInterpreter::Status ScriptInterpreter::windowCommand(const Line& line) {
     const bool clickable = state->kind == ui::ControlKind::Button ||
                            (state->kind == ui::ControlKind::Static && state->link);
     const char* wanted = nullptr;
-    if ((c == "select" || c == "close-list") && !isList) wanted = "a list";
-    if ((c == "type" || c == "clear") && !isEdit) wanted = "an edit";
-    if (c == "click" && !clickable) wanted = "a button";
+    if ((c == "select" || c == "close-list") && !isList)
+        wanted = "a list";
+    if ((c == "type" || c == "clear") && !isEdit)
+        wanted = "an edit";
+    if (c == "click" && !clickable)
+        wanted = "a button";
     if (wanted)
-        return fail(line, "control " + std::to_string(id) + " is " + kindName(state->kind) + ", not " + wanted);
-    if (!state->visible) return fail(line, "control " + std::to_string(id) + " is hidden");
-    if (!state->enabled) return fail(line, "control " + std::to_string(id) + " is disabled");
+        return fail(line, "control " + std::to_string(id) + " is " + kindName(state->kind) +
+                              ", not " + wanted);
+    if (!state->visible)
+        return fail(line, "control " + std::to_string(id) + " is hidden");
+    if (!state->enabled)
+        return fail(line, "control " + std::to_string(id) + " is disabled");
 
     if (c == "select") {
         if (position >= static_cast<int>(state->items.size()))
-            return fail(line, "list " + std::to_string(id) + " has " + std::to_string(state->items.size()) +
-                                  " entries");
+            return fail(line, "list " + std::to_string(id) + " has " +
+                                  std::to_string(state->items.size()) + " entries");
         m_host.userSelect(id, position);
     } else if (c == "close-list") {
         m_host.userCloseList(id);

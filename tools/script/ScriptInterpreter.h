@@ -16,13 +16,13 @@ namespace quorvex::script {
 // Exit status: 0 the script ran to its end, 1 a well-formed command could not be carried out,
 // 2 a malformed line.
 class ScriptInterpreter final {
-public:
+  public:
     ScriptInterpreter(std::istream& script, std::ostream& errors, ui::ScriptedHost& host,
                       ui::Transcript& transcript, const FormRegistry& forms);
 
     int run();
 
-private:
+  private:
     enum class Status { Done, Failed, Malformed };
     struct Line {
         int number = 0;

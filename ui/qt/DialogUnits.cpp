@@ -24,8 +24,12 @@ DialogUnits DialogUnits::forFont(const QFont& font) {
     return DialogUnits(baseX > 0 ? baseX : 1, metrics.height() > 0 ? metrics.height() : 1);
 }
 
-int DialogUnits::toPixelsX(int units) const { return mulDiv(units, m_baseX, 4); }
-int DialogUnits::toPixelsY(int units) const { return mulDiv(units, m_baseY, 8); }
+int DialogUnits::toPixelsX(int units) const {
+    return mulDiv(units, m_baseX, 4);
+}
+int DialogUnits::toPixelsY(int units) const {
+    return mulDiv(units, m_baseY, 8);
+}
 
 QRect DialogUnits::toPixels(int x, int y, int width, int height) const {
     return {toPixelsX(x), toPixelsY(y), toPixelsX(width), toPixelsY(height)};

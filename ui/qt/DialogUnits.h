@@ -11,7 +11,7 @@ namespace quorvex::ui {
 // font's average character width, a vertical unit an eighth of its height. Windows built from
 // templates therefore grow with the font (and with the screen's scale, which Qt applies).
 class DialogUnits final {
-public:
+  public:
     DialogUnits(int baseX, int baseY) : m_baseX(baseX), m_baseY(baseY) {}
     static DialogUnits forFont(const QFont& font);
 
@@ -29,7 +29,7 @@ public:
     static constexpr int kReferenceBaseX = 6;
     static constexpr int kReferenceBaseY = 13;
 
-private:
+  private:
     int m_baseX;
     int m_baseY;
 };

@@ -34,7 +34,9 @@ void applyDialog(QWidget& dialog) {
     dialog.setAutoFillBackground(true);
 }
 
-void applyDefault(QWidget& control) { control.setPalette(fullySet(QApplication::palette(&control))); }
+void applyDefault(QWidget& control) {
+    control.setPalette(fullySet(QApplication::palette(&control)));
+}
 
 void applyReadOnlyEdit(QWidget& edit, bool readOnly) {
     QPalette palette = fullySet(QApplication::palette(&edit));

@@ -18,7 +18,9 @@ QString fromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-bool has(const ControlSpec& spec, unsigned flag) { return (spec.flags & flag) != 0; }
+bool has(const ControlSpec& spec, unsigned flag) {
+    return (spec.flags & flag) != 0;
+}
 
 // The framework draws an icon static at the system icon size whatever the template says.
 constexpr int kIconSide = 32;
@@ -27,22 +29,28 @@ constexpr int kIconSide = 32;
 // the static right above it.
 const ControlSpec* labelFor(const ControlSpec& c, std::span<const ControlSpec> all) {
     auto isField = [](const ControlSpec& o) {
-        return o.kind == ControlKind::Edit || o.kind == ControlKind::List || o.kind == ControlKind::Button;
+        return o.kind == ControlKind::Edit || o.kind == ControlKind::List ||
+               o.kind == ControlKind::Button;
     };
     auto sameRow = [](const ControlSpec& a, const ControlSpec& b) {
         return a.y < b.y + b.height && b.y < a.y + a.height;
     };
     const ControlSpec* best = nullptr;
     for (const ControlSpec& s : all) {
-        if (s.kind != ControlKind::Static || has(s, style::Icon) || has(s, style::Link)) continue;
-        if (!sameRow(s, c) || s.x + s.width > c.x + 4) continue;
+        if (s.kind != ControlKind::Static || has(s, style::Icon) || has(s, style::Link))
+            continue;
+        if (!sameRow(s, c) || s.x + s.width > c.x + 4)
+            continue;
         bool fieldBetween = false;
         for (const ControlSpec& o : all)
-            if (&o != &c && isField(o) && sameRow(o, c) && o.x >= s.x + s.width - 4 && o.x + o.width <= c.x + 4)
+            if (&o != &c && isField(o) && sameRow(o, c) && o.x >= s.x + s.width - 4 &&
+                o.x + o.width <= c.x + 4)
                 fieldBetween = true;
-        if (!fieldBetween && (!best || s.x + s.width > best->x + best->width)) best = &s;
+        if (!fieldBetween && (!best || s.x + s.width > best->x + best->width))
+            best = &s;
     }
-    if (best) return best;
+    if (best)
+        return best;
     // A static that labels its own row's control is no heading for the row below.
     auto labelsARow = [&](const ControlSpec& s) {
         for (const ControlSpec& o : all)
@@ -52,11 +60,14 @@ const ControlSpec* labelFor(const ControlSpec& c, std::span<const ControlSpec> a
         return false;
     };
     for (const ControlSpec& s : all) {
-        if (s.kind != ControlKind::Static || has(s, style::Icon) || has(s, style::Link)) continue;
-        if (labelsARow(s)) continue;
+        if (s.kind != ControlKind::Static || has(s, style::Icon) || has(s, style::Link))
+            continue;
+        if (labelsARow(s))
+            continue;
         const int gap = c.y - (s.y + s.height);
         const bool overlaps = s.x < c.x + c.width && c.x < s.x + s.width;
-        if (overlaps && gap >= -2 && gap <= 12 && (!best || s.y > best->y)) best = &s;
+        if (overlaps && gap >= -2 && gap <= 12 && (!best || s.y > best->y))
+            best = &s;
     }
     return best;
 }
@@ -121,8 +132,10 @@ void QtDialogWindow::build() {
                 label->setWordWrap(true);
             }
             Qt::Alignment align = Qt::AlignTop | Qt::AlignLeft;
-            if (has(spec, style::Centred)) align = Qt::AlignTop | Qt::AlignHCenter;
-            else if (has(spec, style::Right)) align = Qt::AlignTop | Qt::AlignRight;
+            if (has(spec, style::Centred))
+                align = Qt::AlignTop | Qt::AlignHCenter;
+            else if (has(spec, style::Right))
+                align = Qt::AlignTop | Qt::AlignRight;
             label->setAlignment(align);
             widget = label;
             break;
@@ -140,10 +153,13 @@ void QtDialogWindow::build() {
             edit->setReadOnly(has(spec, style::ReadOnly));
             edit->setDigitsOnly(has(spec, style::DigitsOnly));
             edit->setLimit(spec.limit);
-            if (has(spec, style::Centred)) edit->setAlignment(Qt::AlignCenter);
-            if (has(spec, style::Password)) edit->setEchoMode(QLineEdit::Password);
+            if (has(spec, style::Centred))
+                edit->setAlignment(Qt::AlignCenter);
+            if (has(spec, style::Password))
+                edit->setEchoMode(QLineEdit::Password);
             looks::applyReadOnlyEdit(*edit, edit->isReadOnly());
-            connect(edit, &QLineEdit::textChanged, this, [this, id = spec.id] { m_dialog.onEditChange(id); });
+            connect(edit, &QLineEdit::textChanged, this,
+                    [this, id = spec.id] { m_dialog.onEditChange(id); });
             widget = edit;
             break;
         }
@@ -152,7 +168,8 @@ void QtDialogWindow::build() {
             looks::applyDefault(*list);
             list->onPick = [this, id = spec.id] { m_dialog.onListPick(id); };
             list->onCloseUp = [this, id = spec.id] { m_dialog.onListCloseUp(id); };
-            // The closed box is as tall as its font needs; the template's height is the drop-down's.
+            // The closed box is as tall as its font needs; the template's height is the
+            // drop-down's.
             geometry.setHeight(list->sizeHint().height());
             widget = list;
             break;
@@ -166,38 +183,46 @@ void QtDialogWindow::build() {
                 m_defaultButton = spec.id;
             }
             looks::applyDefault(*button);
-            connect(button, &QPushButton::clicked, this, [this, id = spec.id] { m_dialog.onClick(id); });
+            connect(button, &QPushButton::clicked, this,
+                    [this, id = spec.id] { m_dialog.onClick(id); });
             widget = button;
             break;
         }
         }
         widget->setGeometry(geometry);
-        if (has(spec, style::Hidden)) widget->hide();
-        if (has(spec, style::Disabled)) widget->setEnabled(false);
+        if (has(spec, style::Hidden))
+            widget->hide();
+        if (has(spec, style::Disabled))
+            widget->setEnabled(false);
         if (spec.id != kUnnamed) {
             widget->setObjectName(QStringLiteral("c%1").arg(spec.id));
-            m_controls.try_emplace(spec.id, Entry{&spec, widget}); // the first of a repeated id wins
+            m_controls.try_emplace(spec.id,
+                                   Entry{&spec, widget}); // the first of a repeated id wins
         }
         built.push_back({&spec, widget});
     }
     // Frames stay behind the controls they hold, whatever their place in the template.
-    for (auto it = frames.rbegin(); it != frames.rend(); ++it) (*it)->lower();
+    for (auto it = frames.rbegin(); it != frames.rend(); ++it)
+        (*it)->lower();
     nameForAccessibility(built);
 }
 
 void QtDialogWindow::nameForAccessibility(const std::vector<Entry>& built) {
     const auto all = m_dialog.dialogTemplate().controls;
     for (const Entry& e : built) {
-        if (e.spec->kind != ControlKind::Edit && e.spec->kind != ControlKind::List) continue;
+        if (e.spec->kind != ControlKind::Edit && e.spec->kind != ControlKind::List)
+            continue;
         if (const ControlSpec* label = labelFor(*e.spec, all)) {
             for (const Entry& l : built)
-                if (l.spec == label) static_cast<QLabel*>(l.widget)->setBuddy(e.widget);
+                if (l.spec == label)
+                    static_cast<QLabel*>(l.widget)->setBuddy(e.widget);
         } else if (const ControlSpec* frame = frameAround(*e.spec, all)) {
             e.widget->setAccessibleName(fromUtf8(frame->text));
         } else if (auto* edit = qobject_cast<QLineEdit*>(e.widget)) {
             edit->setAccessibleName(edit->text().isEmpty() ? fromUtf8(e.spec->text) : edit->text());
             connect(edit, &QLineEdit::textChanged, edit, [edit](const QString& now) {
-                if (!now.isEmpty()) edit->setAccessibleName(now);
+                if (!now.isEmpty())
+                    edit->setAccessibleName(now);
             });
         } else if (auto* list = qobject_cast<QComboBox*>(e.widget)) {
             connect(list, &QComboBox::currentTextChanged, list,
@@ -206,7 +231,9 @@ void QtDialogWindow::nameForAccessibility(const std::vector<Entry>& built) {
     }
 }
 
-template <typename W> W* QtDialogWindow::as(int id) const { return qobject_cast<W*>(control(id)); }
+template <typename W> W* QtDialogWindow::as(int id) const {
+    return qobject_cast<W*>(control(id));
+}
 
 QWidget* QtDialogWindow::control(int id) const {
     const auto it = m_controls.find(id);
@@ -220,15 +247,19 @@ const ControlSpec* QtDialogWindow::spec(int id) const {
 
 std::vector<int> QtDialogWindow::ids() const {
     std::vector<int> out;
-    for (const auto& [id, entry] : m_controls) out.push_back(id);
+    for (const auto& [id, entry] : m_controls)
+        out.push_back(id);
     return out;
 }
 
-std::string QtDialogWindow::title() const { return windowTitle().toStdString(); }
+std::string QtDialogWindow::title() const {
+    return windowTitle().toStdString();
+}
 
 std::optional<ControlState> QtDialogWindow::state(int id) const {
     const auto it = m_controls.find(id);
-    if (it == m_controls.end()) return std::nullopt;
+    if (it == m_controls.end())
+        return std::nullopt;
     const ControlSpec& s = *it->second.spec;
     QWidget* w = it->second.widget;
     ControlState out;
@@ -242,7 +273,8 @@ std::optional<ControlState> QtDialogWindow::state(int id) const {
         out.text = edit->text().toStdString();
         out.readOnly = edit->isReadOnly();
     } else if (auto* list = qobject_cast<QComboBox*>(w)) {
-        for (int i = 0; i < list->count(); ++i) out.items.push_back(list->itemText(i).toStdString());
+        for (int i = 0; i < list->count(); ++i)
+            out.items.push_back(list->itemText(i).toStdString());
         out.selected = list->currentIndex();
     } else {
         out.text = text(id);
@@ -250,12 +282,17 @@ std::optional<ControlState> QtDialogWindow::state(int id) const {
     return out;
 }
 
-void QtDialogWindow::setTitle(std::string_view title) { setWindowTitle(fromUtf8(title)); }
+void QtDialogWindow::setTitle(std::string_view title) {
+    setWindowTitle(fromUtf8(title));
+}
 
-void QtDialogWindow::setIcon(int resource) { setWindowIcon(resourceIcon(resource)); }
+void QtDialogWindow::setIcon(int resource) {
+    setWindowIcon(resourceIcon(resource));
+}
 
 void QtDialogWindow::end(int result) {
-    if (m_ended) return;
+    if (m_ended)
+        return;
     m_ended = true;
     m_result = result;
     done(result);
@@ -264,37 +301,49 @@ void QtDialogWindow::end(int result) {
 void QtDialogWindow::setText(int id, std::string_view text) {
     QWidget* w = control(id);
     const QString value = fromUtf8(text);
-    if (auto* edit = qobject_cast<QLineEdit*>(w)) edit->setText(value); // reports the change
-    else if (auto* label = qobject_cast<QLabel*>(w)) label->setText(value);
-    else if (auto* frame = qobject_cast<QGroupBox*>(w)) frame->setTitle(value);
-    else if (auto* button = qobject_cast<QPushButton*>(w)) button->setText(value);
+    if (auto* edit = qobject_cast<QLineEdit*>(w))
+        edit->setText(value); // reports the change
+    else if (auto* label = qobject_cast<QLabel*>(w))
+        label->setText(value);
+    else if (auto* frame = qobject_cast<QGroupBox*>(w))
+        frame->setTitle(value);
+    else if (auto* button = qobject_cast<QPushButton*>(w))
+        button->setText(value);
 }
 
 std::string QtDialogWindow::text(int id) const {
     QWidget* w = control(id);
-    if (auto* edit = qobject_cast<QLineEdit*>(w)) return edit->text().toStdString();
+    if (auto* edit = qobject_cast<QLineEdit*>(w))
+        return edit->text().toStdString();
     if (auto* list = qobject_cast<QComboBox*>(w))
         return list->currentIndex() >= 0 ? list->currentText().toStdString() : std::string();
-    if (auto* label = qobject_cast<QLabel*>(w)) return label->text().toStdString();
-    if (auto* frame = qobject_cast<QGroupBox*>(w)) return frame->title().toStdString();
-    if (auto* button = qobject_cast<QPushButton*>(w)) return button->text().toStdString();
+    if (auto* label = qobject_cast<QLabel*>(w))
+        return label->text().toStdString();
+    if (auto* frame = qobject_cast<QGroupBox*>(w))
+        return frame->title().toStdString();
+    if (auto* button = qobject_cast<QPushButton*>(w))
+        return button->text().toStdString();
     return {};
 }
 
 void QtDialogWindow::setVisible(int id, bool visible) {
-    if (QWidget* w = control(id)) w->setVisible(visible);
+    if (QWidget* w = control(id))
+        w->setVisible(visible);
 }
 
 void QtDialogWindow::setEnabled(int id, bool enabled) {
-    if (QWidget* w = control(id)) w->setEnabled(enabled);
+    if (QWidget* w = control(id))
+        w->setEnabled(enabled);
 }
 
 void QtDialogWindow::moveBy(int id, int dxPixels, int dyPixels) {
-    if (QWidget* w = control(id)) w->move(w->pos() + m_units.scaledOffset(dxPixels, dyPixels));
+    if (QWidget* w = control(id))
+        w->move(w->pos() + m_units.scaledOffset(dxPixels, dyPixels));
 }
 
 void QtDialogWindow::setFocus(int id) {
-    if (QWidget* w = control(id)) w->setFocus(Qt::OtherFocusReason);
+    if (QWidget* w = control(id))
+        w->setFocus(Qt::OtherFocusReason);
 }
 
 void QtDialogWindow::setReadOnly(int id, bool readOnly) {
@@ -305,15 +354,18 @@ void QtDialogWindow::setReadOnly(int id, bool readOnly) {
 }
 
 void QtDialogWindow::setLimit(int id, int characters) {
-    if (auto* edit = as<TemplateEdit>(id)) edit->setLimit(characters);
+    if (auto* edit = as<TemplateEdit>(id))
+        edit->setLimit(characters);
 }
 
 void QtDialogWindow::clearList(int id) {
-    if (auto* list = as<TemplateList>(id)) list->clear();
+    if (auto* list = as<TemplateList>(id))
+        list->clear();
 }
 
 void QtDialogWindow::addItem(int id, std::string_view text) {
-    if (auto* list = as<TemplateList>(id)) list->addEntry(fromUtf8(text));
+    if (auto* list = as<TemplateList>(id))
+        list->addEntry(fromUtf8(text));
 }
 
 void QtDialogWindow::select(int id, int position) {
@@ -332,7 +384,8 @@ int QtDialogWindow::itemCount(int id) const {
 }
 
 void QtDialogWindow::reject() {
-    if (!m_ended) m_dialog.onClick(kIdCancel);
+    if (!m_ended)
+        m_dialog.onClick(kIdCancel);
 }
 
 void QtDialogWindow::keyPressEvent(QKeyEvent* event) {
@@ -351,9 +404,12 @@ void QtDialogWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 void QtDialogWindow::closeEvent(QCloseEvent* event) {
-    if (!m_ended) m_dialog.onClick(kIdCancel);
-    if (m_ended) event->accept();
-    else event->ignore();
+    if (!m_ended)
+        m_dialog.onClick(kIdCancel);
+    if (m_ended)
+        event->accept();
+    else
+        event->ignore();
 }
 
 } // namespace quorvex::ui

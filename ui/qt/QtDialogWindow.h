@@ -19,7 +19,7 @@ namespace quorvex::ui {
 // child of the window at its template position. The window never closes by itself: Enter, Esc
 // and the close box go to the form, and only end() closes it.
 class QtDialogWindow final : public QDialog, public DialogWindow {
-public:
+  public:
     explicit QtDialogWindow(Dialog& dialog);
     ~QtDialogWindow() override;
 
@@ -53,17 +53,17 @@ public:
     int selected(int id) const override;
     int itemCount(int id) const override;
 
-    using QDialog::setVisible;
     using QDialog::setEnabled;
     using QDialog::setFocus;
+    using QDialog::setVisible;
 
     void reject() override;
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     struct Entry {
         const ControlSpec* spec;
         QWidget* widget;

@@ -24,7 +24,8 @@ int QtHost::run(Dialog& dialog) {
     {
         QtDialogWindow window(dialog);
         dialog.onInit(window);
-        if (!window.ended()) window.exec();
+        if (!window.ended())
+            window.exec();
         result = window.result();
     }
     dialog.onDestroy();
@@ -33,17 +34,21 @@ int QtHost::run(Dialog& dialog) {
 
 std::optional<std::string> QtHost::chooseFolder() {
     // The platform's folder dialog, which has a field for typing a path.
-    const QString folder = QFileDialog::getExistingDirectory(nullptr, QString(), QString(),
-                                                             QFileDialog::ShowDirsOnly);
-    if (folder.isEmpty()) return std::nullopt;
+    const QString folder =
+        QFileDialog::getExistingDirectory(nullptr, QString(), QString(), QFileDialog::ShowDirsOnly);
+    if (folder.isEmpty())
+        return std::nullopt;
     return QDir::toNativeSeparators(folder).toStdString();
 }
 
 void QtHost::openUrl(std::string_view url) {
-    QDesktopServices::openUrl(QUrl(QString::fromUtf8(url.data(), static_cast<qsizetype>(url.size()))));
+    QDesktopServices::openUrl(
+        QUrl(QString::fromUtf8(url.data(), static_cast<qsizetype>(url.size()))));
 }
 
-void QtHost::log(std::string_view text) { std::cerr << "quorvex: " << text << '\n'; }
+void QtHost::log(std::string_view text) {
+    std::cerr << "quorvex: " << text << '\n';
+}
 
 void QtHost::showInfoMessage(std::string_view text) {
     showMessageBox(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));

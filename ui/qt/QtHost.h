@@ -8,7 +8,7 @@ namespace quorvex::ui {
 // The host of the quorvex program: real windows, message boxes, folder dialog and clock.
 // Needs a QApplication.
 class QtHost final : public DialogHost {
-public:
+  public:
     QtHost();
 
     int run(Dialog& dialog) override;

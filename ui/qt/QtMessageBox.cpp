@@ -21,6 +21,8 @@ std::unique_ptr<QMessageBox> makeMessageBox(const QString& text) {
     return box;
 }
 
-void showMessageBox(const QString& text) { makeMessageBox(text)->exec(); }
+void showMessageBox(const QString& text) {
+    makeMessageBox(text)->exec();
+}
 
 } // namespace quorvex::ui

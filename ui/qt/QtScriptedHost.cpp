@@ -43,14 +43,15 @@ void clickAtCentre(QWidget* target) {
 }
 
 class QtScriptedHost final : public ScriptedHost {
-public:
+  public:
     QtScriptedHost(Transcript& transcript, std::unique_ptr<QApplication> app)
         : ScriptedHost(transcript), m_app(std::move(app)) {
         QApplication::setQuitOnLastWindowClosed(false);
     }
 
     int run(Dialog& dialog) override {
-        if (m_abandoned) return kAbandoned;
+        if (m_abandoned)
+            return kAbandoned;
         auto window = std::make_unique<QtDialogWindow>(dialog);
         m_windows.push_back(window.get());
         dialog.onInit(*window);
@@ -61,7 +62,8 @@ public:
             settle();
         }
         while (!window->ended() && !m_abandoned) {
-            if (!step()) m_abandoned = true;
+            if (!step())
+                m_abandoned = true;
             settle();
         }
         const bool ended = window->ended();
@@ -70,20 +72,24 @@ public:
         m_windows.pop_back();
         window.reset();
         settle();
-        if (!ended) return kAbandoned;
+        if (!ended)
+            return kAbandoned;
         transcript().windowClosed(dialog.className());
         return result;
     }
 
     bool hasWindow() const override { return !m_windows.empty(); }
-    std::vector<int> controlIds() const override { return hasWindow() ? top().ids() : std::vector<int>{}; }
+    std::vector<int> controlIds() const override {
+        return hasWindow() ? top().ids() : std::vector<int>{};
+    }
     std::optional<ControlState> controlState(int id) const override {
         return hasWindow() ? top().state(id) : std::nullopt;
     }
 
     void userSelect(int id, int position) override {
         auto* list = qobject_cast<TemplateList*>(top().control(id));
-        if (!list) return;
+        if (!list)
+            return;
         // Open the list, move to the entry and press Enter on it, as a keyboard user does.
         list->showPopup();
         QAbstractItemView* view = list->view();
@@ -102,7 +108,8 @@ public:
 
     void userCloseList(int id) override {
         auto* list = qobject_cast<TemplateList*>(top().control(id));
-        if (!list) return;
+        if (!list)
+            return;
         list->showPopup();
         list->hidePopup();
         settle();
@@ -111,20 +118,24 @@ public:
     void userType(int id, std::string_view text) override {
         QtDialogWindow& w = top();
         auto* edit = qobject_cast<TemplateEdit*>(w.control(id));
-        if (!edit || edit->isReadOnly()) return;
+        if (!edit || edit->isReadOnly())
+            return;
         edit->setFocus(Qt::MouseFocusReason);
         edit->selectAll(); // the user selects what is there and types over it
         for (const std::string& character : splitUtf8(text)) {
-            const QString typed = QString::fromUtf8(character.data(), static_cast<qsizetype>(character.size()));
+            const QString typed =
+                QString::fromUtf8(character.data(), static_cast<qsizetype>(character.size()));
             sendKey(edit, keyFor(typed), typed);
-            if (w.ended()) break;
+            if (w.ended())
+                break;
         }
         settle();
     }
 
     void userClear(int id) override {
         auto* edit = qobject_cast<TemplateEdit*>(top().control(id));
-        if (!edit || edit->isReadOnly()) return;
+        if (!edit || edit->isReadOnly())
+            return;
         edit->setFocus(Qt::MouseFocusReason);
         edit->selectAll();
         sendKey(edit, Qt::Key_Delete);
@@ -134,8 +145,10 @@ public:
     void userClick(int id) override {
         QtDialogWindow& w = top();
         QWidget* target = w.control(id);
-        if (qobject_cast<QPushButton*>(target) || qobject_cast<LinkLabel*>(target)) clickAtCentre(target);
-        else w.dialog().onClick(id);
+        if (qobject_cast<QPushButton*>(target) || qobject_cast<LinkLabel*>(target))
+            clickAtCentre(target);
+        else
+            w.dialog().onClick(id);
         settle();
     }
 
@@ -150,7 +163,8 @@ public:
     }
 
     void userMenuAbout() override {
-        if (QAction* about = top().aboutAction()) about->trigger();
+        if (QAction* about = top().aboutAction())
+            about->trigger();
         settle();
     }
 
@@ -170,7 +184,7 @@ public:
         return true;
     }
 
-private:
+  private:
     QtDialogWindow& top() const { return *m_windows.back(); }
     // Lets queued work (a list's close-up, repaints) run before the next action.
     static void settle() { QCoreApplication::processEvents(QEventLoop::AllEvents); }

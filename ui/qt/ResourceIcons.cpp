@@ -19,9 +19,12 @@ constexpr int kDrawnSides[] = {QUORVEX_ICON_SIZES};
 
 QString nameFor(int resource) {
     switch (resource) {
-    case kMessageIcon: return QStringLiteral("message");
-    case kAboutIcon: return QStringLiteral("about");
-    default: return QStringLiteral("window");
+    case kMessageIcon:
+        return QStringLiteral("message");
+    case kAboutIcon:
+        return QStringLiteral("about");
+    default:
+        return QStringLiteral("window");
     }
 }
 
@@ -36,16 +39,18 @@ QPixmap render(const QString& name, QSize size) {
     QImage image(QStringLiteral(":/icons/%1-%2.png").arg(name).arg(side), "PNG");
     // Premultiplied, as drawn, so that scaling never bleeds the colour of transparent pixels.
     image.convertTo(QImage::Format_ARGB32_Premultiplied);
-    if (image.size() != size) image = image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    if (image.size() != size)
+        image = image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     return QPixmap::fromImage(std::move(image));
 }
 
 // Hands out the drawings at the sizes something asks for, so start-up reads only small images.
 class DrawnIconEngine final : public QIconEngine {
-public:
+  public:
     explicit DrawnIconEngine(QString name) : m_name(std::move(name)) {}
 
-    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
+               QIcon::State state) override {
         const qreal ratio = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
         QPixmap image = scaledPixmap(rect.size(), mode, state, ratio);
         painter->drawPixmap(rect, image);
@@ -71,19 +76,22 @@ public:
     }
     QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override { return size; }
     QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
-        // The sizes a window manager is handed at once: each costs a drawing before the first paint.
+        // The sizes a window manager is handed at once: each costs a drawing before the first
+        // paint.
         return {{16, 16}, {32, 32}, {48, 48}};
     }
     QIconEngine* clone() const override { return new DrawnIconEngine(m_name); }
     QString key() const override { return QStringLiteral("quorvex-drawn"); }
 
-private:
+  private:
     QString m_name;
 };
 
 } // namespace
 
-QIcon resourceIcon(int resource) { return QIcon(new DrawnIconEngine(nameFor(resource))); }
+QIcon resourceIcon(int resource) {
+    return QIcon(new DrawnIconEngine(nameFor(resource)));
+}
 
 QPixmap resourcePixmap(int resource, int logicalSize, qreal devicePixelRatio) {
     const int side = qRound(logicalSize * devicePixelRatio);

@@ -16,7 +16,7 @@ namespace quorvex::ui {
 namespace {
 
 class FirstPaint final : public QObject {
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (!m_seen && event->type() == QEvent::Paint && watched->isWidgetType() &&
             static_cast<QWidget*>(watched)->isWindow()) {
@@ -36,14 +36,15 @@ protected:
         return false;
     }
 
-private:
+  private:
     bool m_seen = false;
 };
 
 } // namespace
 
 void installStartupProbeIfAsked() {
-    if (!std::getenv("QUORVEX_STARTUP_PROBE") || !QCoreApplication::instance()) return;
+    if (!std::getenv("QUORVEX_STARTUP_PROBE") || !QCoreApplication::instance())
+        return;
     QCoreApplication::instance()->installEventFilter(new FirstPaint);
 }
 

@@ -3,11 +3,11 @@
 
 #include <QAbstractItemView>
 #include <QAction>
-#include <QContextMenuEvent>
-#include <QMenu>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOptionButton>
@@ -17,12 +17,16 @@ namespace quorvex::ui {
 
 namespace {
 // The framework's edit limit counts UTF-16 units, as QString does.
-qsizetype characters(const QString& text) { return text.size(); }
+qsizetype characters(const QString& text) {
+    return text.size();
+}
 
 bool isTyping(const QString& text) {
-    if (text.isEmpty()) return false;
+    if (text.isEmpty())
+        return false;
     for (QChar c : text)
-        if (!c.isPrint() && !c.isSurrogate()) return false;
+        if (!c.isPrint() && !c.isSurrogate())
+            return false;
     return true;
 }
 } // namespace
@@ -30,15 +34,18 @@ bool isTyping(const QString& text) {
 bool TemplateEdit::accepts(const QString& typed) const {
     if (m_digitsOnly)
         for (QChar c : typed)
-            if (c < u'0' || c > u'9') return false;
-    if (m_limit > 0 && characters(text()) - characters(selectedText()) + characters(typed) > m_limit)
+            if (c < u'0' || c > u'9')
+                return false;
+    if (m_limit > 0 &&
+        characters(text()) - characters(selectedText()) + characters(typed) > m_limit)
         return false;
     return true;
 }
 
 void TemplateEdit::keyPressEvent(QKeyEvent* event) {
     if (event->matches(QKeySequence::Paste)) {
-        if (!isReadOnly()) pasteAccepted();
+        if (!isReadOnly())
+            pasteAccepted();
         event->accept();
         return;
     }
@@ -55,10 +62,12 @@ void TemplateEdit::contextMenuEvent(QContextMenuEvent* event) {
     // The menu's entries carry no names; Paste is the one that shows the paste shortcut.
     const QString pasteKeys = QKeySequence(QKeySequence::Paste).toString(QKeySequence::NativeText);
     for (QAction* action : menu->actions()) {
-        if (pasteKeys.isEmpty() || !action->text().endsWith(pasteKeys)) continue;
+        if (pasteKeys.isEmpty() || !action->text().endsWith(pasteKeys))
+            continue;
         action->disconnect();
         connect(action, &QAction::triggered, this, [this] {
-            if (!isReadOnly()) pasteAccepted();
+            if (!isReadOnly())
+                pasteAccepted();
         });
     }
     menu->setAttribute(Qt::WA_DeleteOnClose);
@@ -79,14 +88,17 @@ void TemplateEdit::pasteAccepted() {
     QString pasted = QGuiApplication::clipboard()->text().section(u'\n', 0, 0);
     if (m_digitsOnly)
         for (QChar c : pasted)
-            if (c < u'0' || c > u'9') return;
+            if (c < u'0' || c > u'9')
+                return;
     if (m_limit > 0) {
         const qsizetype room = m_limit - (characters(text()) - characters(selectedText()));
-        if (room <= 0) return;
+        if (room <= 0)
+            return;
         if (pasted.size() > room) {
             // Never split a surrogate pair at the cut.
             qsizetype cut = room;
-            if (pasted.at(cut - 1).isHighSurrogate()) --cut;
+            if (pasted.at(cut - 1).isHighSurrogate())
+                --cut;
             pasted.truncate(cut);
         }
     }
@@ -97,14 +109,16 @@ TemplateList::TemplateList(QWidget* parent) : QComboBox(parent) {
     setEditable(false);
     connect(this, &QComboBox::activated, this, [this](int) {
         m_picked = true;
-        if (onPick) onPick();
+        if (onPick)
+            onPick();
     });
 }
 
 void TemplateList::addEntry(const QString& text) {
     const bool none = currentIndex() < 0;
     addItem(text);
-    if (none) setCurrentIndex(-1);
+    if (none)
+        setCurrentIndex(-1);
 }
 
 void TemplateList::showPopup() {
@@ -126,7 +140,8 @@ bool TemplateList::eventFilter(QObject* watched, QEvent* event) {
         QMetaObject::invokeMethod(
             this,
             [this] {
-                if (!m_picked && onCloseUp) onCloseUp();
+                if (!m_picked && onCloseUp)
+                    onCloseUp();
             },
             Qt::QueuedConnection);
     }
@@ -137,7 +152,9 @@ QRect TemplateButton::textArea() const {
     QStyleOptionButton option;
     initStyleOption(&option);
     const int margin = fontMetrics().averageCharWidth() / 2;
-    return style()->subElementRect(QStyle::SE_PushButtonContents, &option, this).adjusted(margin, 0, -margin, 0);
+    return style()
+        ->subElementRect(QStyle::SE_PushButtonContents, &option, this)
+        .adjusted(margin, 0, -margin, 0);
 }
 
 void TemplateButton::paintEvent(QPaintEvent* event) {
@@ -151,8 +168,8 @@ void TemplateButton::paintEvent(QPaintEvent* event) {
     const QString label = option.text;
     option.text.clear();
     painter.drawControl(QStyle::CE_PushButton, option);
-    painter.drawItemText(textArea(), Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, palette(),
-                         isEnabled(), label, QPalette::ButtonText);
+    painter.drawItemText(textArea(), Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic,
+                         palette(), isEnabled(), label, QPalette::ButtonText);
 }
 
 void TemplateFrame::paintEvent(QPaintEvent*) {
@@ -166,11 +183,14 @@ void TemplateFrame::paintEvent(QPaintEvent*) {
     painter.drawRect(frame.adjusted(0, 0, -1, -1));
     painter.setPen(ground.lighter(140));
     painter.drawRect(frame.adjusted(1, 1, 0, 0));
-    if (text.isEmpty()) return;
+    if (text.isEmpty())
+        return;
     const int gap = metrics.averageCharWidth() / 2;
-    const QRect label(metrics.averageCharWidth(), 0, metrics.horizontalAdvance(text) + 2 * gap, metrics.height());
+    const QRect label(metrics.averageCharWidth(), 0, metrics.horizontalAdvance(text) + 2 * gap,
+                      metrics.height());
     painter.fillRect(label, ground);
-    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
+    painter.setPen(
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
     painter.drawText(label, Qt::AlignCenter | Qt::TextShowMnemonic, text);
 }
 
@@ -182,7 +202,8 @@ LinkLabel::LinkLabel(QWidget* parent) : QLabel(parent) {
 }
 
 void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) && onClick) {
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) &&
+        onClick) {
         onClick();
         return;
     }

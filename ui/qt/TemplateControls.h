@@ -16,7 +16,7 @@ namespace quorvex::ui {
 class TemplateEdit final : public QLineEdit {
     Q_OBJECT
 
-public:
+  public:
     // Text dropped from elsewhere would bypass the edit's rules.
     explicit TemplateEdit(QWidget* parent) : QLineEdit(parent) { setAcceptDrops(false); }
 
@@ -24,12 +24,12 @@ public:
     void setLimit(int characters) { m_limit = characters; }
     int limit() const { return m_limit; }
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
-private:
+  private:
     bool accepts(const QString& typed) const;
     void pasteAccepted();
 
@@ -42,7 +42,7 @@ private:
 class TemplateList final : public QComboBox {
     Q_OBJECT
 
-public:
+  public:
     explicit TemplateList(QWidget* parent);
 
     void addEntry(const QString& text);
@@ -51,10 +51,10 @@ public:
 
     void showPopup() override;
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     bool m_popupOpen = false;
     bool m_picked = false;
     QObject* m_watchedPopup = nullptr;
@@ -64,17 +64,17 @@ private:
 class TemplateButton final : public QPushButton {
     Q_OBJECT
 
-public:
+  public:
     TemplateButton(const QString& text, QWidget* parent) : QPushButton(text, parent) {}
     void setWrapping(bool wrapping) { m_wrapping = wrapping; }
     bool wrapping() const { return m_wrapping; }
     // Where the text goes: inside the bevel with a margin, so that it never touches the edges.
     QRect textArea() const;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     bool m_wrapping = false;
 };
 
@@ -83,10 +83,10 @@ private:
 class TemplateFrame final : public QGroupBox {
     Q_OBJECT
 
-public:
+  public:
     TemplateFrame(const QString& title, QWidget* parent) : QGroupBox(title, parent) {}
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 };
 
@@ -94,11 +94,11 @@ protected:
 class LinkLabel final : public QLabel {
     Q_OBJECT
 
-public:
+  public:
     explicit LinkLabel(QWidget* parent);
     std::function<void()> onClick;
 
-protected:
+  protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 };
 

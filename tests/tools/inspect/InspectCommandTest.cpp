@@ -31,8 +31,9 @@ Outcome run(std::vector<std::string> args) {
 }
 
 void writeBytes(const std::string& path, const testing::Bytes& bytes) {
-    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                                static_cast<std::streamsize>(bytes.size()));
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
 }
 
 testing::Bytes p4Menu() {
@@ -44,13 +45,15 @@ testing::Bytes p4Menu() {
 testing::Bytes setupFile() {
     testing::Plain h = testing::endedRecord();
     h[0] = 1, h[1] = 2, h[5] = 2, h[8] = 3, h[10] = 25, h[55] = 1;
-    return testing::scrambledFile(h, {"http://mms", "apn", "1.2.3.4", "80", "", "", "", "", "", ""}, 0);
+    return testing::scrambledFile(h, {"http://mms", "apn", "1.2.3.4", "80", "", "", "", "", "", ""},
+                                  0);
 }
 
 testing::Bytes smtpFile() {
     testing::Plain h = testing::endedRecord();
     h[2] = 1, h[5] = 2, h[6] = 1, h[7] = 1, h[8] = 3, h[55] = 1;
-    return testing::scrambledFile(h, {"apn", "", "", "smtp", "25", "me@x.y", "", "", "me", "you@x.y"}, 15);
+    return testing::scrambledFile(
+        h, {"apn", "", "", "smtp", "25", "me@x.y", "", "", "me", "you@x.y"}, 15);
 }
 
 TEST(InspectCommand, ExitStatusesForValidDamagedAndUnreadable) {
@@ -65,12 +68,16 @@ TEST(InspectCommand, ExitStatusesForValidDamagedAndUnreadable) {
     writeBytes(dir.file("menu.dat"), damaged);
     const Outcome bad = run({"--model", "4", dir.file("menu.dat")});
     EXPECT_EQ(bad.status, 1);
-    EXPECT_NE(bad.out.find("DAMAGED (2 problems)\n    byte 56: the checksum holds"), std::string::npos) << bad.out;
-    EXPECT_NE(bad.out.find("\n    byte 20: holds 99; Timer 1 start hour is stored as 0-23\n"), std::string::npos);
+    EXPECT_NE(bad.out.find("DAMAGED (2 problems)\n    byte 56: the checksum holds"),
+              std::string::npos)
+        << bad.out;
+    EXPECT_NE(bad.out.find("\n    byte 20: holds 99; Timer 1 start hour is stored as 0-23\n"),
+              std::string::npos);
 
     const Outcome missing = run({dir.file("smtp.dat")});
     EXPECT_EQ(missing.status, 2);
-    EXPECT_EQ(missing.err, "quorvex-inspect: " + dir.file("smtp.dat") + ": No such file or directory\n");
+    EXPECT_EQ(missing.err,
+              "quorvex-inspect: " + dir.file("smtp.dat") + ": No such file or directory\n");
 
     // Unreadable wins over damaged.
     EXPECT_EQ(run({dir.file("menu.dat"), dir.file("smtp.dat")}).status, 2);
@@ -89,7 +96,8 @@ TEST(InspectCommand, UsageErrors) {
     EXPECT_EQ(run({"--model", "-1", "menu.dat"}).status, 2);
     EXPECT_EQ(run({"--modell", "menu.dat"}).status, 2);
     const Outcome unknown = run({"--frobnicate", "menu.dat"});
-    EXPECT_EQ(unknown.err.substr(0, unknown.err.find('\n')), "quorvex-inspect: unknown option --frobnicate");
+    EXPECT_EQ(unknown.err.substr(0, unknown.err.find('\n')),
+              "quorvex-inspect: unknown option --frobnicate");
     const Outcome help = run({"--help"});
     EXPECT_EQ(help.status, 0);
     EXPECT_EQ(help.out.substr(0, 52), "usage: quorvex-inspect [--model N] [--json] PATH...\n");
@@ -120,7 +128,8 @@ TEST(InspectCommand, AFolderInspectsEachSettingsFileItHolds) {
     TempDir empty;
     const Outcome none = run({empty.path()});
     EXPECT_EQ(none.status, 2);
-    EXPECT_EQ(none.err, "quorvex-inspect: " + empty.path() + ": holds no menu.dat, setup.dat or smtp.dat\n");
+    EXPECT_EQ(none.err,
+              "quorvex-inspect: " + empty.path() + ": holds no menu.dat, setup.dat or smtp.dat\n");
 }
 
 TEST(InspectCommand, JsonHoldsTheValues) {
@@ -165,7 +174,8 @@ TEST(InspectCommand, JsonHoldsTheValues) {
     EXPECT_EQ(p4.status, 0);
     const auto menuJson = nlohmann::json::parse(p4.out).at("files").at(0);
     std::map<std::string, nlohmann::json> byName;
-    for (const auto& field : menuJson.at("fields")) byName[field.at("name")] = field;
+    for (const auto& field : menuJson.at("fields"))
+        byName[field.at("name")] = field;
     EXPECT_EQ(byName.at("Image size").at("value"), 2);
     EXPECT_EQ(byName.at("Image size").at("meaning"), "2MP");
     EXPECT_EQ(byName.at("Video size").at("meaning"), "640x480");
@@ -185,7 +195,8 @@ TEST(InspectCommand, JsonStaysValidForAnyPathBytes) {
     const Outcome result = run({"--json", odd});
     EXPECT_EQ(result.status, 1);
     const auto json = nlohmann::json::parse(result.out);
-    EXPECT_EQ(json.at("files").at(0).at("problems").at(0).at("reason"), "the file has 3 bytes; menu.dat has 60");
+    EXPECT_EQ(json.at("files").at(0).at("problems").at(0).at("reason"),
+              "the file has 3 bytes; menu.dat has 60");
     EXPECT_EQ(run({odd}).out.substr(dir.path().size(), 12), "/\\xFF\\x01/me");
 }
 
@@ -205,7 +216,8 @@ TEST(InspectCommand, NeitherHangsNorReadsWholeOnOddFiles) {
     }
     const Outcome huge = run({big.file("setup.dat")});
     EXPECT_EQ(huge.status, 1);
-    EXPECT_NE(huge.out.find("the file has 104857600 bytes; setup.dat has 720 (12 records of 60)"), std::string::npos);
+    EXPECT_NE(huge.out.find("the file has 104857600 bytes; setup.dat has 720 (12 records of 60)"),
+              std::string::npos);
 }
 
 } // namespace

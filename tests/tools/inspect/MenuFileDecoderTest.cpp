@@ -19,8 +19,8 @@ using testing::sealedMenu;
 // stamp off, 45 seconds, high sensitivity, timer 1 on 08:15-18:45, time lapse on every 1:02:03,
 // 2024-03-15 14:05:09, serial "Q7", Deutsch, TV mode 1, timer 2 on 17:30-06:00, DDMMYY.
 Bytes k7Record() {
-    std::array<std::uint8_t, 56> p{2, 0, 0, 1, 19, 1, 173, 1, 1, 1, 0, 1, 2, 3, 14, 3, 15, 14, 5, 9,
-                                   8, 15, 18, 45, 1, 26, 7, 0, 0, 3, 1, 1, 17, 30, 6, 0};
+    std::array<std::uint8_t, 56> p{2, 0, 0, 1,  19, 1,  173, 1,  1, 1, 0, 1, 2, 3, 14, 3,  15, 14,
+                                   5, 9, 8, 15, 18, 45, 1,   26, 7, 0, 0, 3, 1, 1, 17, 30, 6,  0};
     p[48] = 2;
     return sealedMenu(p);
 }
@@ -31,63 +31,68 @@ std::string hex4(unsigned value) {
     return text;
 }
 
-unsigned storedCrc(const Bytes& record) { return record[56] | (record[57] << 8); }
+unsigned storedCrc(const Bytes& record) {
+    return record[56] | (record[57] << 8);
+}
 
 std::map<std::string, std::string> meanings(const FileReport& report) {
     std::map<std::string, std::string> out;
-    for (const ReportField& f : report.fields) out[f.name] = f.meaning;
+    for (const ReportField& f : report.fields)
+        out[f.name] = f.meaning;
     return out;
 }
 
 TEST(MenuFileDecoder, PrintsAK7RecordFieldByField) {
     FileReport report = decodeMenuFile(k7Record(), menuLayoutForModel(6));
     report.path = "E:/menu.dat";
-    EXPECT_EQ(renderText(report),
-              "E:/menu.dat: menu.dat, 60 bytes, K7\n"
-              "  Checksum " + hex4(storedCrc(k7Record())) + " of bytes 0-49 matches\n"
-                  "  byte 0   Capture mode: Camera+Video\n"
-                  "  byte 1   Image size: 12MP\n"
-                  "  byte 2   Video size: 1280x720\n"
-                  "  byte 3   Pictures per trigger: 02 Photo\n"
-                  "  byte 4   Video length: 20 seconds\n"
-                  "  byte 5   Time stamp: Off\n"
-                  "  byte 6   Interval: 45 seconds\n"
-                  "  byte 7   PIR sensitivity: High\n"
-                  "  byte 8   Timer 1: On\n"
-                  "  byte 10  Time lapse: On\n"
-                  "  byte 11  Time-lapse hours: 1\n"
-                  "  byte 12  Time-lapse minutes: 2\n"
-                  "  byte 13  Time-lapse seconds: 3\n"
-                  "  byte 14  Clock year: 2024\n"
-                  "  byte 15  Clock month: 3\n"
-                  "  byte 16  Clock day: 15\n"
-                  "  byte 17  Clock hour: 14\n"
-                  "  byte 18  Clock minute: 5\n"
-                  "  byte 19  Clock second: 9\n"
-                  "  byte 14  Clock: 2024-03-15 14:05:09\n"
-                  "  byte 20  Timer 1 start hour: 8\n"
-                  "  byte 21  Timer 1 start minute: 15\n"
-                  "  byte 22  Timer 1 stop hour: 18\n"
-                  "  byte 23  Timer 1 stop minute: 45\n"
-                  "  byte 24  Serial number: On\n"
-                  "  byte 25  Serial character 1: Q\n"
-                  "  byte 26  Serial character 2: 7\n"
-                  "  byte 27  Serial character 3: 0\n"
-                  "  byte 28  Serial character 4: 0\n"
-                  "  byte 29  Camera language: Deutsch\n"
-                  "  byte 30  TV mode: 1\n"
-                  "  byte 31  Timer 2: On\n"
-                  "  byte 32  Timer 2 start hour: 17\n"
-                  "  byte 33  Timer 2 start minute: 30\n"
-                  "  byte 34  Timer 2 stop hour: 6\n"
-                  "  byte 35  Timer 2 stop minute: 0\n"
-                  "  byte 48  Date format: DDMMYY\n"
-                  "  valid\n");
+    EXPECT_EQ(renderText(report), "E:/menu.dat: menu.dat, 60 bytes, K7\n"
+                                  "  Checksum " +
+                                      hex4(storedCrc(k7Record())) +
+                                      " of bytes 0-49 matches\n"
+                                      "  byte 0   Capture mode: Camera+Video\n"
+                                      "  byte 1   Image size: 12MP\n"
+                                      "  byte 2   Video size: 1280x720\n"
+                                      "  byte 3   Pictures per trigger: 02 Photo\n"
+                                      "  byte 4   Video length: 20 seconds\n"
+                                      "  byte 5   Time stamp: Off\n"
+                                      "  byte 6   Interval: 45 seconds\n"
+                                      "  byte 7   PIR sensitivity: High\n"
+                                      "  byte 8   Timer 1: On\n"
+                                      "  byte 10  Time lapse: On\n"
+                                      "  byte 11  Time-lapse hours: 1\n"
+                                      "  byte 12  Time-lapse minutes: 2\n"
+                                      "  byte 13  Time-lapse seconds: 3\n"
+                                      "  byte 14  Clock year: 2024\n"
+                                      "  byte 15  Clock month: 3\n"
+                                      "  byte 16  Clock day: 15\n"
+                                      "  byte 17  Clock hour: 14\n"
+                                      "  byte 18  Clock minute: 5\n"
+                                      "  byte 19  Clock second: 9\n"
+                                      "  byte 14  Clock: 2024-03-15 14:05:09\n"
+                                      "  byte 20  Timer 1 start hour: 8\n"
+                                      "  byte 21  Timer 1 start minute: 15\n"
+                                      "  byte 22  Timer 1 stop hour: 18\n"
+                                      "  byte 23  Timer 1 stop minute: 45\n"
+                                      "  byte 24  Serial number: On\n"
+                                      "  byte 25  Serial character 1: Q\n"
+                                      "  byte 26  Serial character 2: 7\n"
+                                      "  byte 27  Serial character 3: 0\n"
+                                      "  byte 28  Serial character 4: 0\n"
+                                      "  byte 29  Camera language: Deutsch\n"
+                                      "  byte 30  TV mode: 1\n"
+                                      "  byte 31  Timer 2: On\n"
+                                      "  byte 32  Timer 2 start hour: 17\n"
+                                      "  byte 33  Timer 2 start minute: 30\n"
+                                      "  byte 34  Timer 2 stop hour: 6\n"
+                                      "  byte 35  Timer 2 stop minute: 0\n"
+                                      "  byte 48  Date format: DDMMYY\n"
+                                      "  valid\n");
 }
 
 TEST(MenuFileDecoder, ModelListsAndUnitsGiveTheMeaning) {
     std::array<std::uint8_t, 56> p{};
-    p[1] = 0, p[2] = 3, p[4] = 0, p[6] = 60, p[14] = 21, p[15] = 12, p[16] = 31, p[29] = 1, p[36] = 1, p[48] = 0;
+    p[1] = 0, p[2] = 3, p[4] = 0, p[6] = 60, p[14] = 21, p[15] = 12, p[16] = 31, p[29] = 1,
+    p[36] = 1, p[48] = 0;
     const auto hd = meanings(decodeMenuFile(sealedMenu(p), menuLayoutForModel(17)));
     EXPECT_EQ(hd.at("Image size"), "5MP");
     EXPECT_EQ(hd.at("Video size"), "320x240");
@@ -143,22 +148,26 @@ TEST(MenuFileDecoder, FactoryRecordsAreValidAndNamed) {
         const auto report = decodeMenuFile(sealedMenu(reset), menuLayoutForModel(model));
         EXPECT_TRUE(report.valid()) << model;
         ASSERT_EQ(report.notes.size(), 2u);
-        EXPECT_EQ(report.notes[1], "Factory-reset record of the " + std::string(menuLayoutForModel(model).name) + " layout");
+        EXPECT_EQ(report.notes[1], "Factory-reset record of the " +
+                                       std::string(menuLayoutForModel(model).name) + " layout");
     }
     // The generic form's factory record carries the clock, language and TV mode of its moment.
     std::array<std::uint8_t, 56> generic{0, 1, 1, 0, 9, 0, 1, 0, 0, 1, 1};
-    generic[14] = 5, generic[15] = 6, generic[16] = 7, generic[17] = 8, generic[29] = 4, generic[30] = 7;
+    generic[14] = 5, generic[15] = 6, generic[16] = 7, generic[17] = 8, generic[29] = 4,
+    generic[30] = 7;
     generic[48] = 1, generic[51] = 1;
     const auto report = decodeMenuFile(sealedMenu(generic), menuLayoutForModel(3));
     EXPECT_TRUE(report.valid());
     EXPECT_EQ(report.notes.at(1), "Factory-reset record of the generic (K4) layout");
     EXPECT_EQ(meanings(report).at("Camera language"), "Suomi");
 
-    // Read without the model, the reset pattern is damaged, and the decoder says which forms write it.
+    // Read without the model, the reset pattern is damaged, and the decoder says which forms write
+    // it.
     const auto unknown = decodeMenuFile(sealedMenu(reset), genericMenuLayout());
     EXPECT_FALSE(unknown.valid());
     EXPECT_EQ(unknown.notes.back(),
-              "The record is valid in the layout of P4 (ModelId 2, 4, 7, 10); P7 (ModelId 8); K7 (ModelId 6, 9); "
+              "The record is valid in the layout of P4 (ModelId 2, 4, 7, 10); P7 (ModelId 8); K7 "
+              "(ModelId 6, 9); "
               "K9 (K9A, K9WA) (ModelId 11, 12); K9 (K9MG) (ModelId 13); D2 (ModelId 14)");
 }
 
@@ -195,7 +204,8 @@ TEST(MenuFileDecoder, ReportsAWrongSize) {
 std::vector<int> deltasFor(std::size_t offset) {
     std::vector<int> deltas{1, 2, 4, 8, 16, 32, 64, 128, 255, 0x55, 0x0F, 0xF0};
     if (offset >= 50)
-        for (int d = 3; d < 255; ++d) deltas.push_back(d);
+        for (int d = 3; d < 255; ++d)
+            deltas.push_back(d);
     return deltas;
 }
 
@@ -203,9 +213,10 @@ std::vector<int> deltasFor(std::size_t offset) {
 // checksum covers 0-49, the layout fixes 50-55, and 56-59 are the checksum and CR LF.
 TEST(MenuFileDecoder, AnyChangedByteIsDamageInEveryLayout) {
     MenuValues values;
-    values.values = {{MenuField::VideoLength, 10}, {MenuField::ClockYear, 2020}, {MenuField::ClockMonth, 2},
-                     {MenuField::ClockDay, 29},    {MenuField::CameraLanguage, 2}, {MenuField::SidePir, 1},
-                     {MenuField::Interval, 1},     {MenuField::DateFormat, 1}};
+    values.values = {{MenuField::VideoLength, 10},   {MenuField::ClockYear, 2020},
+                     {MenuField::ClockMonth, 2},     {MenuField::ClockDay, 29},
+                     {MenuField::CameraLanguage, 2}, {MenuField::SidePir, 1},
+                     {MenuField::Interval, 1},       {MenuField::DateFormat, 1}};
     for (const RecordLayout* layout : allMenuLayouts()) {
         std::vector<Bytes> samples;
         samples.push_back(sealedMenu(buildMenuRecord(*layout, values)->bytes().first(56)));
@@ -233,8 +244,9 @@ TEST(MenuFileDecoder, NamesTheChecksumAndRecordEnd) {
     EXPECT_EQ(report.problems[0].byte, 59);
     EXPECT_EQ(report.problems[0].reason, "holds 0x00; every record ends in CR LF (0x0D 0x0A)");
     EXPECT_EQ(report.problems[1].byte, 56);
-    EXPECT_EQ(report.problems[1].reason, "the checksum holds " + hex4(storedCrc(bytes)) + " but bytes 0-49 give " +
-                                             hex4(storedCrc(k7Record())) + " (low byte at 56, high byte at 57)");
+    EXPECT_EQ(report.problems[1].reason, "the checksum holds " + hex4(storedCrc(bytes)) +
+                                             " but bytes 0-49 give " + hex4(storedCrc(k7Record())) +
+                                             " (low byte at 56, high byte at 57)");
 }
 
 } // namespace

@@ -14,23 +14,37 @@ std::vector<std::uint8_t> first56(const CameraSettingsRecord& record) {
 }
 
 TEST(RecordLayouts, EachModelGetsTheLayoutOfItsForm) {
-    const std::vector<std::pair<int, MenuLayoutId>> expected{
-        {0, MenuLayoutId::GenericOther},  {1, MenuLayoutId::GenericK4},    {2, MenuLayoutId::P4},
-        {3, MenuLayoutId::GenericK4},     {4, MenuLayoutId::P4},           {5, MenuLayoutId::GenericK5},
-        {6, MenuLayoutId::K7},            {7, MenuLayoutId::P4},           {8, MenuLayoutId::P7},
-        {9, MenuLayoutId::K7},            {10, MenuLayoutId::P4},          {11, MenuLayoutId::K9A},
-        {12, MenuLayoutId::K9A},          {13, MenuLayoutId::K9MG},        {14, MenuLayoutId::D2},
-        {15, MenuLayoutId::Generic1080P}, {16, MenuLayoutId::Generic1080P}, {17, MenuLayoutId::Generic1080P},
-        {18, MenuLayoutId::GenericOther}};
-    for (const auto& [model, layout] : expected) EXPECT_EQ(menuLayoutForModel(model).id, layout) << model;
+    const std::vector<std::pair<int, MenuLayoutId>> expected{{0, MenuLayoutId::GenericOther},
+                                                             {1, MenuLayoutId::GenericK4},
+                                                             {2, MenuLayoutId::P4},
+                                                             {3, MenuLayoutId::GenericK4},
+                                                             {4, MenuLayoutId::P4},
+                                                             {5, MenuLayoutId::GenericK5},
+                                                             {6, MenuLayoutId::K7},
+                                                             {7, MenuLayoutId::P4},
+                                                             {8, MenuLayoutId::P7},
+                                                             {9, MenuLayoutId::K7},
+                                                             {10, MenuLayoutId::P4},
+                                                             {11, MenuLayoutId::K9A},
+                                                             {12, MenuLayoutId::K9A},
+                                                             {13, MenuLayoutId::K9MG},
+                                                             {14, MenuLayoutId::D2},
+                                                             {15, MenuLayoutId::Generic1080P},
+                                                             {16, MenuLayoutId::Generic1080P},
+                                                             {17, MenuLayoutId::Generic1080P},
+                                                             {18, MenuLayoutId::GenericOther}};
+    for (const auto& [model, layout] : expected)
+        EXPECT_EQ(menuLayoutForModel(model).id, layout) << model;
 }
 
 TEST(RecordLayouts, EveryLayoutNamesEachByteUpTo55Once) {
     for (const RecordLayout* layout : allMenuLayouts()) {
         std::vector<int> covered(56, 0);
         for (const LayoutField& f : layout->fields)
-            for (std::size_t i = f.offset; i < static_cast<std::size_t>(f.offset) + f.length; ++i) ++covered.at(i);
-        for (std::size_t i = 0; i < covered.size(); ++i) EXPECT_EQ(covered[i], 1) << layout->name << " byte " << i;
+            for (std::size_t i = f.offset; i < static_cast<std::size_t>(f.offset) + f.length; ++i)
+                ++covered.at(i);
+        for (std::size_t i = 0; i < covered.size(); ++i)
+            EXPECT_EQ(covered[i], 1) << layout->name << " byte " << i;
     }
 }
 
@@ -118,15 +132,18 @@ TEST(RecordLayouts, EncodesValuesAsTheFormsStoreThem) {
 
 TEST(RecordLayouts, BuildsRecordsWithTheFixedBytesAndCopies) {
     MenuValues values;
-    values.values = {{MenuField::VideoLength, 10},  {MenuField::ClockYear, 2024},     {MenuField::ClockMonth, 3},
-                     {MenuField::ClockDay, 15},     {MenuField::CameraLanguage, 2},   {MenuField::Timer2, 1},
-                     {MenuField::Timer2StartHour, 17}, {MenuField::Timer2StartMinute, 30}, {MenuField::Timer2StopHour, 6},
-                     {MenuField::SidePir, 1},       {MenuField::Interval, 5}};
+    values.values = {{MenuField::VideoLength, 10},     {MenuField::ClockYear, 2024},
+                     {MenuField::ClockMonth, 3},       {MenuField::ClockDay, 15},
+                     {MenuField::CameraLanguage, 2},   {MenuField::Timer2, 1},
+                     {MenuField::Timer2StartHour, 17}, {MenuField::Timer2StartMinute, 30},
+                     {MenuField::Timer2StopHour, 6},   {MenuField::SidePir, 1},
+                     {MenuField::Interval, 5}};
     const auto k7 = buildMenuRecord(menuLayoutForModel(6), values);
     ASSERT_TRUE(k7);
     const auto b = first56(*k7);
     EXPECT_EQ(b[9], 1); // K7: constant 1, no side PIR list
-    EXPECT_EQ((std::vector<std::uint8_t>(b.begin() + 31, b.begin() + 38)), (std::vector<std::uint8_t>{1, 17, 30, 6, 0, 0, 0}));
+    EXPECT_EQ((std::vector<std::uint8_t>(b.begin() + 31, b.begin() + 38)),
+              (std::vector<std::uint8_t>{1, 17, 30, 6, 0, 0, 0}));
     EXPECT_EQ(b[4], 9);
     EXPECT_EQ(b[6], 5);
     EXPECT_EQ(b[14], 14);
@@ -148,14 +165,17 @@ TEST(RecordLayouts, BuildsRecordsWithTheFixedBytesAndCopies) {
 
 TEST(RecordLayouts, FactoryRecordsOfTheForms) {
     MenuValues moment;
-    moment.values = {{MenuField::ClockYear, 2024}, {MenuField::ClockMonth, 1}, {MenuField::ClockDay, 2},
-                     {MenuField::ClockHour, 3},    {MenuField::ClockMinute, 4}, {MenuField::ClockSecond, 5},
+    moment.values = {{MenuField::ClockYear, 2024},   {MenuField::ClockMonth, 1},
+                     {MenuField::ClockDay, 2},       {MenuField::ClockHour, 3},
+                     {MenuField::ClockMinute, 4},    {MenuField::ClockSecond, 5},
                      {MenuField::CameraLanguage, 3}, {MenuField::TvMode, 1}};
     const auto generic = buildFactoryRecord(menuLayoutForModel(1), moment);
     ASSERT_TRUE(generic);
     std::vector<std::uint8_t> expected(56, 0);
-    expected[1] = 1, expected[2] = 1, expected[4] = 9, expected[6] = 1, expected[9] = 1, expected[10] = 1;
-    expected[14] = 14, expected[15] = 1, expected[16] = 2, expected[17] = 3, expected[18] = 4, expected[19] = 5;
+    expected[1] = 1, expected[2] = 1, expected[4] = 9, expected[6] = 1, expected[9] = 1,
+    expected[10] = 1;
+    expected[14] = 14, expected[15] = 1, expected[16] = 2, expected[17] = 3, expected[18] = 4,
+    expected[19] = 5;
     expected[29] = 3, expected[30] = 1, expected[48] = 1, expected[51] = 1;
     EXPECT_EQ(first56(*generic), expected);
     EXPECT_TRUE(isFactoryRecord(menuLayoutForModel(1), generic->bytes()));

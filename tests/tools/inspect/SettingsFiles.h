@@ -25,7 +25,8 @@ inline Plain endedRecord() {
 
 inline Bytes sealedMenu(std::span<const std::uint8_t> payload) {
     Bytes r(60, 0);
-    for (std::size_t i = 0; i < payload.size() && i < 56; ++i) r[i] = payload[i];
+    for (std::size_t i = 0; i < payload.size() && i < 56; ++i)
+        r[i] = payload[i];
     const std::uint16_t crc = settingsCrc16(std::span(r).first(50));
     r[56] = static_cast<std::uint8_t>(crc & 0xFF);
     r[57] = static_cast<std::uint8_t>(crc >> 8);
@@ -36,15 +37,18 @@ inline Bytes sealedMenu(std::span<const std::uint8_t> payload) {
 
 inline Plain textRecord(std::string_view text) {
     Plain r = endedRecord();
-    for (std::size_t i = 0; i < text.size() && i < 57; ++i) r[i] = static_cast<std::uint8_t>(text[i]);
+    for (std::size_t i = 0; i < text.size() && i < 57; ++i)
+        r[i] = static_cast<std::uint8_t>(text[i]);
     r[57] = static_cast<std::uint8_t>(text.size());
     return r;
 }
 
 // Header and ten plain text records, scrambled, then the checksum record (CRC + addend).
-inline Bytes scrambledFile(const Plain& header, const std::array<std::string, 10>& texts, unsigned addend) {
+inline Bytes scrambledFile(const Plain& header, const std::array<std::string, 10>& texts,
+                           unsigned addend) {
     std::vector<Plain> records{header};
-    for (const std::string& t : texts) records.push_back(textRecord(t));
+    for (const std::string& t : texts)
+        records.push_back(textRecord(t));
     Bytes file;
     for (Plain r : records) {
         for (std::size_t i = 0; i < 50; ++i) {

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include "tools/inspect/ReportRendering.h"
 #include "tools/inspect/SetupFileDecoder.h"
+#include "tools/inspect/ReportRendering.h"
 
 #include "SettingsFiles.h"
 
@@ -18,19 +18,24 @@ using testing::Plain;
 // operator 1, remote control 4 hours.
 Plain autoHeader(int numbering) {
     Plain h = testing::endedRecord();
-    h[0] = 1, h[1] = 2, h[3] = 3, h[4] = 7, h[5] = 2, h[6] = 1, h[7] = static_cast<std::uint8_t>(numbering);
+    h[0] = 1, h[1] = 2, h[3] = 3, h[4] = 7, h[5] = 2, h[6] = 1,
+    h[7] = static_cast<std::uint8_t>(numbering);
     h[8] = 5, h[9] = 1, h[10] = 4, h[55] = 1;
     return h;
 }
 
-const std::array<std::string, 10> kTexts{"http://mms.example/", "mms.example", "10.0.0.172", "80", "13812345678",
-                                         "ab@example.com", "user", "secret", "", "+4915112345678"};
+const std::array<std::string, 10> kTexts{
+    "http://mms.example/", "mms.example", "10.0.0.172", "80", "13812345678",
+    "ab@example.com",      "user",        "secret",     "",   "+4915112345678"};
 
-Bytes setupFile(const Plain& header, unsigned addend) { return testing::scrambledFile(header, kTexts, addend); }
+Bytes setupFile(const Plain& header, unsigned addend) {
+    return testing::scrambledFile(header, kTexts, addend);
+}
 
 std::map<std::string, std::string> meanings(const FileReport& report) {
     std::map<std::string, std::string> out;
-    for (const ReportField& f : report.fields) out[f.name] = f.meaning;
+    for (const ReportField& f : report.fields)
+        out[f.name] = f.meaning;
     return out;
 }
 
@@ -73,7 +78,8 @@ TEST(SetupFileDecoder, TheChecksumTellsTheNumbering) {
 
     const auto international = decodeSetupFile(setupFile(autoHeader(1), 18), std::nullopt);
     EXPECT_TRUE(international.valid());
-    EXPECT_NE(international.notes.at(0).find("plus 18: international numbering"), std::string::npos);
+    EXPECT_NE(international.notes.at(0).find("plus 18: international numbering"),
+              std::string::npos);
     EXPECT_EQ(meanings(international).at("Numbering"), "International");
 
     // The numbering byte and the checksum must agree.
@@ -81,8 +87,8 @@ TEST(SetupFileDecoder, TheChecksumTellsTheNumbering) {
     ASSERT_EQ(mixed.problems.size(), 1u);
     EXPECT_EQ(mixed.problems[0].record, 0);
     EXPECT_EQ(mixed.problems[0].byte, 7);
-    EXPECT_EQ(mixed.problems[0].reason,
-              "the numbering byte says International but the checksum was stored for China (domestic numbers)");
+    EXPECT_EQ(mixed.problems[0].reason, "the numbering byte says International but the checksum "
+                                        "was stored for China (domestic numbers)");
 
     const auto off = decodeSetupFile(setupFile(autoHeader(0), 5), std::nullopt);
     ASSERT_EQ(off.problems.size(), 1u);
@@ -131,7 +137,8 @@ TEST(SetupFileDecoder, ManualModeAndItsBytes) {
     const auto bad = decodeSetupFile(setupFile(stray, 0), std::nullopt);
     ASSERT_EQ(bad.problems.size(), 2u);
     EXPECT_EQ(bad.problems[0].byte, 10);
-    EXPECT_EQ(bad.problems[0].reason, "holds 26 (plain); SMS remote control is 0-24 (hours) or 25 (Off)");
+    EXPECT_EQ(bad.problems[0].reason,
+              "holds 26 (plain); SMS remote control is 0-24 (hours) or 25 (Off)");
     EXPECT_EQ(bad.problems[1].byte, 30);
     EXPECT_EQ(bad.problems[1].reason, "holds 0x01; the header from byte 11 to 54 is always 0");
 }
@@ -149,7 +156,8 @@ TEST(SetupFileDecoder, TextRecordsAreCheckedAgainstTheirLength) {
 
     std::array<std::string, 10> texts = kTexts;
     texts[3] = "12345678901"; // the port field holds at most 10 characters
-    const auto tooLong = decodeSetupFile(testing::scrambledFile(autoHeader(0), texts, 0), std::nullopt);
+    const auto tooLong =
+        decodeSetupFile(testing::scrambledFile(autoHeader(0), texts, 0), std::nullopt);
     ASSERT_EQ(tooLong.problems.size(), 1u);
     EXPECT_EQ(tooLong.problems[0].reason, "Port has 11 characters; the form allows 10");
 }
@@ -157,7 +165,8 @@ TEST(SetupFileDecoder, TextRecordsAreCheckedAgainstTheirLength) {
 TEST(SetupFileDecoder, TextsAreShownInCodePage437AndEscaped) {
     std::array<std::string, 10> texts{};
     texts[0] = "M\x81nchen\\\x01";
-    const auto report = decodeSetupFile(testing::scrambledFile(autoHeader(0), texts, 0), std::nullopt);
+    const auto report =
+        decodeSetupFile(testing::scrambledFile(autoHeader(0), texts, 0), std::nullopt);
     EXPECT_TRUE(report.valid());
     EXPECT_EQ(meanings(report).at("MMSC URL"), "\"M\xC3\xBCnchen\\\\\\x01\" (9 characters)");
 }
@@ -167,15 +176,18 @@ TEST(SetupFileDecoder, ReportsAWrongSize) {
     file.pop_back();
     const auto report = decodeSetupFile(file, std::nullopt);
     ASSERT_EQ(report.problems.size(), 1u);
-    EXPECT_EQ(report.problems[0].reason, "the file has 719 bytes; setup.dat has 720 (12 records of 60)");
+    EXPECT_EQ(report.problems[0].reason,
+              "the file has 719 bytes; setup.dat has 720 (12 records of 60)");
     EXPECT_TRUE(decodeSetupFile({}, std::nullopt).problems.size() == 1u);
 }
 
 // Every bit and a few patterns in the checksummed records; every value in the checksum record.
 std::vector<int> deltasFor(std::size_t offset) {
-    std::vector<int> deltas{1, 2, 4, 8, 16, 32, 64, 128, 255, 0x55, 0xAA, 0x0F, 0xF0, 3, 17, 18, 238};
+    std::vector<int> deltas{1,    2,    4,    8,    16, 32, 64, 128, 255,
+                            0x55, 0xAA, 0x0F, 0xF0, 3,  17, 18, 238};
     if (offset >= 660)
-        for (int d = 5; d < 255; ++d) deltas.push_back(d);
+        for (int d = 5; d < 255; ++d)
+            deltas.push_back(d);
     return deltas;
 }
 
@@ -189,7 +201,8 @@ TEST(SetupFileDecoder, AnyChangedByteIsDamage) {
             for (int delta : deltasFor(i)) {
                 Bytes changed = valid;
                 changed[i] = static_cast<std::uint8_t>(changed[i] + delta);
-                ASSERT_FALSE(decodeSetupFile(changed, std::nullopt).valid()) << "byte " << i << " +" << delta;
+                ASSERT_FALSE(decodeSetupFile(changed, std::nullopt).valid())
+                    << "byte " << i << " +" << delta;
             }
         }
     }

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include "tools/inspect/ReportRendering.h"
 #include "tools/inspect/SmtpFileDecoder.h"
+#include "tools/inspect/ReportRendering.h"
 
 #include "SettingsFiles.h"
 
@@ -19,58 +19,63 @@ using testing::Plain;
 Plain header(int b6, int b7, int b8) {
     Plain h = testing::endedRecord();
     h[1] = 2, h[2] = 4, h[3] = 4, h[4] = 5, h[5] = 12, h[55] = 1;
-    h[6] = static_cast<std::uint8_t>(b6), h[7] = static_cast<std::uint8_t>(b7), h[8] = static_cast<std::uint8_t>(b8);
+    h[6] = static_cast<std::uint8_t>(b6), h[7] = static_cast<std::uint8_t>(b7),
+    h[8] = static_cast<std::uint8_t>(b8);
     return h;
 }
 
 std::array<std::string, 10> texts(const std::string& sender, const std::string& userName) {
-    return {"internet", "", "", "smtp.example.com", "587", sender, "pw", "+3581234", userName, "to@example.org"};
+    return {"internet", "",   "",         "smtp.example.com", "587",
+            sender,     "pw", "+3581234", userName,           "to@example.org"};
 }
 
-Bytes smtpFile(const Plain& h, const std::array<std::string, 10>& t = texts("ab@example.com", "ab")) {
+Bytes smtpFile(const Plain& h,
+               const std::array<std::string, 10>& t = texts("ab@example.com", "ab")) {
     return testing::scrambledFile(h, t, 15);
 }
 
 std::map<std::string, std::string> meanings(const FileReport& report) {
     std::map<std::string, std::string> out;
-    for (const ReportField& f : report.fields) out[f.name] = f.meaning;
+    for (const ReportField& f : report.fields)
+        out[f.name] = f.meaning;
     return out;
 }
 
 TEST(SmtpFileDecoder, ReadsTheP4Layout) {
     FileReport report = decodeSmtpFile(smtpFile(header(2, 25, 1)), std::nullopt);
     report.path = "smtp.dat";
-    EXPECT_EQ(renderText(report),
-              "smtp.dat: smtp.dat, 720 bytes, P4\n"
-              "  Checksum 0x" +
-                  [&] {
-                      const Bytes f = smtpFile(header(2, 25, 1));
-                      char t[8];
-                      std::snprintf(t, sizeof t, "%04X", f[660 + 56] | (f[660 + 57] << 8));
-                      return std::string(t);
-                  }() +
-                  " matches records 0-10 as stored plus 15\n"
-                  // The SMTP forms' two lists can disagree; a position past the country's
-                  // operators is named, not damage.
-                  "  record 0, byte 1   Operator: position 2 (the country offers 2 operators)\n"
-                  "  record 0, byte 2   Country: Canada\n"
-                  "  record 0, byte 3   Pictures per day: 45 pictures\n"
-                  "  record 0, byte 5   Camera language: Polish\n"
-                  "  record 0, byte 6   SMTP Status: SMS\n"
-                  "  record 0, byte 7   SMS remote control: Off\n"
-                  "  record 0, byte 8   P4 layout marker: 1\n"
-                  "  record 0, byte 55  MMS Mode: Auto\n"
-                  "  record 1           APN: \"internet\" (8 characters)\n"
-                  "  record 2           GPRS account: empty\n"
-                  "  record 3           GPRS password: empty\n"
-                  "  record 4           SMTP server: \"smtp.example.com\" (16 characters)\n"
-                  "  record 5           SMTP port: \"587\" (3 characters)\n"
-                  "  record 6           Sender email: \"ab@example.com\" (14 characters)\n"
-                  "  record 7           Sender password: \"pw\" (2 characters)\n"
-                  "  record 8           SMS phone number: \"+3581234\" (8 characters)\n"
-                  "  record 9           Sender user name: \"ab\" (2 characters)\n"
-                  "  record 10          Recipient email: \"to@example.org\" (14 characters)\n"
-                  "  valid\n");
+    EXPECT_EQ(
+        renderText(report),
+        "smtp.dat: smtp.dat, 720 bytes, P4\n"
+        "  Checksum 0x" +
+            [&] {
+                const Bytes f = smtpFile(header(2, 25, 1));
+                char t[8];
+                std::snprintf(t, sizeof t, "%04X", f[660 + 56] | (f[660 + 57] << 8));
+                return std::string(t);
+            }() +
+            " matches records 0-10 as stored plus 15\n"
+            // The SMTP forms' two lists can disagree; a position past the country's
+            // operators is named, not damage.
+            "  record 0, byte 1   Operator: position 2 (the country offers 2 operators)\n"
+            "  record 0, byte 2   Country: Canada\n"
+            "  record 0, byte 3   Pictures per day: 45 pictures\n"
+            "  record 0, byte 5   Camera language: Polish\n"
+            "  record 0, byte 6   SMTP Status: SMS\n"
+            "  record 0, byte 7   SMS remote control: Off\n"
+            "  record 0, byte 8   P4 layout marker: 1\n"
+            "  record 0, byte 55  MMS Mode: Auto\n"
+            "  record 1           APN: \"internet\" (8 characters)\n"
+            "  record 2           GPRS account: empty\n"
+            "  record 3           GPRS password: empty\n"
+            "  record 4           SMTP server: \"smtp.example.com\" (16 characters)\n"
+            "  record 5           SMTP port: \"587\" (3 characters)\n"
+            "  record 6           Sender email: \"ab@example.com\" (14 characters)\n"
+            "  record 7           Sender password: \"pw\" (2 characters)\n"
+            "  record 8           SMS phone number: \"+3581234\" (8 characters)\n"
+            "  record 9           Sender user name: \"ab\" (2 characters)\n"
+            "  record 10          Recipient email: \"to@example.org\" (14 characters)\n"
+            "  valid\n");
 }
 
 TEST(SmtpFileDecoder, TellsTheK4LayoutFromBytes6To8) {
@@ -92,9 +97,9 @@ TEST(SmtpFileDecoder, TellsTheK4LayoutFromBytes6To8) {
     const auto neither = decodeSmtpFile(smtpFile(header(3, 1, 1)), std::nullopt);
     ASSERT_EQ(neither.problems.size(), 1u);
     EXPECT_EQ(neither.problems[0].byte, 6);
-    EXPECT_EQ(neither.problems[0].reason,
-              "bytes 6-8 hold 3, 1, 1 (plain), which fit neither the P4 layout (status 0-2, remote control 0-25, 1) "
-              "nor the K4 layout (1, 1, remote control 0-25)");
+    EXPECT_EQ(neither.problems[0].reason, "bytes 6-8 hold 3, 1, 1 (plain), which fit neither the "
+                                          "P4 layout (status 0-2, remote control 0-25, 1) "
+                                          "nor the K4 layout (1, 1, remote control 0-25)");
 }
 
 TEST(SmtpFileDecoder, ManualModeStoresNoCountry) {
@@ -108,7 +113,8 @@ TEST(SmtpFileDecoder, ManualModeStoresNoCountry) {
     h[55] = 1;
     const auto autoWithoutCountry = decodeSmtpFile(smtpFile(h), std::nullopt);
     ASSERT_EQ(autoWithoutCountry.problems.size(), 1u);
-    EXPECT_EQ(autoWithoutCountry.problems[0].reason, "Auto mode stores a country of the list, not 128 (Manual)");
+    EXPECT_EQ(autoWithoutCountry.problems[0].reason,
+              "Auto mode stores a country of the list, not 128 (Manual)");
 
     Plain outsideTheList = header(1, 25, 1);
     outsideTheList[2] = 42; // the SMTP country list has 42 entries
@@ -116,12 +122,15 @@ TEST(SmtpFileDecoder, ManualModeStoresNoCountry) {
 }
 
 TEST(SmtpFileDecoder, TheUserNameFollowsTheSenderAddress) {
-    EXPECT_TRUE(decodeSmtpFile(smtpFile(header(1, 25, 1), texts("nobody", "nobody")), std::nullopt).valid());
+    EXPECT_TRUE(decodeSmtpFile(smtpFile(header(1, 25, 1), texts("nobody", "nobody")), std::nullopt)
+                    .valid());
     EXPECT_TRUE(decodeSmtpFile(smtpFile(header(1, 25, 1), texts("", "")), std::nullopt).valid());
-    const auto wrong = decodeSmtpFile(smtpFile(header(1, 25, 1), texts("ab@example.com", "abc")), std::nullopt);
+    const auto wrong =
+        decodeSmtpFile(smtpFile(header(1, 25, 1), texts("ab@example.com", "abc")), std::nullopt);
     ASSERT_EQ(wrong.problems.size(), 1u);
     EXPECT_EQ(wrong.problems[0].record, 9);
-    EXPECT_EQ(wrong.problems[0].reason, "the sender user name is not the sender address of record 6 up to its \"@\"");
+    EXPECT_EQ(wrong.problems[0].reason,
+              "the sender user name is not the sender address of record 6 up to its \"@\"");
 }
 
 TEST(SmtpFileDecoder, AnyChangedByteIsDamage) {
@@ -132,7 +141,8 @@ TEST(SmtpFileDecoder, AnyChangedByteIsDamage) {
             for (int delta : {1, 2, 4, 8, 16, 32, 64, 128, 255, 0x55, 0x0F, 0xF0, 15, 241}) {
                 Bytes changed = valid;
                 changed[i] = static_cast<std::uint8_t>(changed[i] + delta);
-                ASSERT_FALSE(decodeSmtpFile(changed, std::nullopt).valid()) << "byte " << i << " +" << delta;
+                ASSERT_FALSE(decodeSmtpFile(changed, std::nullopt).valid())
+                    << "byte " << i << " +" << delta;
             }
         }
     }

@@ -5,10 +5,10 @@
 #include "mms/MmsFileWriter.h"
 #include "smtp/SmtpFileWriter.h"
 #include "tools/inspect/FileInspector.h"
+#include "tools/inspect/InspectCommand.h"
 #include "tools/inspect/MenuFileDecoder.h"
 #include "tools/inspect/SetupFileDecoder.h"
 #include "tools/inspect/SmtpFileDecoder.h"
-#include "tools/inspect/InspectCommand.h"
 
 #include "support/RecordingMessages.h"
 #include "support/TempDir.h"
@@ -25,8 +25,9 @@ using quorvex::testing::readBytes;
 using quorvex::testing::RecordingMessages;
 using quorvex::testing::TempDir;
 
-constexpr MenuMessages kMessages{{"Camera menu configuration file is generated", "相机菜单设置文件已经生成"},
-                                 {"Camera menu factory settings file has been generated", " 相机菜单出厂设置文件已经生成"}};
+constexpr MenuMessages kMessages{
+    {"Camera menu configuration file is generated", "相机菜单设置文件已经生成"},
+    {"Camera menu factory settings file has been generated", " 相机菜单出厂设置文件已经生成"}};
 
 struct Decoded {
     std::int64_t number = -1;
@@ -39,8 +40,10 @@ std::map<std::string, Decoded> byName(const FileReport& report) {
     std::map<std::string, Decoded> out;
     for (const ReportField& f : report.fields) {
         Decoded d;
-        if (const auto* n = std::get_if<std::int64_t>(&f.value)) d.number = *n;
-        if (const auto* t = std::get_if<std::string>(&f.value)) d.text = *t;
+        if (const auto* n = std::get_if<std::int64_t>(&f.value))
+            d.number = *n;
+        if (const auto* t = std::get_if<std::string>(&f.value))
+            d.text = *t;
         d.meaning = f.meaning;
         d.unit = f.unit;
         out[f.name] = d;
@@ -53,11 +56,13 @@ MenuValues valuesFor(const RecordLayout& layout, int variant) {
     MenuValues values;
     values.intervalUnit = variant % 2;
     for (const LayoutField& f : layout.fields) {
-        if (f.kind == FieldKind::Fixed || f.kind == FieldKind::CopyOf) continue;
+        if (f.kind == FieldKind::Fixed || f.kind == FieldKind::CopyOf)
+            continue;
         const int span = f.max - f.min + 1;
         values.values[f.field] = f.min + (variant * 7 + f.offset * 3) % span;
     }
-    if (values.intervalUnit == 1 && values.values[MenuField::Interval] == 0) values.values[MenuField::Interval] = 60;
+    if (values.intervalUnit == 1 && values.values[MenuField::Interval] == 0)
+        values.values[MenuField::Interval] = 60;
     return values;
 }
 
@@ -74,14 +79,18 @@ TEST(WriterRoundTrip, MenuRecordsOfEveryLayout) {
             const MenuValues values = valuesFor(*layout, variant);
             const auto record = buildMenuRecord(*layout, values);
             ASSERT_TRUE(record) << layout->name;
-            const FileReport report = decodeMenuFile(writeAndRead(*record, RecordKind::Configuration), *layout);
-            ASSERT_TRUE(report.valid()) << layout->name << " " << variant << ": " << report.problems[0].reason;
+            const FileReport report =
+                decodeMenuFile(writeAndRead(*record, RecordKind::Configuration), *layout);
+            ASSERT_TRUE(report.valid())
+                << layout->name << " " << variant << ": " << report.problems[0].reason;
             std::size_t compared = 0;
             for (const ReportField& field : report.fields) {
                 const LayoutField* source = nullptr;
                 for (const LayoutField& f : layout->fields)
-                    if (f.offset == field.byte && f.name == field.name) source = &f;
-                if (!source) continue; // the clock line
+                    if (f.offset == field.byte && f.name == field.name)
+                        source = &f;
+                if (!source)
+                    continue; // the clock line
                 const auto value = std::get<std::int64_t>(field.value);
                 if (source->kind == FieldKind::CopyOf) {
                     EXPECT_EQ(value, values.get(MenuField::SidePir)) << layout->name;
@@ -94,7 +103,8 @@ TEST(WriterRoundTrip, MenuRecordsOfEveryLayout) {
                 ++compared;
             }
             std::size_t named = 0;
-            for (const LayoutField& f : layout->fields) named += f.kind != FieldKind::Fixed && f.kind != FieldKind::CopyOf;
+            for (const LayoutField& f : layout->fields)
+                named += f.kind != FieldKind::Fixed && f.kind != FieldKind::CopyOf;
             EXPECT_EQ(compared, named) << layout->name;
         }
     }
@@ -102,16 +112,18 @@ TEST(WriterRoundTrip, MenuRecordsOfEveryLayout) {
 
 TEST(WriterRoundTrip, FactoryRecordsOfEveryLayout) {
     MenuValues moment;
-    moment.values = {{MenuField::ClockYear, 2025}, {MenuField::ClockMonth, 6}, {MenuField::ClockDay, 30},
-                     {MenuField::ClockHour, 23},   {MenuField::ClockMinute, 59}, {MenuField::ClockSecond, 58},
+    moment.values = {{MenuField::ClockYear, 2025},    {MenuField::ClockMonth, 6},
+                     {MenuField::ClockDay, 30},       {MenuField::ClockHour, 23},
+                     {MenuField::ClockMinute, 59},    {MenuField::ClockSecond, 58},
                      {MenuField::CameraLanguage, 15}, {MenuField::TvMode, 200}};
     for (int model = 0; model <= 17; ++model) {
         const RecordLayout& layout = menuLayoutForModel(model);
-        const FileReport report =
-            decodeMenuFile(writeAndRead(*buildFactoryRecord(layout, moment), RecordKind::FactorySettings), layout);
+        const FileReport report = decodeMenuFile(
+            writeAndRead(*buildFactoryRecord(layout, moment), RecordKind::FactorySettings), layout);
         EXPECT_TRUE(report.valid()) << model;
         ASSERT_EQ(report.notes.size(), 2u) << model;
-        EXPECT_EQ(report.notes[1], "Factory-reset record of the " + std::string(layout.name) + " layout");
+        EXPECT_EQ(report.notes[1],
+                  "Factory-reset record of the " + std::string(layout.name) + " layout");
         if (!layout.factory.varying.empty()) {
             const auto fields = byName(report);
             EXPECT_EQ(fields.at("Clock").text, "2025-06-30 23:59:58");
@@ -129,8 +141,9 @@ struct MmsCase {
 };
 
 TEST(WriterRoundTrip, SetupFilesFromTheMmsWriter) {
-    const std::vector<MmsCase> cases{{1, 0, 1, "Off"}, {1, 2, 3, "QVGA"}, {3, 3, 4, "SMS"}, {5, 3, 3, "SMS"},
-                                     {6, 1, 2, "VGA"}, {4, 2, 3, "SMS"},  {13, 1, 2, "VGA"}};
+    const std::vector<MmsCase> cases{{1, 0, 1, "Off"}, {1, 2, 3, "QVGA"}, {3, 3, 4, "SMS"},
+                                     {5, 3, 3, "SMS"}, {6, 1, 2, "VGA"},  {4, 2, 3, "SMS"},
+                                     {13, 1, 2, "VGA"}};
     int n = 0;
     for (const MmsCase& c : cases) {
         for (bool international : {false, true}) {
@@ -148,13 +161,22 @@ TEST(WriterRoundTrip, SetupFilesFromTheMmsWriter) {
                 header.operatorByte = mode == DataSetupMode::Manual ? 0 : n % 10;
                 header.remoteControl = n % 26;
                 header.mode = mode;
-                MmsTexts texts{"http://mms.example.com/mms/wapenc", "mms.example", "10.0.0.10", "8080",
-                               international ? "+491511234567" : "13812345678", "photo@example.com",
-                               "Müller", "pässwörd", "", n % 2 ? "second@example.org" : ""};
+                MmsTexts texts{"http://mms.example.com/mms/wapenc",
+                               "mms.example",
+                               "10.0.0.10",
+                               "8080",
+                               international ? "+491511234567" : "13812345678",
+                               "photo@example.com",
+                               "Müller",
+                               "pässwörd",
+                               "",
+                               n % 2 ? "second@example.org" : ""};
                 TempDir dir;
                 RecordingMessages messages;
-                ASSERT_TRUE(MmsFileWriter::write(dir.path(), header, texts, kEnglish, messages).written);
-                const FileReport report = decodeSetupFile(readBytes(dir.file("setup.dat")), c.model);
+                ASSERT_TRUE(
+                    MmsFileWriter::write(dir.path(), header, texts, kEnglish, messages).written);
+                const FileReport report =
+                    decodeSetupFile(readBytes(dir.file("setup.dat")), c.model);
                 ASSERT_TRUE(report.valid()) << n << ": " << report.problems[0].reason;
                 auto f = byName(report);
                 EXPECT_EQ(f.at("MMS Send").number, c.code);
@@ -179,8 +201,9 @@ TEST(WriterRoundTrip, SetupFilesFromTheMmsWriter) {
                 EXPECT_EQ(f.at("Password").text, texts.password);
                 EXPECT_EQ(f.at("Phone or Email 2").text, texts.phoneOrEmail2);
                 EXPECT_EQ(f.at("Phone or Email 3").text, texts.phoneOrEmail3);
-                EXPECT_NE(report.notes.at(0).find(international ? "international numbering" : "domestic"),
-                          std::string::npos);
+                EXPECT_NE(
+                    report.notes.at(0).find(international ? "international numbering" : "domestic"),
+                    std::string::npos);
             }
         }
     }
@@ -201,18 +224,27 @@ TEST(WriterRoundTrip, SmtpFilesFromTheSmtpWriter) {
                 header.smtpStatus = n % 3;
                 header.remoteControl = remote;
                 header.mode = mode;
-                SmtpTexts texts{"internet.example", n % 2 ? "gprs" : "", "", "smtp.example.com", "465",
-                                n % 2 ? "Jörg.Müller@example.de" : "nobody", "sécret", "+4412345", "to@example.org"};
+                SmtpTexts texts{"internet.example",
+                                n % 2 ? "gprs" : "",
+                                "",
+                                "smtp.example.com",
+                                "465",
+                                n % 2 ? "Jörg.Müller@example.de" : "nobody",
+                                "sécret",
+                                "+4412345",
+                                "to@example.org"};
                 TempDir dir;
                 RecordingMessages messages;
-                ASSERT_TRUE(SmtpFileWriter::write(dir.path(), header, texts, kEnglish, messages).written);
+                ASSERT_TRUE(
+                    SmtpFileWriter::write(dir.path(), header, texts, kEnglish, messages).written);
                 const int model = layout == SmtpLayout::P4 ? 4 : 3;
                 const FileReport report = decodeSmtpFile(readBytes(dir.file("smtp.dat")), model);
                 ASSERT_TRUE(report.valid()) << n << ": " << report.problems[0].reason;
                 EXPECT_EQ(report.layout, layout == SmtpLayout::P4 ? "P4" : "K4");
                 auto f = byName(report);
                 EXPECT_EQ(f.at("Operator").number, header.operatorIndex);
-                EXPECT_EQ(f.at("Country").number, mode == DataSetupMode::Manual ? 128 : header.countryIndex);
+                EXPECT_EQ(f.at("Country").number,
+                          mode == DataSetupMode::Manual ? 128 : header.countryIndex);
                 EXPECT_EQ(f.at("Pictures per day").number, header.picturesPerDay);
                 EXPECT_EQ(f.at("Camera language").number, header.cameraLanguage);
                 EXPECT_EQ(f.at("SMS remote control").number, remote);
@@ -239,12 +271,14 @@ TEST(WriterRoundTrip, ACardWrittenByAllThreeWritersIsValid) {
     TempDir dir;
     RecordingMessages messages;
     const RecordLayout& layout = menuLayoutForModel(4);
-    ASSERT_TRUE(writeMenuFile(*buildMenuRecord(layout, valuesFor(layout, 3)), dir.path(), RecordKind::Configuration,
-                              kMessages, kEnglish, messages));
+    ASSERT_TRUE(writeMenuFile(*buildMenuRecord(layout, valuesFor(layout, 3)), dir.path(),
+                              RecordKind::Configuration, kMessages, kEnglish, messages));
     MmsHeaderValues mms;
     mms.sendCode = 2, mms.sendPosition = 3;
     ASSERT_TRUE(MmsFileWriter::write(dir.path(), mms, MmsTexts{}, kEnglish, messages).written);
-    ASSERT_TRUE(SmtpFileWriter::write(dir.path(), SmtpHeaderValues{}, SmtpTexts{}, kEnglish, messages).written);
+    ASSERT_TRUE(
+        SmtpFileWriter::write(dir.path(), SmtpHeaderValues{}, SmtpTexts{}, kEnglish, messages)
+            .written);
 
     const std::vector<std::string_view> args{"--model", "4", dir.path()};
     std::ostringstream out;
