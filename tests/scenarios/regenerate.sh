@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # Writes the transcript of each given scenario script (memory host) next to it as .expected.
-# Review every change before committing: the expected transcripts are the specification of record.
+# Review every change before committing: a wrong expected transcript hides a real fault.
 set -euo pipefail
 driver="$(realpath "${DRIVER:-$(dirname "$0")/../../build/tools/script/quorvex-script}")"
 for script in "$@"; do
