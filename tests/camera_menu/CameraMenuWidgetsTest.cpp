@@ -8,6 +8,7 @@
 
 #include "FormHarness.h"
 #include "qt/QtTestApp.h"
+#include "qt/TextFit.h"
 
 #include <gtest/gtest.h>
 
@@ -20,19 +21,6 @@
 namespace quorvex::testing {
 namespace {
 
-std::string cut(const QFontMetrics& metrics, const QRect& area, const QString& text, bool wraps) {
-    if (text.isEmpty())
-        return {};
-    const QRect needed = wraps
-                             ? metrics.boundingRect(area, Qt::AlignCenter | Qt::TextWordWrap, text)
-                             : QRect(0, 0, metrics.horizontalAdvance(text), metrics.height());
-    if (needed.width() <= area.width() && needed.height() <= area.height())
-        return {};
-    return "\"" + text.toStdString() + "\" needs " + std::to_string(needed.width()) + "x" +
-           std::to_string(needed.height()) + " in " + std::to_string(area.width()) + "x" +
-           std::to_string(area.height());
-}
-
 std::vector<std::string> problems(ui::QtDialogWindow& window) {
     std::vector<std::string> found;
     std::vector<QWidget*> shown;
@@ -40,21 +28,9 @@ std::vector<std::string> problems(ui::QtDialogWindow& window) {
         if (w->isHidden())
             continue;
         shown.push_back(w);
-        std::string problem;
-        if (auto* label = qobject_cast<QLabel*>(w)) {
-            problem =
-                cut(label->fontMetrics(), label->contentsRect(), label->text(), label->wordWrap());
-        } else if (auto* button = qobject_cast<ui::TemplateButton*>(w)) {
-            problem =
-                cut(button->fontMetrics(), button->textArea(), button->text(), button->wrapping());
-        } else if (auto* list = qobject_cast<QComboBox*>(w)) {
-            QStyleOptionComboBox option;
-            option.initFrom(list);
-            const QRect field = list->style()->subControlRect(QStyle::CC_ComboBox, &option,
-                                                              QStyle::SC_ComboBoxEditField, list);
-            for (int i = 0; i < list->count() && problem.empty(); ++i)
-                problem = cut(list->fontMetrics(), field, list->itemText(i), false);
-        } else if (auto* edit = qobject_cast<QLineEdit*>(w); edit && edit->maxLength() <= 2) {
+        std::string problem = cutText(w);
+        if (auto* edit = qobject_cast<QLineEdit*>(w);
+            problem.empty() && edit && edit->maxLength() <= 2) {
             problem = cut(edit->fontMetrics(), edit->rect().adjusted(2, 0, -2, 0), "00", false);
         }
         if (!problem.empty())

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Every text of the main window must be readable in full in each of the 15 languages.
 #include "QtTestApp.h"
+#include "TextFit.h"
 #include "app/CSetupDlg.h"
 #include "app/FilePreferencesStore.h"
 #include "app/FormRegistry.h"
@@ -22,41 +23,12 @@
 namespace quorvex::testing {
 namespace {
 
-// What of a text does not fit its area; empty when everything shows.
-std::string cut(const QFontMetrics& metrics, const QRect& area, const QString& text, bool wraps) {
-    if (text.isEmpty())
-        return {};
-    const QRect needed = wraps
-                             ? metrics.boundingRect(area, Qt::AlignCenter | Qt::TextWordWrap, text)
-                             : QRect(0, 0, metrics.horizontalAdvance(text), metrics.height());
-    if (needed.width() <= area.width() && needed.height() <= area.height())
-        return {};
-    std::ostringstream out;
-    out << '"' << text.toStdString() << "\" needs " << needed.width() << "x" << needed.height()
-        << " in " << area.width() << "x" << area.height();
-    return out.str();
-}
-
 std::vector<std::string> cutTexts(ui::QtDialogWindow& window) {
     std::vector<std::string> problems;
     for (QWidget* w : window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         if (w->isHidden())
             continue;
-        std::string problem;
-        if (auto* label = qobject_cast<QLabel*>(w)) {
-            problem =
-                cut(label->fontMetrics(), label->contentsRect(), label->text(), label->wordWrap());
-        } else if (auto* button = qobject_cast<ui::TemplateButton*>(w)) {
-            problem =
-                cut(button->fontMetrics(), button->textArea(), button->text(), button->wrapping());
-        } else if (auto* list = qobject_cast<QComboBox*>(w)) {
-            QStyleOptionComboBox option;
-            option.initFrom(list);
-            const QRect field = list->style()->subControlRect(QStyle::CC_ComboBox, &option,
-                                                              QStyle::SC_ComboBoxEditField, list);
-            for (int i = 0; i < list->count() && problem.empty(); ++i)
-                problem = cut(list->fontMetrics(), field, list->itemText(i), false);
-        }
+        const std::string problem = cutText(w);
         if (!problem.empty())
             problems.push_back(w->objectName().toStdString() + ": " + problem);
     }
