@@ -107,6 +107,14 @@ FilePreferencesStore::Presence FilePreferencesStore::load(std::vector<std::strin
     return Presence::Present;
 }
 
+bool FilePreferencesStore::create() const {
+    std::error_code ec;
+    const auto folder = std::filesystem::path(m_path).parent_path();
+    if (!folder.empty())
+        std::filesystem::create_directories(folder, ec);
+    return writeFileDurably(m_path, {}).ok;
+}
+
 std::optional<std::uint32_t> FilePreferencesStore::readNumber(const char* name,
                                                               bool& opened) const {
     std::vector<std::string> lines;
@@ -122,11 +130,7 @@ bool FilePreferencesStore::readLanguage(std::uint16_t& value) {
     std::vector<std::string> lines;
     switch (load(lines)) {
     case Presence::Missing: {
-        std::error_code ec;
-        const auto folder = std::filesystem::path(m_path).parent_path();
-        if (!folder.empty())
-            std::filesystem::create_directories(folder, ec);
-        writeFileDurably(m_path, {}); // a store that cannot be created stays missing
+        create(); // a store that cannot be created stays missing
         return false;
     }
     case Presence::Unreadable:
@@ -200,11 +204,7 @@ bool FilePreferencesStore::editValue(const std::string& name,
     if (presence == Presence::Missing) {
         if (!value)
             return true; // nothing to remove; the store stays missing
-        std::error_code ec;
-        const auto folder = std::filesystem::path(m_path).parent_path();
-        if (!folder.empty())
-            std::filesystem::create_directories(folder, ec);
-        if (!writeFileDurably(m_path, {}).ok)
+        if (!create())
             return false;
     }
     return writeValue(name, value);

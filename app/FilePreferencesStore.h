@@ -45,6 +45,8 @@ class FilePreferencesStore final : public PreferencesStore {
     // Oversized: a file too large to be ours; it reads as holding no values and is never replaced.
     enum class Presence { Missing, Unreadable, Present, Oversized };
     Presence load(std::vector<std::string>& lines) const;
+    // An empty store, with its folder; false when it cannot be created.
+    bool create() const;
     std::optional<std::uint32_t> readNumber(const char* name, bool& opened) const;
     bool writeValue(const std::string& name, const std::optional<std::string>& value);
 

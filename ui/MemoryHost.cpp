@@ -11,7 +11,6 @@ namespace quorvex::ui {
 namespace {
 
 struct Control {
-    const ControlSpec* spec = nullptr;
     ControlState state;
     int limit = 0;
     bool digitsOnly = false;
@@ -27,7 +26,6 @@ class MemoryHost::Window final : public DialogWindow {
         m_title = std::string(t.title);
         for (const ControlSpec& spec : t.controls) {
             Control c;
-            c.spec = &spec;
             c.state.id = spec.id;
             c.state.kind = spec.kind;
             c.state.text = std::string(spec.text);
@@ -37,10 +35,9 @@ class MemoryHost::Window final : public DialogWindow {
             c.state.link = (spec.flags & style::Link) != 0;
             c.limit = spec.limit;
             c.digitsOnly = (spec.flags & style::DigitsOnly) != 0;
-            if (spec.id == kUnnamed)
-                m_unnamed.push_back(c);
-            else
-                m_controls.emplace(spec.id, c); // the first of a repeated id wins, as GetDlgItem
+            // Unnamed frames are never addressed; of a repeated id the first wins, as GetDlgItem.
+            if (spec.id != kUnnamed)
+                m_controls.emplace(spec.id, c);
             if (spec.flags & style::DefaultButton)
                 m_defaultButton = spec.id;
         }
@@ -154,7 +151,6 @@ class MemoryHost::Window final : public DialogWindow {
 
     Dialog& m_dialog;
     std::map<int, Control> m_controls;
-    std::vector<Control> m_unnamed;
     std::string m_title;
     int m_defaultButton = kIdOk;
     int m_focus = kUnnamed;
