@@ -142,6 +142,10 @@ void CSetupDlg::onClick(int id) {
     }
 }
 
+std::string_view CSetupDlg::aboutMenuText() const {
+    return mw::kAboutItem;
+}
+
 void CSetupDlg::onMenuAbout() {
     CAboutDlg about(m_context.host);
     m_context.host.run(about);

@@ -36,7 +36,7 @@ class CSetupDlg final : public ui::Dialog {
     void onListPick(int id) override;
     void onClick(int id) override;
     void onMenuAbout() override;
-    bool hasAboutMenu() const override { return true; }
+    std::string_view aboutMenuText() const override;
 
     // The configurator class chosen by a button, once the window has ended for it.
     const std::optional<std::string>& chosenConfigurator() const { return m_chosen; }

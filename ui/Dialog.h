@@ -62,7 +62,9 @@ class Dialog {
     virtual void onOk() { window().end(kIdOk); }
     virtual void onCancel() { window().end(kIdCancel); }
     virtual void onMenuAbout() {}
-    virtual bool hasAboutMenu() const { return false; }
+    // The label of the window's About item (in its system or context menu); empty: no item.
+    virtual std::string_view aboutMenuText() const { return {}; }
+    bool hasAboutMenu() const { return !aboutMenuText().empty(); }
 
     // The window is gone; no further calls follow.
     virtual void onDestroy() { m_window = nullptr; }

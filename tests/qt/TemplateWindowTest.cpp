@@ -56,7 +56,7 @@ class TestDialog final : public ui::Dialog {
     void onListPick(int id) override { events.push_back("pick " + std::to_string(id)); }
     void onClick(int id) override { events.push_back("click " + std::to_string(id)); }
     void onMenuAbout() override { events.push_back("about"); }
-    bool hasAboutMenu() const override { return m_about; }
+    std::string_view aboutMenuText() const override { return m_about ? "About" : ""; }
 
     std::vector<std::string> events;
 

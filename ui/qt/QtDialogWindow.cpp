@@ -94,7 +94,9 @@ QtDialogWindow::QtDialogWindow(Dialog& dialog)
     looks::applyDialog(*this);
     build();
     if (dialog.hasAboutMenu()) {
-        m_about = new QAction(QStringLiteral("About"), this);
+        const std::string_view label = dialog.aboutMenuText();
+        m_about = new QAction(QString::fromUtf8(label.data(), static_cast<qsizetype>(label.size())),
+                              this);
         connect(m_about, &QAction::triggered, this, [this] { m_dialog.onMenuAbout(); });
         addAction(m_about);
         setContextMenuPolicy(Qt::ActionsContextMenu);
