@@ -306,13 +306,4 @@ inline constexpr MenuMessages kCameraMenuMessages{kMessageCameraMenuGenerated,
 inline constexpr MenuMessages kP4MenuMessages{kMessageConfigurationGenerated,
                                               kMessageFactoryGeneratedP4};
 
-// A number edit out of range; the two %d are the bounds, lower first.
-inline constexpr Message kMessageIntegerRange{"Please enter an integer between %d and %d!",
-                                              "请输入一个介于%d和%d之间的值!"};
-
-// The dialog framework's own checks speak Chinese in every language.
-inline constexpr std::string_view kFrameworkIntegerRequired = "请输入一个整数。";
-// %1 is the character limit.
-inline constexpr std::string_view kFrameworkTooManyCharacters = "输入的字符请不要多于 %1 个。";
-
 } // namespace quorvex::camera_menu

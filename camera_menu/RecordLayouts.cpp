@@ -369,6 +369,13 @@ std::span<const RecordLayout* const> allMenuLayouts() {
     return kAllLayouts;
 }
 
+const RecordLayout& menuLayout(MenuLayoutId id) {
+    for (const RecordLayout* layout : kAllLayouts)
+        if (layout->id == id)
+            return *layout;
+    return kLayoutGenericAny;
+}
+
 const LayoutField* findField(const RecordLayout& layout, MenuField field) {
     if (field == MenuField::Unused)
         return nullptr;

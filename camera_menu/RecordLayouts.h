@@ -142,6 +142,7 @@ const RecordLayout& genericMenuLayout();
 // The layout the camera form of `modelId` writes; ModelIds outside 1-17 get the generic form's.
 const RecordLayout& menuLayoutForModel(int modelId);
 std::span<const RecordLayout* const> allMenuLayouts();
+const RecordLayout& menuLayout(MenuLayoutId id);
 
 // The layout's entry for `field`, or null when the layout has none.
 const LayoutField* findField(const RecordLayout& layout, MenuField field);

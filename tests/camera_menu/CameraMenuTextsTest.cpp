@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "camera_menu/CameraMenuTexts.h"
 #include "camera_menu/CameraVariantTexts.h"
+#include "ui/FieldChecks.h"
 
 #include <gtest/gtest.h>
 
@@ -282,11 +283,11 @@ TEST(CameraMenuTexts, MessagesAreExact) {
     // Japanese and the other languages get the English message.
     EXPECT_EQ(messageFor(kP4MenuMessages.configuration, 10), "Configuration file is generated");
 
-    EXPECT_EQ(messageFor(kMessageIntegerRange, kEnglish),
+    EXPECT_EQ(messageFor(ui::kMessageIntegerRange, kEnglish),
               "Please enter an integer between %d and %d!");
-    EXPECT_EQ(messageFor(kMessageIntegerRange, kChinese), "请输入一个介于%d和%d之间的值!");
-    EXPECT_EQ(kFrameworkIntegerRequired, "请输入一个整数。");
-    EXPECT_EQ(kFrameworkTooManyCharacters, "输入的字符请不要多于 %1 个。");
+    EXPECT_EQ(messageFor(ui::kMessageIntegerRange, kChinese), "请输入一个介于%d和%d之间的值!");
+    EXPECT_EQ(ui::kFrameworkIntegerRequired, "请输入一个整数。");
+    EXPECT_EQ(ui::kFrameworkTooManyCharacters, "输入的字符请不要多于 %1 个。");
 }
 
 TEST(CameraMenuTexts, SerialCharactersAreDigitsThenCapitals) {

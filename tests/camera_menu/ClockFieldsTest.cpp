@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "camera_menu/ClockFields.h"
-#include "camera_menu/FieldChecks.h"
 #include "camera_menu/FormRecord.h"
+#include "ui/FieldChecks.h"
 
 #include "support/RecordingMessages.h"
 
@@ -52,28 +52,28 @@ TEST(ClockText, FollowsTheDateFormatPosition) {
 
 TEST(ValidateIntRange, ShowsTheBoundsInTheMessageLanguage) {
     RecordingMessages out;
-    EXPECT_TRUE(camera_menu::validateIntRange(0, 0, 23, kEnglish, out));
-    EXPECT_TRUE(camera_menu::validateIntRange(23, 0, 23, kEnglish, out));
+    EXPECT_TRUE(ui::validateIntRange(0, 0, 23, kEnglish, out));
+    EXPECT_TRUE(ui::validateIntRange(23, 0, 23, kEnglish, out));
     EXPECT_TRUE(out.messages.empty());
-    EXPECT_FALSE(camera_menu::validateIntRange(24, 0, 23, 7, out));
-    EXPECT_FALSE(camera_menu::validateIntRange(-1, 0, 59, kChinese, out));
+    EXPECT_FALSE(ui::validateIntRange(24, 0, 23, 7, out));
+    EXPECT_FALSE(ui::validateIntRange(-1, 0, 59, kChinese, out));
     EXPECT_EQ(out.messages, (std::vector<std::string>{"Please enter an integer between 0 and 23!",
                                                       "请输入一个介于0和59之间的值!"}));
 }
 
 TEST(ParseEditInteger, AcceptsWhatTheFrameworkReadsAsAnInteger) {
-    EXPECT_EQ(camera_menu::parseEditInteger("0"), 0);
-    EXPECT_EQ(camera_menu::parseEditInteger("07"), 7);
-    EXPECT_EQ(camera_menu::parseEditInteger("-3"), -3);
-    EXPECT_EQ(camera_menu::parseEditInteger(""), std::nullopt);
-    EXPECT_EQ(camera_menu::parseEditInteger("1a"), std::nullopt);
-    EXPECT_EQ(camera_menu::parseEditInteger(" 1"), std::nullopt);
-    EXPECT_EQ(camera_menu::parseEditInteger("99999999999"), std::nullopt);
+    EXPECT_EQ(ui::parseEditInteger("0"), 0);
+    EXPECT_EQ(ui::parseEditInteger("07"), 7);
+    EXPECT_EQ(ui::parseEditInteger("-3"), -3);
+    EXPECT_EQ(ui::parseEditInteger(""), std::nullopt);
+    EXPECT_EQ(ui::parseEditInteger("1a"), std::nullopt);
+    EXPECT_EQ(ui::parseEditInteger(" 1"), std::nullopt);
+    EXPECT_EQ(ui::parseEditInteger("99999999999"), std::nullopt);
 }
 
 TEST(FrameworkTexts, LimitAndRangeFormats) {
-    EXPECT_EQ(camera_menu::tooManyCharactersText(80), "输入的字符请不要多于 80 个。");
-    EXPECT_EQ(camera_menu::formatPercentD("%d-%d %d%%", 1, 2), "1-2 %d%%");
+    EXPECT_EQ(ui::tooManyCharactersText(80), "输入的字符请不要多于 80 个。");
+    EXPECT_EQ(ui::formatPercentD("%d-%d %d%%", 1, 2), "1-2 %d%%");
 }
 
 TEST(FormRecord, StoresHeldValuesAsTheirLowByte) {

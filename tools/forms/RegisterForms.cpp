@@ -2,21 +2,32 @@
 #include "tools/forms/RegisterForms.h"
 
 #include "camera_menu/CQuorvexCameraMenu.h"
+#include "camera_menu/CQuorvexK7Menu.h"
 #include "camera_menu/CQuorvexP4Menu.h"
+#include "camera_menu/CQuorvexP7Menu.h"
 
 #include <memory>
 
 namespace quorvex {
 
+namespace {
+
+template <typename Form>
+void addCameraForm(FormRegistry& registry, std::string_view className,
+                   const std::shared_ptr<camera_menu::ClockFields>& clock) {
+    registry.add(className,
+                 [clock](AppContext& context) { return std::make_unique<Form>(context, *clock); });
+}
+
+} // namespace
+
 void registerForms(FormRegistry& registry) {
     // The last clock reading, shared by every camera form for as long as the registry lives.
     auto clock = std::make_shared<camera_menu::ClockFields>();
-    registry.add("CQuorvexCameraMenu", [clock](AppContext& context) {
-        return std::make_unique<camera_menu::CQuorvexCameraMenu>(context, *clock);
-    });
-    registry.add("CQuorvexP4Menu", [clock](AppContext& context) {
-        return std::make_unique<camera_menu::CQuorvexP4Menu>(context, *clock);
-    });
+    addCameraForm<camera_menu::CQuorvexCameraMenu>(registry, "CQuorvexCameraMenu", clock);
+    addCameraForm<camera_menu::CQuorvexP4Menu>(registry, "CQuorvexP4Menu", clock);
+    addCameraForm<camera_menu::CQuorvexK7Menu>(registry, "CQuorvexK7Menu", clock);
+    addCameraForm<camera_menu::CQuorvexP7Menu>(registry, "CQuorvexP7Menu", clock);
 }
 
 } // namespace quorvex

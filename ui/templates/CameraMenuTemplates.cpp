@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "ui/templates/CameraMenuTemplates.h"
 
+#include "ui/templates/CameraMenuIds.h"
+
 #include <algorithm>
 #include <array>
 
@@ -73,11 +75,7 @@ constexpr std::array<ControlSpec, 4> intervalRow(const RowGeometry& g, int y) {
 }
 
 // Timers: a switch, then start and stop each on its own line as hour : minute.
-struct TimerIds {
-    int frame, label, list;
-    int startLabel, startHour, startHourLabel, startColon, startMinute, startMinuteLabel;
-    int stopLabel, stopHour, stopHourLabel, stopColon, stopMinute, stopMinuteLabel;
-};
+using camera_ids::TimerIds;
 constexpr int kTimerHeight = 36;
 constexpr std::array<ControlSpec, 15> timerRows(const TimerIds& t, std::string_view text, int y) {
     auto line = [](int labelId, std::string_view name, int hour, int hourLabel, int colonId,
@@ -156,14 +154,10 @@ constexpr int lowerBlockHeight() {
     return 3 * kLineHeight + 2 * kTimerHeight + 8 + 5 + kListHeight + 7 + 16;
 }
 
-constexpr TimerIds kTimer1{1084, 1019, 1025, 1059, 1017, 1118, 1154, 1022,
-                           1122, 1060, 1023, 1120, 1155, 1024, 1123};
-constexpr TimerIds kGenericTimer2{1151, 1041, 1048, 1061, 1042, 1119, 1156, 1045,
-                                  1124, 1063, 1046, 1121, 1157, 1047, 1125};
-constexpr TimerIds kP4Timer1{1084, 1019, 1025, 1059, 1017, 1118, 1154, 1022,
-                             1122, 1060, 1023, 1119, 1155, 1024, 1123};
-constexpr TimerIds kP4Timer2{1151, 1047, 1052, 1061, 1048, 1121, 1156, 1049,
-                             1125, 1063, 1050, 1120, 1157, 1051, 1124};
+constexpr const TimerIds& kTimer1 = camera_ids::kTimer1;
+constexpr const TimerIds& kGenericTimer2 = camera_ids::generic::kTimer2;
+constexpr const TimerIds& kP4Timer1 = camera_ids::p4::kTimer1;
+constexpr const TimerIds& kP4Timer2 = camera_ids::p4::kTimer2;
 
 // Generic: eleven rows in one column, the SD cycle row last.
 constexpr RowGeometry kColumn{6, kWidth - 12, 84, 84};
@@ -205,6 +199,32 @@ constexpr auto kP4Controls =
          optionRow(kLeft, row(6), 1077, 1053, "PIR DIR REC", 1054),
          lowerBlock(kP4Timer1, kP4Timer2, kP4LowerTop));
 
+// K7: the generic column without the side PIR and SD cycle rows; nothing moves.
+constexpr int kK7LowerTop = row(9) + 4;
+constexpr auto kK7Controls = join(optionRow(kColumn, row(0), 1065, 1004, "Mode", 1013),
+                                  optionRow(kColumn, row(1), 1066, 1005, "Image Size", 1014),
+                                  optionRow(kColumn, row(2), 1067, 1006, "Video Size", 1015),
+                                  optionRow(kColumn, row(3), 1068, 1007, "Picture No.", 1016),
+                                  optionRow(kColumn, row(4), 1069, 1011, "Time Stamp", 1026),
+                                  optionRow(kColumn, row(5), 1070, 1010, "Sensor Level", 1027),
+                                  videoLengthRow(kColumn, row(6)), intervalRow(kColumn, row(7)),
+                                  optionRow(kColumn, row(8), 1075, 1043, "Date Format", 1044),
+                                  lowerBlock(kTimer1, kGenericTimer2, kK7LowerTop));
+
+// P7: the P4 grid without the side PIR and the hidden row, packed; nothing moves.
+constexpr int kP7LowerTop = row(6) + 4;
+constexpr auto kP7Controls =
+    join(optionRow(kLeft, row(0), 1065, 1004, "Mode", 1013),
+         optionRow(kRight, row(0), 1066, 1005, "Image Size", 1014),
+         optionRow(kLeft, row(1), 1067, 1006, "Video Size", 1015),
+         optionRow(kRight, row(1), 1068, 1007, "Picture No.", 1016),
+         optionRow(kLeft, row(2), 1069, 1011, "Time Stamp", 1026),
+         optionRow(kRight, row(2), 1070, 1010, "Sensor Level", 1027), videoLengthRow(kLeft, row(3)),
+         intervalRow(kRight, row(3)), optionRow(kLeft, row(4), 1075, 1043, "Date Format", 1044),
+         optionRow(kRight, row(4), 1074, 1041, "Beep Sound", 1042),
+         optionRow(kLeft, row(5), 1076, 1045, "SD Cycle", 1046),
+         lowerBlock(kP4Timer1, kP4Timer2, kP7LowerTop));
+
 } // namespace
 
 const DialogTemplate kCameraMenuTemplate{
@@ -212,4 +232,11 @@ const DialogTemplate kCameraMenuTemplate{
 const DialogTemplate kP4MenuTemplate{140, "Camera Menu", kWidth,
                                      s(kP4LowerTop + lowerBlockHeight() + 6), kP4Controls};
 
+} // namespace quorvex::ui
+
+namespace quorvex::ui {
+const DialogTemplate kK7MenuTemplate{148, "Camera Menu", kWidth,
+                                     s(kK7LowerTop + lowerBlockHeight() + 6), kK7Controls};
+const DialogTemplate kP7MenuTemplate{157, "Camera Menu", kWidth,
+                                     s(kP7LowerTop + lowerBlockHeight() + 6), kP7Controls};
 } // namespace quorvex::ui

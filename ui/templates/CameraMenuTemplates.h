@@ -11,5 +11,9 @@ extern const DialogTemplate kCameraMenuTemplate;
 // 140: the P4 camera menu. Option rows in two columns above a hidden "PIR DIR REC" row, into
 // whose place the rows spread when the form opens.
 extern const DialogTemplate kP4MenuTemplate;
+// 148: the K7 camera menu. The generic column without side PIR and SD cycle.
+extern const DialogTemplate kK7MenuTemplate;
+// 157: the P7 camera menu. The P4 grid without side PIR and the hidden row.
+extern const DialogTemplate kP7MenuTemplate;
 
 } // namespace quorvex::ui

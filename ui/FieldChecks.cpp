@@ -1,11 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "camera_menu/FieldChecks.h"
-
-#include "camera_menu/CameraMenuTexts.h"
+#include "ui/FieldChecks.h"
 
 #include <charconv>
 
-namespace quorvex::camera_menu {
+namespace quorvex::ui {
 
 std::string formatPercentD(std::string_view format, int first, int second) {
     std::string out;
@@ -21,8 +19,7 @@ std::string formatPercentD(std::string_view format, int first, int second) {
     return out;
 }
 
-bool validateIntRange(int value, int min, int max, LanguageId language,
-                      ui::InfoMessages& messages) {
+bool validateIntRange(int value, int min, int max, LanguageId language, InfoMessages& messages) {
     if (value >= min && value <= max)
         return true;
     messages.showInfoMessage(formatPercentD(messageFor(kMessageIntegerRange, language), min, max));
@@ -47,4 +44,4 @@ std::string tooManyCharactersText(int limit) {
     return out;
 }
 
-} // namespace quorvex::camera_menu
+} // namespace quorvex::ui

@@ -8,11 +8,20 @@
 #include <string>
 #include <string_view>
 
-namespace quorvex::camera_menu {
+namespace quorvex::ui {
+
+// A number edit out of range, shared by every form; the two %d are the bounds, lower first.
+inline constexpr Message kMessageIntegerRange{"Please enter an integer between %d and %d!",
+                                              "请输入一个介于%d和%d之间的值!"};
+
+// The dialog framework's own checks speak Chinese in every language.
+inline constexpr std::string_view kFrameworkIntegerRequired = "请输入一个整数。";
+// %1 is the character limit.
+inline constexpr std::string_view kFrameworkTooManyCharacters = "输入的字符请不要多于 %1 个。";
 
 // ValidateIntRange: passes when min <= value <= max; otherwise shows the range message with the
 // bounds filled in and fails.
-bool validateIntRange(int value, int min, int max, LanguageId language, ui::InfoMessages& messages);
+bool validateIntRange(int value, int min, int max, LanguageId language, InfoMessages& messages);
 
 // The integer of a number edit as the dialog framework reads it: an optional minus sign and digits,
 // nothing else; nullopt for an empty text, other characters or a value beyond int.
@@ -24,4 +33,4 @@ std::string formatPercentD(std::string_view format, int first, int second);
 // The framework's message for a text over its limit, "%1" being the limit.
 std::string tooManyCharactersText(int limit);
 
-} // namespace quorvex::camera_menu
+} // namespace quorvex::ui

@@ -1,0 +1,229 @@
+// SPDX-License-Identifier: MIT
+#include "camera_menu/CameraFormBuilder.h"
+
+namespace quorvex::camera_menu {
+
+namespace ids = ui::camera_ids;
+using ui::above;
+using ui::equals;
+
+CameraFormBuilder::CameraFormBuilder(std::string_view className,
+                                     const ui::DialogTemplate& dialogTemplate,
+                                     const RecordLayout& layout, const MenuMessages& messages) {
+    m_spec.className = className;
+    m_spec.dialogTemplate = &dialogTemplate;
+    m_spec.layout = &layout;
+    m_spec.messages = messages;
+}
+
+void CameraFormBuilder::number(int id, int min, int max, int initial,
+                               std::initializer_list<ui::Correction> rules) {
+    m_spec.form.fields.push_back(ui::numberField(id, min, max, initial));
+    m_spec.form.corrections.insert(m_spec.form.corrections.end(), rules);
+}
+
+void CameraFormBuilder::list(int id, OptionList options, int initial) {
+    m_spec.lists.push_back({id, options, {}, initial});
+}
+
+CameraFormBuilder& CameraFormBuilder::captureRows(OptionList modes, SizeChoices images,
+                                                  SizeChoices videos, int factoryImage,
+                                                  int factoryVideo) {
+    list(ids::kModeRow.control, modes, 0);
+    m_spec.lists.push_back(
+        {ids::kImageSizeRow.control, {}, images.entries, static_cast<int>(images.defaultIndex)});
+    m_spec.lists.push_back(
+        {ids::kVideoSizeRow.control, {}, videos.entries, static_cast<int>(videos.defaultIndex)});
+    list(ids::kPictureCountRow.control, kOptionsPictureCount, 0);
+    list(ids::kTimeStampRow.control, kOnOffReversed, 0);
+    list(ids::kSensitivityRow.control, kOptionsSensitivity, 0);
+    list(ids::kIntervalUnit, kOptionsIntervalUnit, ids::kUnitMinute);
+    m_spec.labels.insert(m_spec.labels.end(), {{ids::kModeRow.label, &kLabelMode},
+                                               {ids::kImageSizeRow.label, &kLabelImageSize},
+                                               {ids::kVideoSizeRow.label, &kLabelVideoSize},
+                                               {ids::kPictureCountRow.label, &kLabelPictureNo},
+                                               {ids::kTimeStampRow.label, &kLabelTimeStamp},
+                                               {ids::kSensitivityRow.label, &kLabelSensorLevel},
+                                               {ids::kVideoLengthLabel, &kLabelVideoLength},
+                                               {ids::kVideoLengthUnit, &kLabelSecond},
+                                               {ids::kIntervalLabel, &kLabelInterval}});
+    // Video length: 0 or more than a minute becomes 10 seconds.
+    number(ids::kVideoLength, 1, 60, 10,
+           {above(ids::kVideoLength, 60, 10), equals(ids::kVideoLength, 0, 10)});
+    // Interval: 0 minutes is no interval the camera knows, so it becomes 1; so does anything
+    // above 60 in either unit.
+    number(ids::kIntervalValue, 0, 60, 1,
+           {ui::whileListShows(equals(ids::kIntervalValue, 0, 1), ids::kIntervalUnit,
+                               ids::kUnitMinute),
+            above(ids::kIntervalValue, 60, 1)});
+    m_spec.reactions.insert(m_spec.reactions.end(), {{ids::kModeRow.control},
+                                                     {ids::kImageSizeRow.control},
+                                                     {ids::kIntervalUnit, ids::kIntervalValue}});
+    m_spec.record.insert(m_spec.record.end(),
+                         {{MenuField::Mode, ids::kModeRow.control},
+                          {MenuField::ImageSize, ids::kImageSizeRow.control},
+                          {MenuField::VideoSize, ids::kVideoSizeRow.control},
+                          {MenuField::PictureCount, ids::kPictureCountRow.control},
+                          {MenuField::VideoLength, ids::kVideoLength},
+                          {MenuField::TimeStamp, ids::kTimeStampRow.control},
+                          {MenuField::Interval, ids::kIntervalValue},
+                          {MenuField::Sensitivity, ids::kSensitivityRow.control}});
+    m_blockSelections.insert(m_blockSelections.end(), {{ids::kModeRow.control, 0},
+                                                       {ids::kImageSizeRow.control, factoryImage},
+                                                       {ids::kVideoSizeRow.control, factoryVideo},
+                                                       {ids::kPictureCountRow.control, 0},
+                                                       {ids::kTimeStampRow.control, 0},
+                                                       {ids::kSensitivityRow.control, 0},
+                                                       {ids::kIntervalUnit, ids::kUnitMinute}});
+    return *this;
+}
+
+CameraFormBuilder& CameraFormBuilder::optionRow(const ids::RowIds& row, const LocalizedText& text,
+                                                OptionList options, int initial, MenuField field) {
+    list(row.control, options, initial);
+    m_spec.labels.push_back({row.label, &text});
+    m_spec.record.push_back({field, row.control});
+    return *this;
+}
+
+CameraFormBuilder& CameraFormBuilder::clock() {
+    optionRow(ids::kDateFormatRow, kLabelDateFormat, kOptionsDateFormat, 1, MenuField::DateFormat);
+    m_spec.labels.insert(m_spec.labels.end(),
+                         {{ids::kClockLabel, &kLabelSetClock}, {ids::kGetTime, &kButtonGetTime}});
+    m_spec.form.fields.push_back(ui::textField(ids::kClockText));
+    m_spec.reactions.push_back({ids::kDateFormatRow.control, 0, ids::kGetTime});
+    m_blockSelections.push_back({ids::kDateFormatRow.control, 1});
+    return *this;
+}
+
+CameraFormBuilder& CameraFormBuilder::timer(const ids::TimerIds& t, const LocalizedText& title,
+                                            TimerSlot slot) {
+    list(t.list, kOnOff, 0);
+    m_spec.labels.insert(m_spec.labels.end(), {{t.label, &title},
+                                               {t.startLabel, &kLabelStart},
+                                               {t.startHourLabel, &kLabelHour},
+                                               {t.startMinuteLabel, &kLabelMinute},
+                                               {t.stopLabel, &kLabelStop},
+                                               {t.stopHourLabel, &kLabelHour},
+                                               {t.stopMinuteLabel, &kLabelMinute}});
+    for (int hour : {t.startHour, t.stopHour})
+        number(hour, 0, 23, 0, {above(hour, 23, 0)});
+    for (int minute : {t.startMinute, t.stopMinute})
+        number(minute, 0, 59, 0, {above(minute, 59, 0)});
+    std::vector<int> edits{t.startHour, t.startMinute, t.stopHour, t.stopMinute};
+    m_spec.switches.push_back({t.list, 0, edits});
+    const bool one = slot == TimerSlot::One;
+    m_spec.record.insert(
+        m_spec.record.end(),
+        {{one ? MenuField::Timer1 : MenuField::Timer2, t.list},
+         {one ? MenuField::Timer1StartHour : MenuField::Timer2StartHour, t.startHour},
+         {one ? MenuField::Timer1StartMinute : MenuField::Timer2StartMinute, t.startMinute},
+         {one ? MenuField::Timer1StopHour : MenuField::Timer2StopHour, t.stopHour},
+         {one ? MenuField::Timer1StopMinute : MenuField::Timer2StopMinute, t.stopMinute}});
+    if (one)
+        m_timer1 = &t;
+    m_timerEdits[one ? 0 : 1] = std::move(edits);
+    return *this;
+}
+
+CameraFormBuilder& CameraFormBuilder::serialNumber() {
+    list(ids::kSerialSwitch, kOnOff, 0);
+    m_spec.labels.push_back({ids::kSerialLabel, &kLabelSerialNo});
+    std::vector<int> chars;
+    constexpr MenuField kFields[4]{MenuField::SerialChar1, MenuField::SerialChar2,
+                                   MenuField::SerialChar3, MenuField::SerialChar4};
+    m_spec.record.push_back({MenuField::SerialNumber, ids::kSerialSwitch});
+    for (std::size_t i = 0; i < 4; ++i) {
+        const int id = ids::kSerialChars[i];
+        m_spec.lists.push_back({id, {}, kSerialCharacters, 0});
+        m_spec.record.push_back({kFields[i], id});
+        m_blockSelections.push_back({id, 0});
+        chars.push_back(id);
+    }
+    m_spec.switches.push_back({ids::kSerialSwitch, 0, std::move(chars), SwitchEffect::Disabled});
+    return *this;
+}
+
+CameraFormBuilder& CameraFormBuilder::timeLapse() {
+    const ids::TimeLapseIds& t = ids::kTimeLapse;
+    list(t.list, kOnOffReversed, 1); // Time Lapse reads On, Off
+    m_spec.labels.insert(m_spec.labels.end(), {{t.label, &kLabelTimeLapse},
+                                               {t.hoursLabel, &kLabelHour},
+                                               {t.minutesLabel, &kLabelMinute},
+                                               {t.secondsLabel, &kLabelSecond}});
+    number(t.hours, 0, 23, 0, {above(t.hours, 23, 0)});
+    for (int id : {t.minutes, t.seconds})
+        number(id, 0, 59, 0, {above(id, 59, 0)});
+    m_spec.switches.push_back({t.list, 1, {t.hours, t.minutes, t.seconds}});
+    m_spec.record.insert(m_spec.record.end(), {{MenuField::TimeLapse, t.list},
+                                               {MenuField::TimeLapseHours, t.hours},
+                                               {MenuField::TimeLapseMinutes, t.minutes},
+                                               {MenuField::TimeLapseSeconds, t.seconds}});
+    return *this;
+}
+
+CameraFormBuilder& CameraFormBuilder::folderAndButtons() {
+    m_spec.form.fields.push_back(ui::textField(ids::kFolder, ids::kFolderLimit));
+    m_spec.labels.insert(m_spec.labels.end(), {{ids::kSelectFolder, &kButtonSelect},
+                                               {ui::kIdOk, &kButtonGenerate},
+                                               {ids::kDefault, &kButtonDefault},
+                                               {ui::kIdCancel, &kButtonExit}});
+    return *this;
+}
+
+CameraFormBuilder& CameraFormBuilder::exchangeOrder(const Timer2Order& timer2) {
+    const ids::TimerIds& t1 = m_timer1 ? *m_timer1 : ids::kTimer1;
+    const ids::TimeLapseIds& lapse = ids::kTimeLapse;
+    m_spec.form.order = {ids::kVideoLength, ids::kIntervalValue, lapse.minutes, lapse.seconds,
+                         lapse.hours,       t1.stopMinute,       t1.stopHour,   t1.startHour,
+                         t1.startMinute,    ids::kClockText,     ids::kFolder};
+    m_spec.form.order.insert(m_spec.form.order.end(), timer2.begin(), timer2.end());
+    return *this;
+}
+
+CameraFormBuilder& CameraFormBuilder::commonGroups(const ids::TimerIds& timer1,
+                                                   const ids::TimerIds& timer2,
+                                                   const Timer2Order& timer2Order) {
+    return clock()
+        .timer(timer1, kLabelTimer, TimerSlot::One)
+        .timer(timer2, kLabelTimer2, TimerSlot::Two)
+        .serialNumber()
+        .timeLapse()
+        .folderAndButtons()
+        .exchangeOrder(timer2Order);
+}
+
+CameraFormBuilder& CameraFormBuilder::hide(std::initializer_list<int> hidden) {
+    m_spec.hidden = hidden;
+    return *this;
+}
+
+CameraFormBuilder& CameraFormBuilder::moves(std::vector<Move> moves) {
+    m_spec.moves = std::move(moves);
+    return *this;
+}
+
+CameraFormBuilder& CameraFormBuilder::label(int id, const LocalizedText& text) {
+    m_spec.labels.push_back({id, &text});
+    return *this;
+}
+
+CameraFormBuilder& CameraFormBuilder::factory(FactorySource source,
+                                              std::initializer_list<Selection> selections,
+                                              FactoryResets resets, bool folderBeforeExchange) {
+    FactoryRule& rule = m_spec.factory;
+    rule.source = source;
+    rule.selections = m_blockSelections;
+    rule.selections.insert(rule.selections.end(), selections);
+    const ids::TimeLapseIds& lapse = ids::kTimeLapse;
+    rule.resets = {ids::kVideoLength, lapse.hours, lapse.minutes, lapse.seconds};
+    rule.resets.insert(rule.resets.end(), m_timerEdits[0].begin(), m_timerEdits[0].end());
+    if (resets.timer2)
+        rule.resets.insert(rule.resets.end(), m_timerEdits[1].begin(), m_timerEdits[1].end());
+    if (resets.interval)
+        rule.resets.push_back(ids::kIntervalValue);
+    rule.folderBeforeExchange = folderBeforeExchange;
+    return *this;
+}
+
+} // namespace quorvex::camera_menu

@@ -1,0 +1,84 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "camera_menu/CameraMenuForm.h"
+#include "camera_menu/CameraMenuTexts.h"
+#include "ui/templates/CameraMenuIds.h"
+
+#include <array>
+#include <initializer_list>
+
+namespace quorvex::camera_menu {
+
+enum class TimerSlot { One, Two };
+
+// What "Default" brings back to its opening value besides video length, time lapse and timer 1.
+struct FactoryResets {
+    bool interval = false;
+    bool timer2 = false;
+};
+
+// Exchange order of the four timer 2 edits after the folder.
+using Timer2Order = std::array<int, 4>;
+
+// Composes a CameraFormSpec from the groups every camera form is made of. Each block brings its
+// lists, labels, held fields with their checks and corrections, switch rule, record sources and
+// what "Default" does to it; a form adds only what is its own.
+class CameraFormBuilder final {
+  public:
+    CameraFormBuilder(std::string_view className, const ui::DialogTemplate& dialogTemplate,
+                      const RecordLayout& layout, const MenuMessages& messages);
+
+    // Mode, image and video size, pictures, time stamp, sensitivity, video length and interval;
+    // "Default" selects the sizes at `factoryImage` and `factoryVideo`.
+    CameraFormBuilder& captureRows(OptionList modes, SizeChoices images, SizeChoices videos,
+                                   int factoryImage, int factoryVideo);
+    // A list row of its own (side PIR, beep, SD cycle) with the record field it fills.
+    CameraFormBuilder& optionRow(const ui::camera_ids::RowIds& row, const LocalizedText& label,
+                                 OptionList options, int initial, MenuField field);
+    // Date format, clock text and "Get Time"; a date-format pick reads the clock.
+    CameraFormBuilder& clock();
+    CameraFormBuilder& timer(const ui::camera_ids::TimerIds& ids, const LocalizedText& title,
+                             TimerSlot slot);
+    CameraFormBuilder& serialNumber();
+    CameraFormBuilder& timeLapse();
+    // Folder row and the three buttons.
+    CameraFormBuilder& folderAndButtons();
+
+    // The exchange order: capture and timer 1 fields, clock text, folder, then timer 2's edits.
+    CameraFormBuilder& exchangeOrder(const Timer2Order& timer2);
+    // What every camera form has below its own rows: clock, "Timer" and "Timer2", serial number,
+    // time lapse, folder and buttons, with the exchange order.
+    CameraFormBuilder& commonGroups(const ui::camera_ids::TimerIds& timer1,
+                                    const ui::camera_ids::TimerIds& timer2,
+                                    const Timer2Order& timer2Order);
+    CameraFormBuilder& hide(std::initializer_list<int> ids);
+    CameraFormBuilder& moves(std::vector<Move> moves);
+    CameraFormBuilder& label(int id, const LocalizedText& text);
+    // "Default": the list positions a form sets besides the blocks' (every switch Off, serial
+    // characters "0"), the fields it brings back to their opening values besides video length,
+    // time lapse and timer 1, and where the record comes from.
+    CameraFormBuilder& factory(FactorySource source, std::initializer_list<Selection> selections,
+                               FactoryResets resets, bool folderBeforeExchange = true);
+
+    CameraFormSpec build() { return std::move(m_spec); }
+
+  private:
+    void number(int id, int min, int max, int initial, std::initializer_list<ui::Correction> rules);
+    void list(int id, OptionList options, int initial);
+
+    CameraFormSpec m_spec;
+    std::vector<Selection> m_blockSelections;
+    std::array<std::vector<int>, 2> m_timerEdits;
+    const ui::camera_ids::TimerIds* m_timer1 = nullptr;
+};
+
+// The exchange order of timer 2's edits in the generic family and in the P4 family.
+inline constexpr Timer2Order kGenericTimer2Order{
+    ui::camera_ids::generic::kTimer2.stopMinute, ui::camera_ids::generic::kTimer2.stopHour,
+    ui::camera_ids::generic::kTimer2.startMinute, ui::camera_ids::generic::kTimer2.startHour};
+inline constexpr Timer2Order kP4Timer2Order{
+    ui::camera_ids::p4::kTimer2.stopMinute, ui::camera_ids::p4::kTimer2.stopHour,
+    ui::camera_ids::p4::kTimer2.startHour, ui::camera_ids::p4::kTimer2.startMinute};
+
+} // namespace quorvex::camera_menu

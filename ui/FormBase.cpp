@@ -1,0 +1,115 @@
+// SPDX-License-Identifier: MIT
+#include "ui/FormBase.h"
+
+#include "ui/FieldChecks.h"
+#include "ui/Utf8.h"
+
+#include <algorithm>
+
+namespace quorvex::ui {
+
+FormBase::FormBase(DialogHost& host, LanguageId messageLanguage, FormTable table)
+    : m_host(host), m_language(messageLanguage), m_table(std::move(table)) {
+    for (const FieldSpec& f : m_table.fields) {
+        if (f.kind == FieldKind::Number)
+            m_numbers[f.id] = f.initial;
+        else
+            m_texts[f.id];
+    }
+}
+
+int FormBase::heldNumber(int id) const {
+    const auto found = m_numbers.find(id);
+    return found == m_numbers.end() ? 0 : found->second;
+}
+
+const std::string& FormBase::heldText(int id) const {
+    static const std::string kNone;
+    const auto found = m_texts.find(id);
+    return found == m_texts.end() ? kNone : found->second;
+}
+
+const FieldSpec* FormBase::field(int id) const {
+    const auto found = std::find_if(m_table.fields.begin(), m_table.fields.end(),
+                                    [id](const FieldSpec& f) { return f.id == id; });
+    return found == m_table.fields.end() ? nullptr : &*found;
+}
+
+bool FormBase::exchangeField(const FieldSpec& spec, bool& correctedAny) {
+    const std::string text = window().text(spec.id);
+    if (spec.kind == FieldKind::Number) {
+        const auto value = parseEditInteger(text);
+        if (!value) {
+            m_host.showValidationMessage(kFrameworkIntegerRequired);
+            return false;
+        }
+        m_numbers[spec.id] = *value;
+        const bool inRange = validateIntRange(*value, spec.min, spec.max, m_language, m_host);
+        // A field's own reaction corrects it only when its own change started the pass; a value
+        // taken over here is corrected in every case, or Generate would hand the camera an
+        // impossible setting (an hour of 30). The controls are refreshed once the pass ends, so
+        // fields it has still to read keep what was typed into them.
+        correctedAny = correct(spec.id) || correctedAny;
+        return inRange;
+    }
+    m_texts[spec.id] = text;
+    if (spec.max > 0 && utf8Length(text) > static_cast<std::size_t>(spec.max)) {
+        m_host.showValidationMessage(tooManyCharactersText(spec.max));
+        return false;
+    }
+    return true;
+}
+
+bool FormBase::exchange() {
+    BusyScope busy(*this);
+    bool correctedAny = false;
+    for (int id : m_table.order) {
+        const FieldSpec* spec = field(id);
+        if (!spec)
+            continue;
+        if (!exchangeField(*spec, correctedAny) || !checkField(id)) {
+            window().setFocus(id);
+            if (correctedAny)
+                refresh();
+            return false;
+        }
+    }
+    if (correctedAny)
+        refresh();
+    return true;
+}
+
+void FormBase::refresh() {
+    BusyScope busy(*this);
+    for (const auto& [id, value] : m_numbers)
+        window().setText(id, std::to_string(value));
+    for (const auto& [id, text] : m_texts)
+        window().setText(id, text);
+}
+
+bool FormBase::correct(int fieldId) {
+    bool changed = false;
+    for (const Correction& c : m_table.corrections) {
+        if (c.field != fieldId || (c.list != 0 && window().selected(c.list) != c.position))
+            continue;
+        const int value = heldNumber(fieldId);
+        const bool applies = c.test == Correction::Test::Above ? value > c.bound : value == c.bound;
+        if (!applies)
+            continue;
+        for (const Assignment& a : c.sets) {
+            if (a.field == 0 || heldNumber(a.field) == a.value)
+                continue;
+            m_numbers[a.field] = a.value;
+            changed = true;
+        }
+    }
+    return changed;
+}
+
+void FormBase::chooseFolder(int folderField) {
+    const auto chosen = m_host.chooseFolder();
+    m_texts[folderField] = chosen && !chosen->empty() ? *chosen : m_host.defaultFolder();
+    refresh();
+}
+
+} // namespace quorvex::ui

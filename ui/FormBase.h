@@ -1,0 +1,139 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "app/Language.h"
+#include "ui/Dialog.h"
+#include "ui/DialogHost.h"
+
+#include <array>
+#include <map>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quorvex::ui {
+
+enum class FieldKind {
+    Number, // an integer in min..max (the shared range message)
+    Text,   // any text; with a limit, at most `max` characters (the framework's length message)
+};
+
+// A value the form holds for one of its controls, with the check the field exchange applies.
+struct FieldSpec {
+    int id = 0;
+    FieldKind kind = FieldKind::Number;
+    int min = 0;
+    int max = 0; // Text: the most characters, 0 for no limit
+    int initial = 0;
+};
+
+constexpr FieldSpec numberField(int id, int min, int max, int initial = 0) {
+    return {id, FieldKind::Number, min, max, initial};
+}
+constexpr FieldSpec textField(int id, int limit = 0) {
+    return {id, FieldKind::Text, 0, limit, 0};
+}
+
+struct Assignment {
+    int field = 0; // 0: unused
+    int value = 0;
+};
+
+// A correction rule: when the held number of `field` passes the test (and `list`, if given, shows
+// `position`), the assignments are made; they may reach other fields (a coordinate at its end
+// clears its minutes and seconds).
+struct Correction {
+    enum class Test { Above, Equals };
+    int field = 0;
+    Test test = Test::Above;
+    int bound = 0;
+    std::array<Assignment, 2> sets{};
+    int list = 0; // 0: whatever the lists show
+    int position = 0;
+};
+
+constexpr Correction above(int field, int bound, int becomes) {
+    return {field, Correction::Test::Above, bound, {{{field, becomes}}}};
+}
+constexpr Correction equals(int field, int bound, int becomes) {
+    return {field, Correction::Test::Equals, bound, {{{field, becomes}}}};
+}
+constexpr Correction whileListShows(Correction c, int list, int position) {
+    c.list = list;
+    c.position = position;
+    return c;
+}
+
+// What the toolkit-free base of every form holds: its fields, the order the field exchange reads
+// them in, and their corrections (applied in table order).
+struct FormTable {
+    std::vector<FieldSpec> fields;
+    std::vector<int> order;
+    std::vector<Correction> corrections;
+};
+
+// The base of every configurator: values held per control, the ordered field exchange with its
+// checks and messages, corrections, refresh and the folder choice. The controls' own
+// notifications are ignored while the form reads or refreshes them.
+class FormBase : public Dialog {
+  public:
+    int heldNumber(int id) const;
+    const std::string& heldText(int id) const;
+
+  protected:
+    FormBase(DialogHost& host, LanguageId messageLanguage, FormTable table);
+
+    // Reads every field of the exchange order from its control and checks it. The first failure
+    // shows its message, puts the focus on the control and ends the pass; later fields keep their
+    // values, the failing one is already taken over. A number taken over gets its corrections
+    // too, so nothing out of range is ever held. True when every field passed.
+    bool exchange();
+    // Shows every held value in its control again.
+    void refresh();
+    // Applies the corrections of `field`; true when a held value changed.
+    bool correct(int field);
+    // The folder chooser; a cancelled choice or one without a path gives the default folder.
+    void chooseFolder(int folderField);
+
+    void setNumber(int id, int value) { m_numbers[id] = value; }
+    void setText(int id, std::string text) { m_texts[id] = std::move(text); }
+    // A check that is code rather than a range or a limit (a phone number's length); runs after
+    // the field's own check, shows its own message and returns false to end the pass.
+    virtual bool checkField(int /*id*/) { return true; }
+    // True while the form itself reads or refreshes its controls.
+    bool busy() const { return m_busy; }
+    bool holdsNumber(int id) const { return m_numbers.contains(id); }
+
+    DialogHost& host() const { return m_host; }
+    LanguageId messageLanguage() const { return m_language; }
+    const FormTable& table() const { return m_table; }
+
+    // Marks the form busy for its lifetime.
+    class BusyScope final {
+      public:
+        explicit BusyScope(FormBase& form) : m_flag(form.m_busy), m_previous(form.m_busy) {
+            m_flag = true;
+        }
+        ~BusyScope() { m_flag = m_previous; }
+        BusyScope(const BusyScope&) = delete;
+        BusyScope& operator=(const BusyScope&) = delete;
+
+      private:
+        bool& m_flag;
+        bool m_previous;
+    };
+
+  private:
+    const FieldSpec* field(int id) const;
+    bool exchangeField(const FieldSpec& spec, bool& correctedAny);
+
+    DialogHost& m_host;
+    LanguageId m_language;
+    FormTable m_table;
+    std::map<int, int> m_numbers;
+    std::map<int, std::string> m_texts;
+    bool m_busy = false;
+};
+
+} // namespace quorvex::ui
