@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "ui/Transcript.h"
 
+#include <algorithm>
+
 #include "ui/ScriptedHost.h"
 
 namespace quorvex::ui {
@@ -25,6 +27,22 @@ void Transcript::windowClosed(std::string_view className) {
 
 void Transcript::message(std::string_view text) {
     m_out << "message " << quoted(text) << '\n' << std::flush;
+}
+
+void Transcript::bytes(std::string_view path, std::string_view content) {
+    static constexpr char kHex[] = "0123456789abcdef";
+    m_out << "bytes " << path << ' ' << content.size() << '\n';
+    for (std::size_t at = 0; at < content.size(); at += 20) {
+        std::string line = " ";
+        for (std::size_t i = at; i < std::min(content.size(), at + 20); ++i) {
+            const auto b = static_cast<unsigned char>(content[i]);
+            line += ' ';
+            line += kHex[b >> 4];
+            line += kHex[b & 15];
+        }
+        m_out << line << '\n';
+    }
+    m_out << std::flush;
 }
 
 void Transcript::wrote(std::string_view path, std::size_t size) {

@@ -20,6 +20,8 @@ class Transcript {
     void windowClosed(std::string_view className);
     void message(std::string_view text);
     void wrote(std::string_view path, std::size_t size);
+    // A file's bytes in hexadecimal, 20 to a line, so a scenario checks what it wrote.
+    void bytes(std::string_view path, std::string_view content);
     void openUrl(std::string_view url);
     void control(const ControlState& state);
     void programEnded();

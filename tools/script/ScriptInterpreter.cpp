@@ -5,6 +5,7 @@
 #include "app/FilePreferencesStore.h"
 #include "app/SystemLanguage.h"
 
+#include <fstream>
 #include <algorithm>
 #include <limits>
 #include <string_view>
@@ -230,6 +231,19 @@ ScriptInterpreter::Status ScriptInterpreter::execute(const Line& line, bool runn
         if (!time)
             return malformed(line, "clock takes YYYY-MM-DD HH:MM:SS");
         m_host.fixClock(*time);
+        return Status::Done;
+    }
+    if (c == "bytes") {
+        if (line.rest.empty())
+            return malformed(line, "bytes needs a path");
+        // Files the program wrote are small; anything larger is not one of them.
+        std::ifstream in(line.rest, std::ios::binary);
+        std::string content(4097, '\0');
+        in.read(content.data(), static_cast<std::streamsize>(content.size()));
+        if (in.bad() || !in.is_open() || in.gcount() > 4096)
+            return fail(line, "cannot read " + line.rest);
+        content.resize(static_cast<std::size_t>(in.gcount()));
+        m_transcript.bytes(line.rest, content);
         return Status::Done;
     }
     if (c == "folder") {
