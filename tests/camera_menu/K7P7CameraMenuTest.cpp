@@ -1,0 +1,67 @@
+// SPDX-License-Identifier: MIT
+#include "camera_menu/CQuorvexK7Menu.h"
+#include "camera_menu/CQuorvexP7Menu.h"
+
+#include "FormHarness.h"
+
+#include <gtest/gtest.h>
+
+namespace quorvex::testing {
+namespace {
+
+using camera_menu::CQuorvexK7Menu;
+using camera_menu::CQuorvexP7Menu;
+
+// K8 with timer 2 On from 17:30 to 6:00: byte 9 is the constant 1 and timer 2 sits right after
+// the TV mode byte, with nothing in 36-37.
+TEST(K7CameraMenu, TimerTwoFollowsTheTvModeByte) {
+    FormHarness h(9);
+    h.state().tvMode = 0x0102; // only the low byte reaches the record
+    h.run(std::function<void(ui::MemoryHost&, CQuorvexK7Menu&)>(
+        [&](ui::MemoryHost& host, CQuorvexK7Menu&) {
+            EXPECT_EQ(host.title(), "Quorvex K8");
+            host.userSelect(1048, 1);
+            host.userType(1042, "17");
+            host.userType(1045, "30");
+            host.userType(1046, "6");
+            h.chooseFolder(host);
+            host.userClick(1);
+        }));
+    // clang-format off
+    const std::array<std::uint8_t, 56> expected{
+        0, 0, 0, 0, 9, 0, 1, 0, 0, 1,    // 12MP, 1280x720, 10 s, 1 min, byte 9 always 1
+        1, 0, 0, 0, 14, 5, 6, 13, 45, 9, // time lapse off, clock 2024-05-06 13:45:09
+        0, 0, 0, 0, 0, 0, 0, 0, 0, 2,    // timer 1, serial off "0000", English
+        2, 1, 17, 30, 6, 0, 0, 0, 0, 0,  // TV mode low byte, timer 2 on 17:30-6:00
+        0, 0, 0, 0, 0, 0, 0, 0, 1, 0,    // date format MMDDYY
+        0, 0, 0, 0, 0, 0};
+    // clang-format on
+    EXPECT_EQ(h.written(), sealed(expected));
+}
+
+// P7: the P4 record with byte 9 always 0, beep and SD cycle in 31-32, timer 2 in 33-37.
+TEST(P7CameraMenu, RecordHasNoSidePir) {
+    FormHarness h(8); // English on screen, Chinese in the camera
+    h.state().chineseCameraEnglishUi = true;
+    h.run(std::function<void(ui::MemoryHost&, CQuorvexP7Menu&)>(
+        [&](ui::MemoryHost& host, CQuorvexP7Menu&) {
+            host.userSelect(1046, 1);
+            host.userSelect(1052, 1);
+            host.userType(1051, "59");
+            h.chooseFolder(host);
+            host.userClick(1);
+        }));
+    // clang-format off
+    const std::array<std::uint8_t, 56> expected{
+        0, 0, 1, 0, 9, 0, 1, 0, 0, 0,    // 1280x720 by default, no side PIR
+        1, 0, 0, 0, 14, 5, 6, 13, 45, 9,
+        0, 0, 0, 0, 0, 0, 0, 0, 0, 1,    // camera language 1
+        0, 1, 1, 1, 0, 0, 0, 59, 0, 0,   // beep on, SD cycle on, timer 2 on, stop minute 59
+        0, 0, 0, 0, 0, 0, 0, 0, 1, 0,
+        0, 0, 0, 0, 0, 0};
+    // clang-format on
+    EXPECT_EQ(h.written(), sealed(expected));
+}
+
+} // namespace
+} // namespace quorvex::testing
