@@ -18,53 +18,44 @@ bool showsSdCycle(int modelId) {
 }
 
 // Without the SD cycle row the eight rows from "Video Size" to "Date Format" spread into its
-// place and everything from the clock row down moves up.
-std::vector<Move> closeSdCycleGap() {
-    constexpr std::array<ids::RowIds, 8> kRows{
-        ids::kVideoSizeRow,
-        ids::kPictureCountRow,
-        ids::kTimeStampRow,
-        ids::kSensitivityRow,
-        ids::kSidePirRow,
-        {ids::kVideoLengthFrame, ids::kVideoLengthLabel, ids::kVideoLength},
-        {ids::kIntervalFrame, ids::kIntervalLabel, ids::kIntervalUnit},
-        ids::kDateFormatRow};
-    constexpr std::array kLowerBlock{1082, 1018, 1030, 1031, // clock
-                                     1084, 1019, 1025, 1059, 1017, 1118, 1154, 1022,
-                                     1122, 1060, 1023, 1120, 1155, 1024, 1123, // timer 1
-                                     1151, 1041, 1048, 1061, 1042, 1119, 1156, 1045,
-                                     1124, 1063, 1046, 1121, 1157, 1047, 1125, // timer 2
-                                     1152, 1021, 1032, 1034, 1035, 1036, 1037, // serial number
-                                     1153, 1020, 1033, 1038, 1126, 1158, 1039, 1127,
-                                     1159, 1040, 1128, // time lapse
-                                     1057, 1064, 1,    1062, 2};
-    std::vector<Move> moves;
-    for (std::size_t n = 0; n < kRows.size(); ++n)
-        for (int id : {kRows[n].frame, kRows[n].label, kRows[n].control})
-            moves.push_back({id, 0, 4 * static_cast<int>(n + 1)});
-    moves.push_back({ids::kVideoLengthUnit, 0, 24}); // with the video-length row
-    moves.push_back({ids::kIntervalValue, 0, 28});   // with the interval row
-    for (int id : kLowerBlock)
-        moves.push_back({id, 0, -10});
-    return moves;
-}
+// place (row n down by 4n) and everything from the clock row down moves up.
+constexpr std::array<ids::RowIds, 8> kSpreadRows{
+    ids::kVideoSizeRow, ids::kPictureCountRow, ids::kTimeStampRow, ids::kSensitivityRow,
+    ids::kSidePirRow,   ids::kVideoLengthRow,  ids::kIntervalRow,  ids::kDateFormatRow};
+constexpr std::array kLowerBlock{1082, 1018, 1030, 1031, // clock
+                                 1084, 1019, 1025, 1059, 1017, 1118, 1154, 1022,
+                                 1122, 1060, 1023, 1120, 1155, 1024, 1123, // timer 1
+                                 1151, 1041, 1048, 1061, 1042, 1119, 1156, 1045,
+                                 1124, 1063, 1046, 1121, 1157, 1047, 1125, // timer 2
+                                 1152, 1021, 1032, 1034, 1035, 1036, 1037, // serial number
+                                 1153, 1020, 1033, 1038, 1126, 1158, 1039, 1127,
+                                 1159, 1040, 1128, // time lapse
+                                 1057, 1064, 1,    1062, 2};
 
 CameraFormSpec genericSpec(int modelId) {
     const ids::RowIds& sdCycle = ids::generic::kSdCycleRow;
-    CameraFormBuilder form("CQuorvexCameraMenu", ui::kCameraMenuTemplate,
-                           menuLayoutForModel(isNamedGenericModel(modelId) ? modelId : 0),
-                           kCameraMenuMessages);
-    form.captureRows(genericCaptureModeOptions(modelId), genericImageSizes(modelId),
-                     genericVideoSizes(modelId), 1, 1)
-        .optionRow(ids::kSidePirRow, kLabelSidePir, kOnOff, 1, MenuField::SidePir)
+    CameraFormBuilder form = genericFamily(
+        "CQuorvexCameraMenu", ui::kCameraMenuTemplate,
+        menuLayoutForModel(isNamedGenericModel(modelId) ? modelId : 0),
+        genericCaptureModeOptions(modelId), genericImageSizes(modelId), genericVideoSizes(modelId));
+    form.optionRow(ids::kSidePirRow, kLabelSidePir, kOnOff, 1, MenuField::SidePir)
         .optionRow(sdCycle, kLabelSdCycle, kOnOff, 0, MenuField::SdCycle)
-        .commonGroups(ids::kTimer1, ids::generic::kTimer2, kGenericTimer2Order)
         // Built like Generate's record, so the clock bytes are the held ones; the folder is the
         // one the exchange took over.
-        .factory(FactorySource::Form, {{ids::kSidePirRow.control, 1}, {sdCycle.control, 0}},
+        .factory(FactorySource::Form,
+                 {{ids::kImageSizeRow.control, 1},
+                  {ids::kVideoSizeRow.control, 1},
+                  {ids::kSidePirRow.control, 1},
+                  {sdCycle.control, 0}},
                  {.interval = true, .timer2 = true}, false);
-    if (!showsSdCycle(modelId))
-        form.hide({sdCycle.frame, sdCycle.label, sdCycle.control}).moves(closeSdCycleGap());
+    if (!showsSdCycle(modelId)) {
+        std::vector<Move> up;
+        for (int id : kLowerBlock)
+            up.push_back({id, 0, -10});
+        form.hide({sdCycle.frame, sdCycle.label, sdCycle.control})
+            .moveRows(kSpreadRows, [](int n) { return 4 * (n + 1); })
+            .moves(std::move(up));
+    }
     return form.build();
 }
 

@@ -7,23 +7,17 @@
 
 namespace quorvex::camera_menu {
 
-namespace {
-
 namespace ids = ui::camera_ids;
 
-// "Default" keeps the interval value and timer 2's times and writes the fixed reset pattern.
-CameraFormSpec k7Spec() {
-    return CameraFormBuilder("CQuorvexK7Menu", ui::kK7MenuTemplate, menuLayout(MenuLayoutId::K7),
-                             kCameraMenuMessages)
-        .captureRows(kOptionsCaptureMode, kK7ImageSizes, kK7VideoSizes, 0, 0)
-        .commonGroups(ids::kTimer1, ids::generic::kTimer2, kGenericTimer2Order)
-        .factory(FactorySource::Pattern, {}, {})
-        .build();
-}
-
-} // namespace
-
+// "Default" selects the first image and video size, keeps the interval value and timer 2's
+// times, and writes the fixed reset pattern.
 CQuorvexK7Menu::CQuorvexK7Menu(AppContext& context, ClockFields& clock)
-    : CameraMenuForm(context, clock, k7Spec()) {}
+    : CameraMenuForm(
+          context, clock,
+          genericFamily("CQuorvexK7Menu", ui::kK7MenuTemplate, menuLayout(MenuLayoutId::K7),
+                        kOptionsCaptureMode, kK7ImageSizes, kK7VideoSizes)
+              .factory(FactorySource::Pattern,
+                       {{ids::kImageSizeRow.control, 0}, {ids::kVideoSizeRow.control, 0}}, {})
+              .build()) {}
 
 } // namespace quorvex::camera_menu

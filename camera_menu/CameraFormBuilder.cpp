@@ -27,8 +27,7 @@ void CameraFormBuilder::list(int id, OptionList options, int initial) {
 }
 
 CameraFormBuilder& CameraFormBuilder::captureRows(OptionList modes, SizeChoices images,
-                                                  SizeChoices videos, int factoryImage,
-                                                  int factoryVideo) {
+                                                  SizeChoices videos) {
     list(ids::kModeRow.control, modes, 0);
     m_spec.lists.push_back(
         {ids::kImageSizeRow.control, {}, images.entries, static_cast<int>(images.defaultIndex)});
@@ -37,44 +36,45 @@ CameraFormBuilder& CameraFormBuilder::captureRows(OptionList modes, SizeChoices 
     list(ids::kPictureCountRow.control, kOptionsPictureCount, 0);
     list(ids::kTimeStampRow.control, kOnOffReversed, 0);
     list(ids::kSensitivityRow.control, kOptionsSensitivity, 0);
-    list(ids::kIntervalUnit, kOptionsIntervalUnit, ids::kUnitMinute);
+    list(ids::kIntervalRow.control, kOptionsIntervalUnit, ids::kUnitMinute);
     m_spec.labels.insert(m_spec.labels.end(), {{ids::kModeRow.label, &kLabelMode},
                                                {ids::kImageSizeRow.label, &kLabelImageSize},
                                                {ids::kVideoSizeRow.label, &kLabelVideoSize},
                                                {ids::kPictureCountRow.label, &kLabelPictureNo},
                                                {ids::kTimeStampRow.label, &kLabelTimeStamp},
                                                {ids::kSensitivityRow.label, &kLabelSensorLevel},
-                                               {ids::kVideoLengthLabel, &kLabelVideoLength},
-                                               {ids::kVideoLengthUnit, &kLabelSecond},
-                                               {ids::kIntervalLabel, &kLabelInterval}});
+                                               {ids::kVideoLengthRow.label, &kLabelVideoLength},
+                                               {ids::kVideoLengthRow.companion, &kLabelSecond},
+                                               {ids::kIntervalRow.label, &kLabelInterval}});
     // Video length: 0 or more than a minute becomes 10 seconds.
-    number(ids::kVideoLength, 1, 60, 10,
-           {above(ids::kVideoLength, 60, 10), equals(ids::kVideoLength, 0, 10)});
+    number(
+        ids::kVideoLengthRow.control, 1, 60, 10,
+        {above(ids::kVideoLengthRow.control, 60, 10), equals(ids::kVideoLengthRow.control, 0, 10)});
     // Interval: 0 minutes is no interval the camera knows, so it becomes 1; so does anything
     // above 60 in either unit.
-    number(ids::kIntervalValue, 0, 60, 1,
-           {ui::whileListShows(equals(ids::kIntervalValue, 0, 1), ids::kIntervalUnit,
+    number(ids::kIntervalRow.companion, 0, 60, 1,
+           {ui::whileListShows(equals(ids::kIntervalRow.companion, 0, 1), ids::kIntervalRow.control,
                                ids::kUnitMinute),
-            above(ids::kIntervalValue, 60, 1)});
-    m_spec.reactions.insert(m_spec.reactions.end(), {{ids::kModeRow.control},
-                                                     {ids::kImageSizeRow.control},
-                                                     {ids::kIntervalUnit, ids::kIntervalValue}});
+            above(ids::kIntervalRow.companion, 60, 1)});
+    m_spec.reactions.insert(m_spec.reactions.end(),
+                            {{ids::kModeRow.control},
+                             {ids::kImageSizeRow.control},
+                             {ids::kIntervalRow.control, ids::kIntervalRow.companion}});
     m_spec.record.insert(m_spec.record.end(),
                          {{MenuField::Mode, ids::kModeRow.control},
                           {MenuField::ImageSize, ids::kImageSizeRow.control},
                           {MenuField::VideoSize, ids::kVideoSizeRow.control},
                           {MenuField::PictureCount, ids::kPictureCountRow.control},
-                          {MenuField::VideoLength, ids::kVideoLength},
+                          {MenuField::VideoLength, ids::kVideoLengthRow.control},
                           {MenuField::TimeStamp, ids::kTimeStampRow.control},
-                          {MenuField::Interval, ids::kIntervalValue},
+                          {MenuField::Interval, ids::kIntervalRow.companion},
                           {MenuField::Sensitivity, ids::kSensitivityRow.control}});
-    m_blockSelections.insert(m_blockSelections.end(), {{ids::kModeRow.control, 0},
-                                                       {ids::kImageSizeRow.control, factoryImage},
-                                                       {ids::kVideoSizeRow.control, factoryVideo},
-                                                       {ids::kPictureCountRow.control, 0},
-                                                       {ids::kTimeStampRow.control, 0},
-                                                       {ids::kSensitivityRow.control, 0},
-                                                       {ids::kIntervalUnit, ids::kUnitMinute}});
+    m_blockSelections.insert(m_blockSelections.end(),
+                             {{ids::kModeRow.control, 0},
+                              {ids::kPictureCountRow.control, 0},
+                              {ids::kTimeStampRow.control, 0},
+                              {ids::kSensitivityRow.control, 0},
+                              {ids::kIntervalRow.control, ids::kUnitMinute}});
     return *this;
 }
 
@@ -88,10 +88,10 @@ CameraFormBuilder& CameraFormBuilder::optionRow(const ids::RowIds& row, const Lo
 
 CameraFormBuilder& CameraFormBuilder::clock() {
     optionRow(ids::kDateFormatRow, kLabelDateFormat, kOptionsDateFormat, 1, MenuField::DateFormat);
-    m_spec.labels.insert(m_spec.labels.end(),
-                         {{ids::kClockLabel, &kLabelSetClock}, {ids::kGetTime, &kButtonGetTime}});
-    m_spec.form.fields.push_back(ui::textField(ids::kClockText));
-    m_spec.reactions.push_back({ids::kDateFormatRow.control, 0, ids::kGetTime});
+    m_spec.labels.insert(m_spec.labels.end(), {{ids::kClock.label, &kLabelSetClock},
+                                               {ids::kClock.getTime, &kButtonGetTime}});
+    m_spec.form.fields.push_back(ui::textField(ids::kClock.text));
+    m_spec.reactions.push_back({ids::kDateFormatRow.control, 0, ids::kClock.getTime});
     m_blockSelections.push_back({ids::kDateFormatRow.control, 1});
     return *this;
 }
@@ -127,20 +127,20 @@ CameraFormBuilder& CameraFormBuilder::timer(const ids::TimerIds& t, const Locali
 }
 
 CameraFormBuilder& CameraFormBuilder::serialNumber() {
-    list(ids::kSerialSwitch, kOnOff, 0);
-    m_spec.labels.push_back({ids::kSerialLabel, &kLabelSerialNo});
+    list(ids::kSerial.list, kOnOff, 0);
+    m_spec.labels.push_back({ids::kSerial.label, &kLabelSerialNo});
     std::vector<int> chars;
     constexpr MenuField kFields[4]{MenuField::SerialChar1, MenuField::SerialChar2,
                                    MenuField::SerialChar3, MenuField::SerialChar4};
-    m_spec.record.push_back({MenuField::SerialNumber, ids::kSerialSwitch});
+    m_spec.record.push_back({MenuField::SerialNumber, ids::kSerial.list});
     for (std::size_t i = 0; i < 4; ++i) {
-        const int id = ids::kSerialChars[i];
+        const int id = ids::kSerial.characters[i];
         m_spec.lists.push_back({id, {}, kSerialCharacters, 0});
         m_spec.record.push_back({kFields[i], id});
         m_blockSelections.push_back({id, 0});
         chars.push_back(id);
     }
-    m_spec.switches.push_back({ids::kSerialSwitch, 0, std::move(chars), SwitchEffect::Disabled});
+    m_spec.switches.push_back({ids::kSerial.list, 0, std::move(chars), SwitchEffect::Disabled});
     return *this;
 }
 
@@ -163,8 +163,8 @@ CameraFormBuilder& CameraFormBuilder::timeLapse() {
 }
 
 CameraFormBuilder& CameraFormBuilder::folderAndButtons() {
-    m_spec.form.fields.push_back(ui::textField(ids::kFolder, ids::kFolderLimit));
-    m_spec.labels.insert(m_spec.labels.end(), {{ids::kSelectFolder, &kButtonSelect},
+    m_spec.form.fields.push_back(ui::textField(ids::kFolderRow.folder, ids::kFolderRow.limit));
+    m_spec.labels.insert(m_spec.labels.end(), {{ids::kFolderRow.select, &kButtonSelect},
                                                {ui::kIdOk, &kButtonGenerate},
                                                {ids::kDefault, &kButtonDefault},
                                                {ui::kIdCancel, &kButtonExit}});
@@ -174,9 +174,17 @@ CameraFormBuilder& CameraFormBuilder::folderAndButtons() {
 CameraFormBuilder& CameraFormBuilder::exchangeOrder(const Timer2Order& timer2) {
     const ids::TimerIds& t1 = m_timer1 ? *m_timer1 : ids::kTimer1;
     const ids::TimeLapseIds& lapse = ids::kTimeLapse;
-    m_spec.form.order = {ids::kVideoLength, ids::kIntervalValue, lapse.minutes, lapse.seconds,
-                         lapse.hours,       t1.stopMinute,       t1.stopHour,   t1.startHour,
-                         t1.startMinute,    ids::kClockText,     ids::kFolder};
+    m_spec.form.order = {ids::kVideoLengthRow.control,
+                         ids::kIntervalRow.companion,
+                         lapse.minutes,
+                         lapse.seconds,
+                         lapse.hours,
+                         t1.stopMinute,
+                         t1.stopHour,
+                         t1.startHour,
+                         t1.startMinute,
+                         ids::kClock.text,
+                         ids::kFolderRow.folder};
     m_spec.form.order.insert(m_spec.form.order.end(), timer2.begin(), timer2.end());
     return *this;
 }
@@ -198,8 +206,19 @@ CameraFormBuilder& CameraFormBuilder::hide(std::initializer_list<int> hidden) {
     return *this;
 }
 
+CameraFormBuilder& CameraFormBuilder::moveRows(std::span<const ids::RowIds> rows,
+                                               int (*dy)(int n)) {
+    for (std::size_t n = 0; n < rows.size(); ++n) {
+        const ids::RowIds& row = rows[n];
+        for (int id : {row.frame, row.label, row.control, row.companion})
+            if (id != 0)
+                m_spec.moves.push_back({id, 0, dy(static_cast<int>(n))});
+    }
+    return *this;
+}
+
 CameraFormBuilder& CameraFormBuilder::moves(std::vector<Move> moves) {
-    m_spec.moves = std::move(moves);
+    m_spec.moves.insert(m_spec.moves.end(), moves.begin(), moves.end());
     return *this;
 }
 
@@ -216,14 +235,33 @@ CameraFormBuilder& CameraFormBuilder::factory(FactorySource source,
     rule.selections = m_blockSelections;
     rule.selections.insert(rule.selections.end(), selections);
     const ids::TimeLapseIds& lapse = ids::kTimeLapse;
-    rule.resets = {ids::kVideoLength, lapse.hours, lapse.minutes, lapse.seconds};
+    rule.resets = {ids::kVideoLengthRow.control, lapse.hours, lapse.minutes, lapse.seconds};
     rule.resets.insert(rule.resets.end(), m_timerEdits[0].begin(), m_timerEdits[0].end());
     if (resets.timer2)
         rule.resets.insert(rule.resets.end(), m_timerEdits[1].begin(), m_timerEdits[1].end());
     if (resets.interval)
-        rule.resets.push_back(ids::kIntervalValue);
+        rule.resets.push_back(ids::kIntervalRow.companion);
     rule.folderBeforeExchange = folderBeforeExchange;
     return *this;
+}
+
+CameraFormBuilder genericFamily(std::string_view className, const ui::DialogTemplate& dialog,
+                                const RecordLayout& layout, OptionList modes, SizeChoices images,
+                                SizeChoices videos) {
+    CameraFormBuilder form(className, dialog, layout, kCameraMenuMessages);
+    form.captureRows(modes, images, videos)
+        .commonGroups(ids::kTimer1, ids::generic::kTimer2, kGenericTimer2Order);
+    return form;
+}
+
+CameraFormBuilder p4Family(std::string_view className, const ui::DialogTemplate& dialog,
+                           MenuLayoutId layout) {
+    CameraFormBuilder form(className, dialog, menuLayout(layout), kP4MenuMessages);
+    form.captureRows(kOptionsCaptureMode, kP4ImageSizes, kP4VideoSizes)
+        .optionRow(ids::p4::kBeepRow, kLabelBeepSound, kOnOff, 1, MenuField::Beep)
+        .optionRow(ids::p4::kSdCycleRow, kLabelSdCycle, kOnOff, 0, MenuField::SdCycle)
+        .commonGroups(ids::p4::kTimer1, ids::p4::kTimer2, kP4Timer2Order);
+    return form;
 }
 
 } // namespace quorvex::camera_menu

@@ -29,10 +29,8 @@ class CameraFormBuilder final {
     CameraFormBuilder(std::string_view className, const ui::DialogTemplate& dialogTemplate,
                       const RecordLayout& layout, const MenuMessages& messages);
 
-    // Mode, image and video size, pictures, time stamp, sensitivity, video length and interval;
-    // "Default" selects the sizes at `factoryImage` and `factoryVideo`.
-    CameraFormBuilder& captureRows(OptionList modes, SizeChoices images, SizeChoices videos,
-                                   int factoryImage, int factoryVideo);
+    // Mode, image and video size, pictures, time stamp, sensitivity, video length and interval.
+    CameraFormBuilder& captureRows(OptionList modes, SizeChoices images, SizeChoices videos);
     // A list row of its own (side PIR, beep, SD cycle) with the record field it fills.
     CameraFormBuilder& optionRow(const ui::camera_ids::RowIds& row, const LocalizedText& label,
                                  OptionList options, int initial, MenuField field);
@@ -53,6 +51,8 @@ class CameraFormBuilder final {
                                     const ui::camera_ids::TimerIds& timer2,
                                     const Timer2Order& timer2Order);
     CameraFormBuilder& hide(std::initializer_list<int> ids);
+    // Moves each row (frame, label, control and companion) down by `dy(n)` for its position n.
+    CameraFormBuilder& moveRows(std::span<const ui::camera_ids::RowIds> rows, int (*dy)(int n));
     CameraFormBuilder& moves(std::vector<Move> moves);
     CameraFormBuilder& label(int id, const LocalizedText& text);
     // "Default": the list positions a form sets besides the blocks' (every switch Off, serial
@@ -72,6 +72,15 @@ class CameraFormBuilder final {
     std::array<std::vector<int>, 2> m_timerEdits;
     const ui::camera_ids::TimerIds* m_timer1 = nullptr;
 };
+
+// The generic family (templates 129 and 148): capture rows and the common groups with timer 2 in
+// 1042-1048.
+CameraFormBuilder genericFamily(std::string_view className, const ui::DialogTemplate& dialog,
+                                const RecordLayout& layout, OptionList modes, SizeChoices images,
+                                SizeChoices videos);
+// The P4 family (templates 140 and 157): P4 sizes, beep and SD cycle rows, timer 2 in 1047-1052.
+CameraFormBuilder p4Family(std::string_view className, const ui::DialogTemplate& dialog,
+                           MenuLayoutId layout);
 
 // The exchange order of timer 2's edits in the generic family and in the P4 family.
 inline constexpr Timer2Order kGenericTimer2Order{

@@ -25,8 +25,8 @@ CameraMenuForm::CameraMenuForm(AppContext& context, ClockFields& clock, CameraFo
     : FormBase(context.host, context.state.languageId, spec.form), m_context(context),
       m_clock(clock), m_spec(std::move(spec)) {
     readLocalClock(m_clock, m_context.host);
-    setText(ids::kClockText, yearFirstClockText(m_clock));
-    setText(ids::kFolder, m_context.host.defaultFolder());
+    setText(ids::kClock.text, yearFirstClockText(m_clock));
+    setText(ids::kFolderRow.folder, m_context.host.defaultFolder());
 }
 
 int CameraMenuForm::initialPosition(int list) const {
@@ -109,11 +109,11 @@ void CameraMenuForm::onClick(int id) {
     case ids::kDefault:
         writeFactoryRecord();
         break;
-    case ids::kGetTime:
+    case ids::kClock.getTime:
         getTime();
         break;
-    case ids::kSelectFolder:
-        chooseFolder(ids::kFolder);
+    case ids::kFolderRow.select:
+        chooseFolder(ids::kFolderRow.folder);
         break;
     default:
         FormBase::onClick(id);
@@ -124,7 +124,7 @@ void CameraMenuForm::onClick(int id) {
 void CameraMenuForm::getTime() {
     readLocalClock(m_clock, m_context.host);
     if (auto text = clockText(m_clock, window().selected(ids::kDateFormatRow.control)))
-        setText(ids::kClockText, std::move(*text));
+        setText(ids::kClock.text, std::move(*text));
     refresh();
 }
 
@@ -134,7 +134,7 @@ MenuValues CameraMenuForm::recordValues() const {
         values.values[source.field] = holdsNumber(source.control)
                                           ? heldNumber(source.control)
                                           : window().selected(source.control);
-    values.intervalUnit = window().selected(ids::kIntervalUnit);
+    values.intervalUnit = window().selected(ids::kIntervalRow.control);
     values.values[MenuField::ClockYear] = m_clock.year;
     values.values[MenuField::ClockMonth] = m_clock.month;
     values.values[MenuField::ClockDay] = m_clock.day;
@@ -147,16 +147,16 @@ MenuValues CameraMenuForm::recordValues() const {
 }
 
 void CameraMenuForm::generate() {
-    writeMenuFile(buildFormRecord(*m_spec.layout, recordValues()), heldText(ids::kFolder),
+    writeMenuFile(buildFormRecord(*m_spec.layout, recordValues()), heldText(ids::kFolderRow.folder),
                   RecordKind::Configuration, m_spec.messages, language(), m_context.host);
 }
 
 void CameraMenuForm::writeFactoryRecord() {
     const FactoryRule& rule = m_spec.factory;
-    std::string folder = heldText(ids::kFolder);
+    std::string folder = heldText(ids::kFolderRow.folder);
     exchange(); // the outcome does not matter: the factory record does not depend on the fields
     if (!rule.folderBeforeExchange)
-        folder = heldText(ids::kFolder);
+        folder = heldText(ids::kFolderRow.folder);
     for (const Selection& s : rule.selections)
         window().select(s.list, s.position);
     for (const SwitchRule& s : m_spec.switches) {

@@ -1,15 +1,18 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <array>
+
 // Control ids of the camera menu templates (129, 140, 148, 157), shared by the templates and the
 // forms. Most ids mean the same in every camera template; where a family gives an id another
 // meaning (1048 is timer 2's switch in the generic family and an hour edit in the P4 family),
 // the id lives in that family's namespace.
 namespace quorvex::ui::camera_ids {
 
-// Option rows: frame, label, control.
+// An option row: frame, label, control, and a control that moves with the row (the video
+// length's unit label, the interval's value edit).
 struct RowIds {
-    int frame, label, control;
+    int frame, label, control, companion = 0;
 };
 inline constexpr RowIds kModeRow{1065, 1004, 1013};
 inline constexpr RowIds kImageSizeRow{1066, 1005, 1014};
@@ -18,25 +21,16 @@ inline constexpr RowIds kPictureCountRow{1068, 1007, 1016};
 inline constexpr RowIds kTimeStampRow{1069, 1011, 1026};
 inline constexpr RowIds kSensitivityRow{1070, 1010, 1027};
 inline constexpr RowIds kSidePirRow{1071, 1012, 1028};
+inline constexpr RowIds kVideoLengthRow{1072, 1008, 1002, 1144}; // seconds edit, unit label
+inline constexpr RowIds kIntervalRow{1073, 1009, 1029, 1003};    // unit list, value edit
 inline constexpr RowIds kDateFormatRow{1075, 1043, 1044};
+inline constexpr int kUnitMinute = 1; // interval unit: 0 second, 1 minute
 
-// The video-length row: frame, label, seconds edit and its unit label.
-inline constexpr int kVideoLengthFrame = 1072;
-inline constexpr int kVideoLengthLabel = 1008;
-inline constexpr int kVideoLength = 1002;
-inline constexpr int kVideoLengthUnit = 1144;
-// The interval row: frame, label, unit list (0 second, 1 minute) and value edit.
-inline constexpr int kIntervalFrame = 1073;
-inline constexpr int kIntervalLabel = 1009;
-inline constexpr int kIntervalUnit = 1029;
-inline constexpr int kIntervalValue = 1003;
-inline constexpr int kUnitMinute = 1;
-
-// Clock row.
-inline constexpr int kClockFrame = 1082;
-inline constexpr int kClockLabel = 1018;
-inline constexpr int kClockText = 1030;
-inline constexpr int kGetTime = 1031;
+// The clock row: frame, label, the read-only clock text and "Get Time".
+struct ClockIds {
+    int frame, label, text, getTime;
+};
+inline constexpr ClockIds kClock{1082, 1018, 1030, 1031};
 
 // A timer: its switch, then start and stop each as hour : minute.
 struct TimerIds {
@@ -48,10 +42,11 @@ inline constexpr TimerIds kTimer1{1084, 1019, 1025, 1059, 1017, 1118, 1154, 1022
                                   1122, 1060, 1023, 1120, 1155, 1024, 1123};
 
 // Serial number: switch and four character lists, left to right.
-inline constexpr int kSerialFrame = 1152;
-inline constexpr int kSerialLabel = 1021;
-inline constexpr int kSerialSwitch = 1032;
-inline constexpr int kSerialChars[4] = {1034, 1035, 1036, 1037};
+struct SerialIds {
+    int frame, label, list;
+    std::array<int, 4> characters;
+};
+inline constexpr SerialIds kSerial{1152, 1021, 1032, {1034, 1035, 1036, 1037}};
 
 // Time lapse: switch (On, Off) and hours, minutes, seconds with their labels.
 struct TimeLapseIds {
@@ -61,10 +56,11 @@ struct TimeLapseIds {
 inline constexpr TimeLapseIds kTimeLapse{1153, 1020, 1033, 1038, 1126, 1158,
                                          1039, 1127, 1159, 1040, 1128};
 
-// Folder row and buttons.
-inline constexpr int kSelectFolder = 1057;
-inline constexpr int kFolder = 1064;
-inline constexpr int kFolderLimit = 80; // characters
+// The folder row ("Select" and the folder text, at most 80 characters) and "Default".
+struct FolderIds {
+    int select, folder, limit;
+};
+inline constexpr FolderIds kFolderRow{1057, 1064, 80};
 inline constexpr int kDefault = 1062;
 
 // Generic (129) and K7 (148): timer 2 in 1042-1048, an optional SD cycle row at the bottom.

@@ -159,71 +159,80 @@ constexpr const TimerIds& kGenericTimer2 = camera_ids::generic::kTimer2;
 constexpr const TimerIds& kP4Timer1 = camera_ids::p4::kTimer1;
 constexpr const TimerIds& kP4Timer2 = camera_ids::p4::kTimer2;
 
-// Generic: eleven rows in one column, the SD cycle row last.
-constexpr RowGeometry kColumn{6, kWidth - 12, 84, 84};
+// Where option row n of a template goes: one column, or two columns filled left to right.
+struct Slot {
+    RowGeometry geometry;
+    int y;
+};
 constexpr int row(int n) {
     return 4 + n * kRowPitch;
 }
-// Below the option rows a gap wide enough that the rows, spread into the hidden SD cycle row,
-// still clear the clock row once that has moved up.
-constexpr int kGenericLowerTop = row(11) + 8;
-
-constexpr auto kGenericControls =
-    join(optionRow(kColumn, row(0), 1065, 1004, "Mode", 1013),
-         optionRow(kColumn, row(1), 1066, 1005, "Image Size", 1014),
-         optionRow(kColumn, row(2), 1067, 1006, "Video Size", 1015),
-         optionRow(kColumn, row(3), 1068, 1007, "Picture No.", 1016),
-         optionRow(kColumn, row(4), 1069, 1011, "Time Stamp", 1026),
-         optionRow(kColumn, row(5), 1070, 1010, "Sensor Level", 1027),
-         optionRow(kColumn, row(6), 1071, 1012, "Side PIR", 1028), videoLengthRow(kColumn, row(7)),
-         intervalRow(kColumn, row(8)), optionRow(kColumn, row(9), 1075, 1043, "Date Format", 1044),
-         optionRow(kColumn, row(10), 1076, 1051, "SD Cycle", 1052),
-         lowerBlock(kTimer1, kGenericTimer2, kGenericLowerTop));
-
-// P4: six rows of two columns, then the hidden row.
+constexpr RowGeometry kColumn{6, kWidth - 12, 84, 84};
 constexpr RowGeometry kLeft{6, 162, 76, 76};
 constexpr RowGeometry kRight{172, 162, 76, 76};
-constexpr int kP4LowerTop = row(7) + 4;
+constexpr Slot columnSlot(int n) {
+    return {kColumn, row(n)};
+}
+constexpr Slot gridSlot(int n) {
+    return {n % 2 ? kRight : kLeft, row(n / 2)};
+}
 
+constexpr std::array<ControlSpec, 3> optionRow(Slot at, const camera_ids::RowIds& ids,
+                                               std::string_view text) {
+    return optionRow(at.geometry, at.y, ids.frame, ids.label, text, ids.control);
+}
+
+// The six rows every camera template starts with, from "Mode" to "Sensor Level".
+template <Slot (*at)(int)> constexpr auto captureRows() {
+    using namespace camera_ids;
+    return join(optionRow(at(0), kModeRow, "Mode"), optionRow(at(1), kImageSizeRow, "Image Size"),
+                optionRow(at(2), kVideoSizeRow, "Video Size"),
+                optionRow(at(3), kPictureCountRow, "Picture No."),
+                optionRow(at(4), kTimeStampRow, "Time Stamp"),
+                optionRow(at(5), kSensitivityRow, "Sensor Level"));
+}
+// Video length and interval at slots n and n + 1.
+template <Slot (*at)(int)> constexpr auto lengthAndInterval(int n) {
+    return join(videoLengthRow(at(n).geometry, at(n).y),
+                intervalRow(at(n + 1).geometry, at(n + 1).y));
+}
+
+// Generic: eleven rows in one column, the SD cycle row last. Below them a gap wide enough that
+// the rows, spread into the hidden SD cycle row, still clear the clock row once that has moved
+// up.
+constexpr int kGenericLowerTop = row(11) + 8;
+constexpr auto kGenericControls =
+    join(captureRows<columnSlot>(), optionRow(columnSlot(6), camera_ids::kSidePirRow, "Side PIR"),
+         lengthAndInterval<columnSlot>(7),
+         optionRow(columnSlot(9), camera_ids::kDateFormatRow, "Date Format"),
+         optionRow(columnSlot(10), camera_ids::generic::kSdCycleRow, "SD Cycle"),
+         lowerBlock(kTimer1, kGenericTimer2, kGenericLowerTop));
+
+// P4: six lines of two rows, then the hidden row.
+constexpr int kP4LowerTop = row(7) + 4;
 constexpr auto kP4Controls =
-    join(optionRow(kLeft, row(0), 1065, 1004, "Mode", 1013),
-         optionRow(kRight, row(0), 1066, 1005, "Image Size", 1014),
-         optionRow(kLeft, row(1), 1067, 1006, "Video Size", 1015),
-         optionRow(kRight, row(1), 1068, 1007, "Picture No.", 1016),
-         optionRow(kLeft, row(2), 1069, 1011, "Time Stamp", 1026),
-         optionRow(kRight, row(2), 1070, 1010, "Sensor Level", 1027),
-         optionRow(kLeft, row(3), 1071, 1012, "Side PIR", 1028), videoLengthRow(kRight, row(3)),
-         intervalRow(kLeft, row(4)), optionRow(kRight, row(4), 1075, 1043, "Date Format", 1044),
-         optionRow(kLeft, row(5), 1074, 1041, "Beep Sound", 1042),
-         optionRow(kRight, row(5), 1076, 1045, "SD Cycle", 1046),
-         optionRow(kLeft, row(6), 1077, 1053, "PIR DIR REC", 1054),
+    join(captureRows<gridSlot>(), optionRow(gridSlot(6), camera_ids::kSidePirRow, "Side PIR"),
+         lengthAndInterval<gridSlot>(7),
+         optionRow(gridSlot(9), camera_ids::kDateFormatRow, "Date Format"),
+         optionRow(gridSlot(10), camera_ids::p4::kBeepRow, "Beep Sound"),
+         optionRow(gridSlot(11), camera_ids::p4::kSdCycleRow, "SD Cycle"),
+         optionRow(gridSlot(12), camera_ids::p4::kPirDirRow, "PIR DIR REC"),
          lowerBlock(kP4Timer1, kP4Timer2, kP4LowerTop));
 
 // K7: the generic column without the side PIR and SD cycle rows; nothing moves.
 constexpr int kK7LowerTop = row(9) + 4;
-constexpr auto kK7Controls = join(optionRow(kColumn, row(0), 1065, 1004, "Mode", 1013),
-                                  optionRow(kColumn, row(1), 1066, 1005, "Image Size", 1014),
-                                  optionRow(kColumn, row(2), 1067, 1006, "Video Size", 1015),
-                                  optionRow(kColumn, row(3), 1068, 1007, "Picture No.", 1016),
-                                  optionRow(kColumn, row(4), 1069, 1011, "Time Stamp", 1026),
-                                  optionRow(kColumn, row(5), 1070, 1010, "Sensor Level", 1027),
-                                  videoLengthRow(kColumn, row(6)), intervalRow(kColumn, row(7)),
-                                  optionRow(kColumn, row(8), 1075, 1043, "Date Format", 1044),
-                                  lowerBlock(kTimer1, kGenericTimer2, kK7LowerTop));
+constexpr auto kK7Controls =
+    join(captureRows<columnSlot>(), lengthAndInterval<columnSlot>(6),
+         optionRow(columnSlot(8), camera_ids::kDateFormatRow, "Date Format"),
+         lowerBlock(kTimer1, kGenericTimer2, kK7LowerTop));
 
 // P7: the P4 grid without the side PIR and the hidden row, packed; nothing moves.
 constexpr int kP7LowerTop = row(6) + 4;
-constexpr auto kP7Controls =
-    join(optionRow(kLeft, row(0), 1065, 1004, "Mode", 1013),
-         optionRow(kRight, row(0), 1066, 1005, "Image Size", 1014),
-         optionRow(kLeft, row(1), 1067, 1006, "Video Size", 1015),
-         optionRow(kRight, row(1), 1068, 1007, "Picture No.", 1016),
-         optionRow(kLeft, row(2), 1069, 1011, "Time Stamp", 1026),
-         optionRow(kRight, row(2), 1070, 1010, "Sensor Level", 1027), videoLengthRow(kLeft, row(3)),
-         intervalRow(kRight, row(3)), optionRow(kLeft, row(4), 1075, 1043, "Date Format", 1044),
-         optionRow(kRight, row(4), 1074, 1041, "Beep Sound", 1042),
-         optionRow(kLeft, row(5), 1076, 1045, "SD Cycle", 1046),
-         lowerBlock(kP4Timer1, kP4Timer2, kP7LowerTop));
+constexpr auto kP7Controls = join(captureRows<gridSlot>(), lengthAndInterval<gridSlot>(6),
+                                  optionRow(gridSlot(8), camera_ids::kDateFormatRow, "Date Format"),
+                                  optionRow(gridSlot(9), camera_ids::p4::kBeepRow, "Beep Sound"),
+                                  optionRow(gridSlot(10), camera_ids::p4::kSdCycleRow, "SD Cycle"),
+                                  lowerBlock(kP4Timer1, kP4Timer2, kP7LowerTop));
 
 } // namespace
 
