@@ -53,8 +53,8 @@ CameraFormBuilder& CameraFormBuilder::captureRows(OptionList modes, SizeChoices 
     // Interval: 0 minutes is no interval the camera knows, so it becomes 1; so does anything
     // above 60 in either unit.
     number(ids::kIntervalRow.companion, 0, 60, 1,
-           {ui::whileListShows(equals(ids::kIntervalRow.companion, 0, 1), ids::kIntervalRow.control,
-                               ids::kUnitMinute),
+           {ui::when(equals(ids::kIntervalRow.companion, 0, 1),
+                     ui::listShows(ids::kIntervalRow.control, ids::kUnitMinute)),
             above(ids::kIntervalRow.companion, 60, 1)});
     m_spec.reactions.insert(m_spec.reactions.end(),
                             {{ids::kModeRow.control},

@@ -87,13 +87,29 @@ void FormBase::refresh() {
         window().setText(id, text);
 }
 
+bool FormBase::holds(const Condition& c) const {
+    switch (c.kind) {
+    case Condition::Kind::Always:
+        return true;
+    case Condition::Kind::ListShows:
+        return window().selected(c.id) == c.value;
+    case Condition::Kind::FieldIs:
+        return heldNumber(c.id) == c.value;
+    case Condition::Kind::FieldIsNot:
+        return heldNumber(c.id) != c.value;
+    }
+    return false;
+}
+
 bool FormBase::correct(int fieldId) {
     bool changed = false;
     for (const Correction& c : m_table.corrections) {
-        if (c.field != fieldId || (c.list != 0 && window().selected(c.list) != c.position))
+        if (c.field != fieldId || !holds(c.when))
             continue;
         const int value = heldNumber(fieldId);
-        const bool applies = c.test == Correction::Test::Above ? value > c.bound : value == c.bound;
+        const bool applies = c.test == Correction::Test::Above   ? value > c.bound
+                             : c.test == Correction::Test::Below ? value < c.bound
+                                                                 : value == c.bound;
         if (!applies)
             continue;
         for (const Assignment& a : c.sets) {

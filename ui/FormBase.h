@@ -40,29 +40,48 @@ struct Assignment {
     int value = 0;
 };
 
-// A correction rule: when the held number of `field` passes the test (and `list`, if given, shows
-// `position`), the assignments are made; they may reach other fields (a coordinate at its end
-// clears its minutes and seconds).
+// When a correction applies besides its own test: always, while a list shows a position, or
+// while another field holds (or does not hold) a value.
+struct Condition {
+    enum class Kind { Always, ListShows, FieldIs, FieldIsNot };
+    Kind kind = Kind::Always;
+    int id = 0;
+    int value = 0;
+};
+
+// A correction rule: when the held number of `field` passes the test and the condition holds,
+// the assignments are made; they may reach other fields (a coordinate at its end clears its
+// minutes and seconds).
 struct Correction {
-    enum class Test { Above, Equals };
+    enum class Test { Above, Below, Equals };
     int field = 0;
     Test test = Test::Above;
     int bound = 0;
-    std::array<Assignment, 2> sets{};
-    int list = 0; // 0: whatever the lists show
-    int position = 0;
+    std::array<Assignment, 3> sets{};
+    Condition when{};
 };
 
 constexpr Correction above(int field, int bound, int becomes) {
     return {field, Correction::Test::Above, bound, {{{field, becomes}}}};
 }
+constexpr Correction below(int field, int bound, int becomes) {
+    return {field, Correction::Test::Below, bound, {{{field, becomes}}}};
+}
 constexpr Correction equals(int field, int bound, int becomes) {
     return {field, Correction::Test::Equals, bound, {{{field, becomes}}}};
 }
-constexpr Correction whileListShows(Correction c, int list, int position) {
-    c.list = list;
-    c.position = position;
+constexpr Correction when(Correction c, Condition condition) {
+    c.when = condition;
     return c;
+}
+constexpr Condition listShows(int list, int position) {
+    return {Condition::Kind::ListShows, list, position};
+}
+constexpr Condition fieldIs(int field, int value) {
+    return {Condition::Kind::FieldIs, field, value};
+}
+constexpr Condition fieldIsNot(int field, int value) {
+    return {Condition::Kind::FieldIsNot, field, value};
 }
 
 // What the toolkit-free base of every form holds: its fields, the order the field exchange reads
@@ -93,6 +112,7 @@ class FormBase : public Dialog {
     void refresh();
     // Applies the corrections of `field`; true when a held value changed.
     bool correct(int field);
+    bool holds(const Condition& condition) const;
     // The folder chooser; a cancelled choice or one without a path gives the default folder.
     void chooseFolder(int folderField);
 
