@@ -55,6 +55,8 @@ void CameraMenuForm::onInit(ui::DialogWindow& w) {
             w.addItem(list.id, text);
         w.select(list.id, list.initial);
     }
+    for (const ControlText& text : m_spec.texts)
+        w.setText(text.id, text.text);
     // A hidden row keeps its template texts.
     for (const LabelSpec& label : m_spec.labels)
         if (std::find(m_spec.hidden.begin(), m_spec.hidden.end(), label.id) == m_spec.hidden.end())
@@ -73,11 +75,16 @@ void CameraMenuForm::applySwitch(const SwitchRule& rule, int position) {
     }
 }
 
+bool CameraMenuForm::alwaysRefreshes(int id) const {
+    return std::find(m_spec.alwaysRefresh.begin(), m_spec.alwaysRefresh.end(), id) !=
+           m_spec.alwaysRefresh.end();
+}
+
 void CameraMenuForm::onEditChange(int id) {
     if (busy() || !isOpen() || !holdsNumber(id))
         return;
     exchange();
-    if (correct(id))
+    if (correct(id) || alwaysRefreshes(id))
         refresh();
 }
 
@@ -85,16 +92,19 @@ void CameraMenuForm::onListPick(int id) {
     if (busy() || !isOpen())
         return;
     if (const SwitchRule* rule = findRow(m_spec.switches, id)) {
-        exchange();
+        if (rule->exchanges)
+            exchange();
         applySwitch(*rule, window().selected(id));
-        refresh();
+        if (rule->exchanges)
+            refresh();
     } else if (const ListReaction* reaction = findRow(m_spec.reactions, id)) {
         if (reaction->actsAs != 0) {
             onClick(reaction->actsAs);
             return;
         }
         exchange();
-        if (reaction->corrects != 0 && correct(reaction->corrects))
+        const bool corrected = reaction->corrects != 0 && correct(reaction->corrects);
+        if (corrected || alwaysRefreshes(id))
             refresh();
     }
 }
@@ -147,7 +157,9 @@ MenuValues CameraMenuForm::recordValues() const {
 }
 
 void CameraMenuForm::generate() {
-    writeMenuFile(buildFormRecord(*m_spec.layout, recordValues()), heldText(ids::kFolderRow.folder),
+    const std::string folder = m_spec.generateUsesFolderText ? window().text(ids::kFolderRow.folder)
+                                                             : heldText(ids::kFolderRow.folder);
+    writeMenuFile(buildFormRecord(*m_spec.layout, recordValues()), folder,
                   RecordKind::Configuration, m_spec.messages, language(), m_context.host);
 }
 
@@ -172,6 +184,8 @@ void CameraMenuForm::writeFactoryRecord() {
     // takes.
     for (const ui::FieldSpec& f : table().fields)
         correct(f.id);
+    for (const ControlText& text : rule.typed)
+        window().setText(text.id, text.text);
     refresh();
     const MenuValues values = recordValues();
     const CameraSettingsRecord record = rule.source == FactorySource::Form

@@ -32,12 +32,14 @@ struct LabelSpec {
 enum class SwitchEffect { ReadOnly, Disabled };
 
 // A switch list and the controls it governs: while it shows `offPosition` the edits are
-// read-only (or the lists disabled). A pick runs the exchange first and refreshes afterwards.
+// read-only (or the lists disabled). A pick runs the exchange first and refreshes afterwards,
+// unless the switch governs a control the form does not hold (`exchanges` false).
 struct SwitchRule {
     int list;
     int offPosition;
     std::vector<int> controls;
     SwitchEffect effect = SwitchEffect::ReadOnly;
+    bool exchanges = true;
 };
 
 // What a pick in a list without a switch rule does: run the exchange, then the corrections of
@@ -55,11 +57,19 @@ struct Move {
     int dyPixels;
 };
 
-// Where a record field's value comes from: the position of a list, or the number the form holds
-// for an edit. The clock, language and TV mode bytes need no entry.
+// Where a record field's value comes from: the position of a list, the number the form holds
+// for an edit, or (with `digit`) the value of one character of an edit's text, 0 when the text
+// is shorter or the character no digit. The clock, language and TV mode bytes need no entry.
 struct RecordSource {
     MenuField field;
     int control;
+    int digit = -1;
+};
+
+// A text the form puts into a control it does not hold.
+struct ControlText {
+    int id;
+    std::string_view text;
 };
 
 struct Selection {
@@ -78,6 +88,9 @@ struct FactoryRule {
     FactorySource source = FactorySource::Pattern;
     std::vector<Selection> selections;
     std::vector<int> resets;
+    // Texts put into controls after the resets, one after another; each sets off the control's
+    // own reaction, as typing would.
+    std::vector<ControlText> typed;
     // The folder held before the exchange is used (a folder typed just before is not).
     bool folderBeforeExchange = true;
 };
@@ -90,9 +103,14 @@ struct CameraFormSpec {
     std::vector<Move> moves; // at opening, after hiding
     std::vector<ListSpec> lists;
     std::vector<LabelSpec> labels;
+    std::vector<ControlText> texts; // at opening, into controls the form does not hold
     ui::FormTable form;
     std::vector<SwitchRule> switches;
     std::vector<ListReaction> reactions;
+    // Controls whose reaction shows the held values even when nothing was corrected.
+    std::vector<int> alwaysRefresh;
+    // Generate writes into the folder the folder edit shows, not the one the form holds.
+    bool generateUsesFolderText = false;
     const RecordLayout* layout = nullptr;
     std::vector<RecordSource> record;
     FactoryRule factory;
@@ -115,6 +133,7 @@ class CameraMenuForm : public ui::FormBase {
 
   private:
     void applySwitch(const SwitchRule& rule, int position);
+    bool alwaysRefreshes(int id) const;
     void getTime();
     void generate();
     void writeFactoryRecord();
