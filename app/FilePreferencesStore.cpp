@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/FilePreferencesStore.h"
 
-#include "app/DurableFile.h"
+#include "core/DurableFile.h"
 
 #include <cstdlib>
 #include <filesystem>

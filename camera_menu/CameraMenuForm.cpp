@@ -4,7 +4,7 @@
 #include "camera_menu/CameraMenuTexts.h"
 #include "camera_menu/FieldChecks.h"
 #include "camera_menu/FormRecord.h"
-#include "ui/InfoMessages.h"
+#include "core/InfoMessages.h"
 #include "ui/Utf8.h"
 
 #include <algorithm>

@@ -2,10 +2,10 @@
 #pragma once
 
 #include "app/AppContext.h"
-#include "app/Language.h"
 #include "camera_menu/ClockFields.h"
 #include "camera_menu/MenuFileWriter.h"
 #include "camera_menu/RecordLayouts.h"
+#include "core/Language.h"
 #include "ui/Dialog.h"
 
 #include <map>
