@@ -5,7 +5,7 @@
 #include "camera_menu/FieldChecks.h"
 #include "camera_menu/FormRecord.h"
 #include "core/InfoMessages.h"
-#include "ui/Utf8.h"
+#include "core/Utf8.h"
 
 #include <algorithm>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "ui/Utf8.h"
+#include "core/Utf8.h"
 
 #include <optional>
 
