@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "core/Utf8.h"
 
-#include <optional>
-
 namespace quorvex::ui {
 
 namespace {
+
+// Bytes of the sequence a lead byte announces; 1 for ASCII and for bytes that start none.
 std::size_t sequenceLength(unsigned char lead) {
     if (lead < 0x80)
         return 1;
@@ -17,18 +17,50 @@ std::size_t sequenceLength(unsigned char lead) {
         return 4;
     return 1;
 }
+
 } // namespace
+
+Utf8Char decodeUtf8At(std::string_view text, std::size_t at) {
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[at + i]); };
+    const std::size_t length = sequenceLength(byte(0));
+    if (length == 1)
+        return byte(0) < 0x80 ? Utf8Char{byte(0), 1, true} : Utf8Char{};
+    if (text.size() - at < length)
+        return {};
+    char32_t cp = byte(0) & (0x7F >> length);
+    for (std::size_t i = 1; i < length; ++i) {
+        if ((byte(i) & 0xC0) != 0x80)
+            return {};
+        cp = (cp << 6) | (byte(i) & 0x3F);
+    }
+    constexpr char32_t kSmallest[] = {0, 0, 0x80, 0x800, 0x10000};
+    if (cp < kSmallest[length] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
+        return {U'\uFFFD', length, false};
+    return {cp, length, true};
+}
+
+void appendUtf8(std::string& out, char32_t cp) {
+    if (cp < 0x80) {
+        out += static_cast<char>(cp);
+    } else if (cp < 0x800) {
+        out += static_cast<char>(0xC0 | (cp >> 6));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else if (cp < 0x10000) {
+        out += static_cast<char>(0xE0 | (cp >> 12));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (cp >> 18));
+        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+}
 
 std::vector<std::string> splitUtf8(std::string_view text) {
     std::vector<std::string> out;
-    std::size_t i = 0;
-    while (i < text.size()) {
-        std::size_t n = sequenceLength(static_cast<unsigned char>(text[i]));
-        if (i + n > text.size())
-            n = 1;
-        for (std::size_t k = 1; k < n; ++k)
-            if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80)
-                n = 1;
+    for (std::size_t i = 0; i < text.size();) {
+        const std::size_t n = decodeUtf8At(text, i).length;
         out.emplace_back(text.substr(i, n));
         i += n;
     }
@@ -36,43 +68,27 @@ std::vector<std::string> splitUtf8(std::string_view text) {
 }
 
 std::size_t utf8Length(std::string_view text) {
-    return splitUtf8(text).size();
+    std::size_t characters = 0;
+    for (std::size_t i = 0; i < text.size(); i += decodeUtf8At(text, i).length)
+        ++characters;
+    return characters;
 }
 
 std::size_t utf16Length(std::string_view text) {
     std::size_t units = 0;
-    for (const std::string& character : splitUtf8(text))
-        units += character.size() == 4 ? 2 : 1;
+    for (std::size_t i = 0; i < text.size();) {
+        const std::size_t n = decodeUtf8At(text, i).length;
+        units += n == 4 ? 2 : 1; // a four-byte sequence takes a surrogate pair
+        i += n;
+    }
     return units;
 }
 
-namespace {
-// The code point of one well-formed UTF-8 sequence; nothing for overlong forms, surrogates,
-// values past U+10FFFF and stray bytes.
-std::optional<char32_t> decode(std::string_view s) {
-    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(s[i]); };
-    if (s.empty() || s.size() != sequenceLength(byte(0)))
-        return std::nullopt;
-    if (s.size() == 1)
-        return byte(0) < 0x80 ? std::optional<char32_t>(byte(0)) : std::nullopt;
-    char32_t cp = byte(0) & (0x7F >> s.size());
-    for (std::size_t i = 1; i < s.size(); ++i) {
-        if ((byte(i) & 0xC0) != 0x80)
-            return std::nullopt;
-        cp = (cp << 6) | (byte(i) & 0x3F);
-    }
-    constexpr char32_t kSmallest[] = {0, 0, 0x80, 0x800, 0x10000};
-    if (cp < kSmallest[s.size()] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
-        return std::nullopt;
-    return cp;
-}
-} // namespace
-
 std::string typedCharacter(std::string_view character) {
-    const auto cp = decode(character);
-    if (!cp)
+    const Utf8Char c = character.empty() ? Utf8Char{} : decodeUtf8At(character, 0);
+    if (!c.valid || c.length != character.size())
         return "\xEF\xBF\xBD"; // U+FFFD
-    if (*cp < 0x20 || (*cp >= 0x7F && *cp <= 0x9F))
+    if (c.codePoint < 0x20 || (c.codePoint >= 0x7F && c.codePoint <= 0x9F))
         return {};
     return std::string(character);
 }
