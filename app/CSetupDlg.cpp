@@ -5,7 +5,7 @@
 #include "app/CAboutDlg.h"
 #include "app/FormRegistry.h"
 #include "app/MainWindowTexts.h"
-#include "ui/InfoMessages.h"
+#include "core/InfoMessages.h"
 #include "ui/templates/MainWindowTemplate.h"
 
 #include <cstdio>

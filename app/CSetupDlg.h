@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "app/AppContext.h"
 #include "app/ConfiguratorDispatch.h"
+#include "ui/AppContext.h"
 #include "ui/Dialog.h"
 
 #include <optional>

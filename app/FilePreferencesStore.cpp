@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "app/FilePreferencesStore.h"
 
-#include "app/DurableFile.h"
+#include "core/DurableFile.h"
+#include "core/Utf8.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -27,17 +28,6 @@ std::optional<std::string> valueOf(const std::vector<std::string>& lines, std::s
             return line.substr(name.size() + 1);
     }
     return std::nullopt;
-}
-
-std::size_t utf16Units(std::string_view utf8) {
-    std::size_t units = 0;
-    for (std::size_t i = 0; i < utf8.size(); ++i) {
-        const auto c = static_cast<unsigned char>(utf8[i]);
-        if ((c & 0xC0) == 0x80)
-            continue;                 // continuation byte
-        units += (c >= 0xF0) ? 2 : 1; // four-byte sequences need a surrogate pair
-    }
-    return units;
 }
 
 } // namespace
@@ -179,7 +169,7 @@ bool FilePreferencesStore::companyReadable() {
     if (load(lines) != Presence::Present)
         return false;
     const auto text = valueOf(lines, kCompany);
-    return text && (utf16Units(*text) + 1) * 2 <= kCompanyBufferBytes;
+    return text && (ui::utf16Length(*text) + 1) * 2 <= kCompanyBufferBytes;
 }
 
 bool FilePreferencesStore::writeLanguage(std::uint16_t value) {

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "app/Language.h"
-#include "app/PreferencesStore.h"
+#include "core/Language.h"
+#include "core/PreferencesStore.h"
 
 #include <optional>
 #include <string>

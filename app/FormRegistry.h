@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "app/AppContext.h"
+#include "ui/AppContext.h"
 #include "ui/Dialog.h"
 
 #include <functional>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Writing menu.dat through MenuFileWriter against the bare minimum a durable write needs.
 #include "camera_menu/MenuFileWriter.h"
-#include "camera_menu/SettingsCrc16.h"
+#include "core/SettingsCrc16.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "app/AppContext.h"
-#include "app/Language.h"
 #include "camera_menu/ClockFields.h"
 #include "camera_menu/MenuFileWriter.h"
 #include "camera_menu/RecordLayouts.h"
+#include "core/Language.h"
+#include "ui/AppContext.h"
 #include "ui/FormBase.h"
 
 #include <span>

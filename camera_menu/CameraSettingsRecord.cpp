@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "camera_menu/CameraSettingsRecord.h"
 
-#include "camera_menu/SettingsCrc16.h"
+#include "core/SettingsCrc16.h"
 
 namespace quorvex {
 

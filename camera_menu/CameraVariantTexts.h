@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "app/Language.h"
 #include "camera_menu/CameraMenuTexts.h"
+#include "core/Language.h"
 
 #include <array>
 #include <string_view>

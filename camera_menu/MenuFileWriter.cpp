@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "camera_menu/MenuFileWriter.h"
 
-#include "app/DurableFile.h"
-#include "app/OutputWriter.h"
+#include "core/DurableFile.h"
+#include "core/OutputWriter.h"
 
 namespace quorvex {
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "app/Language.h"
 #include "camera_menu/CameraSettingsRecord.h"
-#include "ui/InfoMessages.h"
+#include "core/InfoMessages.h"
+#include "core/Language.h"
 
 #include <string>
 #include <string_view>

@@ -8,11 +8,13 @@ function(quorvex_warnings target)
   endif()
 endfunction()
 
-# quorvex_library(NAME SOURCES ... LINKS ...): one library per folder.
+# quorvex_library(NAME SOURCES ... [PUBLIC ...] [PRIVATE ...]): one library per folder. PUBLIC
+# names the libraries whose headers this library's own headers include (its users need them too);
+# PRIVATE the ones only its sources use.
 function(quorvex_library name)
-  cmake_parse_arguments(ARG "" "" "SOURCES;LINKS" ${ARGN})
+  cmake_parse_arguments(ARG "" "" "SOURCES;PUBLIC;PRIVATE" ${ARGN})
   add_library(${name} STATIC ${ARG_SOURCES})
   target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
-  target_link_libraries(${name} PUBLIC ${ARG_LINKS})
+  target_link_libraries(${name} PUBLIC ${ARG_PUBLIC} PRIVATE ${ARG_PRIVATE})
   quorvex_warnings(${name})
 endfunction()

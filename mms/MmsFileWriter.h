@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "app/Language.h"
+#include "core/InfoMessages.h"
+#include "core/Language.h"
 #include "mms/DataSetupMode.h"
 #include "mms/ScrambledSettingsFile.h"
-#include "ui/InfoMessages.h"
 
 #include <cstdint>
 #include <string>

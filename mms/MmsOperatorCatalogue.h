@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "app/Language.h"
+#include "core/Language.h"
 #include "mms/CountryList.h"
 #include "mms/MmsOperatorData.h"
 #include "mms/OperatorProfile.h"

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "mms/OemCodePage.h"
 
+#include "core/Utf8.h"
+
 #include <array>
 
 namespace quorvex {
@@ -27,50 +29,6 @@ constexpr std::array<char16_t, 128> kUpperHalf = {
     0x00B0, 0x2219, 0x00B7, 0x221A, 0x207F, 0x00B2, 0x25A0, 0x00A0, // F8
 };
 
-constexpr char32_t kReplacement = 0xFFFD;
-
-struct Decoded {
-    char32_t character = kReplacement;
-    std::size_t length = 1;
-    bool valid = false;
-};
-
-// Strict UTF-8: no overlong forms, no surrogates, nothing above U+10FFFF.
-Decoded decodeAt(std::string_view text, std::size_t at) {
-    const auto lead = static_cast<unsigned char>(text[at]);
-    if (lead < 0x80)
-        return {lead, 1, true};
-    std::size_t length = 0;
-    char32_t value = 0;
-    char32_t minimum = 0;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-        value = lead & 0x1F;
-        minimum = 0x80;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        value = lead & 0x0F;
-        minimum = 0x800;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        value = lead & 0x07;
-        minimum = 0x10000;
-    } else {
-        return {};
-    }
-    if (text.size() - at < length)
-        return {};
-    for (std::size_t i = 1; i < length; ++i) {
-        const auto next = static_cast<unsigned char>(text[at + i]);
-        if ((next & 0xC0) != 0x80)
-            return {};
-        value = (value << 6) | (next & 0x3F);
-    }
-    if (value < minimum || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF))
-        return {};
-    return {value, length, true};
-}
-
 } // namespace
 
 std::optional<std::uint8_t> oemByteFor(char32_t character) {
@@ -90,20 +48,20 @@ OemText toOemCodePage(std::string_view utf8, std::size_t maxBytes) {
     OemText result;
     std::size_t position = 0;
     for (std::size_t at = 0; at < utf8.size(); ++position) {
-        const Decoded decoded = decodeAt(utf8, at);
+        const ui::Utf8Char decoded = ui::decodeUtf8At(utf8, at);
         auto refuse = [&](OemFault fault) {
             result.bytes.clear();
             result.fault = fault;
             result.position = position;
             result.byteOffset = at;
-            result.character = decoded.character;
+            result.character = decoded.codePoint;
             return result;
         };
         if (!decoded.valid)
             return refuse(OemFault::InvalidUtf8);
-        if (decoded.character == 0)
+        if (decoded.codePoint == 0)
             return refuse(OemFault::EmbeddedNul);
-        const auto byte = oemByteFor(decoded.character);
+        const auto byte = oemByteFor(decoded.codePoint);
         if (!byte)
             return refuse(OemFault::NoOemForm);
         if (result.bytes.size() >= maxBytes)

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "mms/ScrambledSettingsFile.h"
 
-#include "app/DurableFile.h"
-#include "app/OutputWriter.h"
-#include "camera_menu/SettingsCrc16.h"
+#include "core/DurableFile.h"
+#include "core/OutputWriter.h"
+#include "core/SettingsCrc16.h"
 
 #include <algorithm>
 #include <cstdio>

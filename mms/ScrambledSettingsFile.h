@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "app/Language.h"
+#include "core/InfoMessages.h"
+#include "core/Language.h"
 #include "mms/OemCodePage.h"
 #include "mms/RecordScramble.h"
-#include "ui/InfoMessages.h"
 
 #include <array>
 #include <cstddef>

@@ -44,7 +44,7 @@ case "${1:-}" in
     if [ -x build/tools/quorvex/quorvex ]; then
       with_display build/tools/quorvex/quorvex
     else
-      build/tools/quorvex-script tests/scenarios/demo.script
+      build/tools/script/quorvex-script tests/scenarios/demo.script
     fi
     ;;
   test)

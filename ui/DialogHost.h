@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "core/InfoMessages.h"
 #include "ui/Dialog.h"
-#include "ui/InfoMessages.h"
 
 #include <optional>
 #include <string>

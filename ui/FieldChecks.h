@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "app/Language.h"
-#include "ui/InfoMessages.h"
+#include "core/InfoMessages.h"
+#include "core/Language.h"
 
 #include <optional>
 #include <string>

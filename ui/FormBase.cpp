@@ -2,7 +2,7 @@
 #include "ui/FormBase.h"
 
 #include "ui/FieldChecks.h"
-#include "ui/Utf8.h"
+#include "core/Utf8.h"
 
 #include <algorithm>
 

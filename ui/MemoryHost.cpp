@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/MemoryHost.h"
 
-#include "ui/Utf8.h"
+#include "core/Utf8.h"
 
 #include <algorithm>
 #include <map>

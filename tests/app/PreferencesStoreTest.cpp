@@ -171,6 +171,19 @@ TEST_F(FileStore, CompanyPresenceAndBufferSize) {
     EXPECT_TRUE(store().companyReadable());
     content("Company=" + std::string(130, 'a') + "\n");
     EXPECT_FALSE(store().companyReadable());
+    // A character beyond U+FFFF takes a surrogate pair; a byte that is not UTF-8 takes one unit,
+    // as in every edit of the program.
+    std::string emoji;
+    for (int i = 0; i < 64; ++i)
+        emoji += "\xF0\x9F\x98\x80";
+    content("Company=" + emoji + "a\n");
+    EXPECT_TRUE(store().companyReadable());
+    content("Company=" + emoji + "ab\n");
+    EXPECT_FALSE(store().companyReadable());
+    content("Company=" + std::string(129, '\x80') + "\n");
+    EXPECT_TRUE(store().companyReadable());
+    content("Company=" + std::string(130, '\x80') + "\n");
+    EXPECT_FALSE(store().companyReadable());
 }
 
 TEST_F(FileStore, UnreadableStoreFailsEveryOperation) {

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "camera_menu/CameraMenuTexts.h"
 #include "camera_menu/CameraVariantTexts.h"
+#include "core/Utf8.h"
 #include "ui/FieldChecks.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdint>
 #include <optional>
 #include <set>
 #include <string>
@@ -78,38 +78,15 @@ const std::vector<NamedOptions>& allOptionLists() {
     return lists;
 }
 
-// Strict UTF-8 decoding: no overlong forms, no surrogates, nothing above U+10FFFF.
+// The code points of a well-formed UTF-8 text; nothing when any byte is malformed.
 std::optional<std::vector<char32_t>> decodeUtf8(std::string_view text) {
     std::vector<char32_t> out;
-    std::size_t i = 0;
-    while (i < text.size()) {
-        const auto lead = static_cast<std::uint8_t>(text[i]);
-        std::size_t length = 0;
-        char32_t cp = 0;
-        char32_t minimum = 0;
-        if (lead < 0x80) {
-            length = 1, cp = lead;
-        } else if ((lead & 0xE0) == 0xC0) {
-            length = 2, cp = lead & 0x1F, minimum = 0x80;
-        } else if ((lead & 0xF0) == 0xE0) {
-            length = 3, cp = lead & 0x0F, minimum = 0x800;
-        } else if ((lead & 0xF8) == 0xF0) {
-            length = 4, cp = lead & 0x07, minimum = 0x10000;
-        } else {
+    for (std::size_t i = 0; i < text.size();) {
+        const ui::Utf8Char c = ui::decodeUtf8At(text, i);
+        if (!c.valid)
             return std::nullopt;
-        }
-        if (i + length > text.size())
-            return std::nullopt;
-        for (std::size_t k = 1; k < length; ++k) {
-            const auto next = static_cast<std::uint8_t>(text[i + k]);
-            if ((next & 0xC0) != 0x80)
-                return std::nullopt;
-            cp = (cp << 6) | (next & 0x3F);
-        }
-        if (cp < minimum || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
-            return std::nullopt;
-        out.push_back(cp);
-        i += length;
+        out.push_back(c.codePoint);
+        i += c.length;
     }
     return out;
 }

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "app/AppContext.h"
 #include "camera_menu/CameraMenuForm.h"
 #include "camera_menu/ClockFields.h"
+#include "ui/AppContext.h"
 #include "ui/MemoryHost.h"
 
 #include "support/TempDir.h"

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "camera_menu/MenuFileWriter.h"
-#include "camera_menu/SettingsCrc16.h"
+#include "core/SettingsCrc16.h"
 
 #include "support/RecordingMessages.h"
 #include "support/ScratchMount.h"

@@ -2,7 +2,7 @@
 // libFuzzer target for the card file decoders. The first byte picks the file kind, the model and
 // whether the harness repairs the checksums and record ends, so that most inputs get past the
 // envelope checks into the field decoding.
-#include "camera_menu/SettingsCrc16.h"
+#include "core/SettingsCrc16.h"
 #include "tools/inspect/FileInspector.h"
 #include "tools/inspect/ReportRendering.h"
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "mms/MmsFileWriter.h"
 
-#include "camera_menu/SettingsCrc16.h"
+#include "core/SettingsCrc16.h"
 
 #include "support/RecordingMessages.h"
 #include "support/TempDir.h"

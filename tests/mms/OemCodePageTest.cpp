@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "mms/OemCodePage.h"
 
+#include "core/Utf8.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -10,16 +12,7 @@ namespace {
 
 std::string utf8Of(char32_t c) {
     std::string out;
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
+    ui::appendUtf8(out, c);
     return out;
 }
 

@@ -3,7 +3,7 @@
 // own pixels, at one and two times the screen scale, and in every mode the forms use.
 #include "ui/qt/ResourceIcons.h"
 #include "QtTestApp.h"
-#include "ui/InfoMessages.h"
+#include "core/InfoMessages.h"
 
 #include <QImage>
 #include <QPainter>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "smtp/SmtpFileWriter.h"
 
-#include "camera_menu/SettingsCrc16.h"
+#include "core/SettingsCrc16.h"
 
 #include "support/RecordingMessages.h"
 #include "support/TempDir.h"

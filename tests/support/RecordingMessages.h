@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "ui/InfoMessages.h"
+#include "core/InfoMessages.h"
 
 #include <string>
 #include <utility>

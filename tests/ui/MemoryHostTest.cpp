@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: MIT
 #include "ui/MemoryHost.h"
-#include "ui/Utf8.h"
 
 #include "HostContract.h"
 
@@ -76,14 +75,6 @@ TEST(MemoryHost, TypingTakesOnlyWhatAKeyboardCanPutIntoAnEdit) {
                             "change 10 " + bad + bad, "change 10 " + bad + bad + bad,
                             "change 10 " + bad + bad + bad + "x", "change 12 \xF0\x9F\x98\x80",
                             "change 12 \xF0\x9F\x98\x80z", "change 11 7", "click 1"}));
-}
-
-TEST(Utf8, SplitsCharactersAndSurvivesBrokenBytes) {
-    EXPECT_EQ(ui::splitUtf8("aé中😀"), (std::vector<std::string>{"a", "é", "中", "😀"}));
-    EXPECT_EQ(ui::utf8Length("\xC3"), 1u);
-    EXPECT_EQ(ui::utf8Length("\xE4\xB8x"), 3u);
-    EXPECT_EQ(ui::utf8Length(""), 0u);
-    EXPECT_EQ(ui::utf16Length("a\xC3\xA9\xE4\xB8\xAD\xF0\x9F\x98\x80"), 5u);
 }
 
 TEST(Transcript, QuotesBackslashesAndQuotes) {

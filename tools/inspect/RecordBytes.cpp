@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "tools/inspect/RecordBytes.h"
 
+#include "core/Utf8.h"
 #include "mms/OemCodePage.h"
 #include "mms/RecordScramble.h"
 
@@ -10,34 +11,6 @@
 namespace quorvex::inspect {
 
 namespace {
-
-// Length of the well-formed UTF-8 sequence at the start of `bytes` (no overlongs, surrogates or
-// values above U+10FFFF), 0 when there is none.
-std::size_t utf8Sequence(std::span<const std::uint8_t> bytes) {
-    const std::uint8_t lead = bytes[0];
-    std::size_t length = 0;
-    std::uint32_t min = 0;
-    std::uint32_t code = 0;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2, min = 0x80, code = lead & 0x1F;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3, min = 0x800, code = lead & 0x0F;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4, min = 0x10000, code = lead & 0x07;
-    } else {
-        return 0;
-    }
-    if (bytes.size() < length)
-        return 0;
-    for (std::size_t i = 1; i < length; ++i) {
-        if ((bytes[i] & 0xC0) != 0x80)
-            return 0;
-        code = (code << 6) | (bytes[i] & 0x3F);
-    }
-    if (code < min || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
-        return 0;
-    return length;
-}
 
 constexpr std::array<std::string_view, 15> kLanguageNames{
     "Chinese", "English",  "Deutsch",    "Suomi",  "Italiano", "Francais", "Magyar", "Slovenian",
@@ -81,6 +54,7 @@ void checkZeroBytes(FileReport& report, int recordIndex, const Record& record, s
 }
 
 std::string printableText(std::span<const std::uint8_t> bytes) {
+    const std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
     std::string out;
     std::size_t i = 0;
     while (i < bytes.size()) {
@@ -91,9 +65,9 @@ std::string printableText(std::span<const std::uint8_t> bytes) {
         } else if (b >= 0x20 && b < 0x7F) {
             out += static_cast<char>(b);
             ++i;
-        } else if (const std::size_t n = b >= 0x80 ? utf8Sequence(bytes.subspan(i)) : 0; n > 0) {
-            out.append(reinterpret_cast<const char*>(bytes.data() + i), n);
-            i += n;
+        } else if (const ui::Utf8Char c = ui::decodeUtf8At(text, i); b >= 0x80 && c.valid) {
+            out.append(text.substr(i, c.length));
+            i += c.length;
         } else {
             out += "\\x" + hexByte(b).substr(2);
             ++i;
@@ -101,28 +75,6 @@ std::string printableText(std::span<const std::uint8_t> bytes) {
     }
     return out;
 }
-
-namespace {
-
-void appendUtf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
-
-} // namespace
 
 std::string oemTextAsUtf8(std::span<const std::uint8_t> bytes) {
     std::string out;
@@ -132,7 +84,7 @@ std::string oemTextAsUtf8(std::span<const std::uint8_t> bytes) {
         else if (b < 0x20 || b == 0x7F)
             out += "\\x" + hexByte(b).substr(2);
         else
-            appendUtf8(out, characterForOemByte(b));
+            ui::appendUtf8(out, characterForOemByte(b));
     }
     return out;
 }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "tools/inspect/TextRecordDecoder.h"
 
-#include "camera_menu/SettingsCrc16.h"
+#include "core/SettingsCrc16.h"
 
 #include <algorithm>
 #include <string>

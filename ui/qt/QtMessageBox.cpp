@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/qt/QtMessageBox.h"
 
-#include "ui/InfoMessages.h"
+#include "core/InfoMessages.h"
 #include "ui/qt/ResourceIcons.h"
 
 #include <QMessageBox>

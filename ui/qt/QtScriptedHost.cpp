@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/qt/QtScriptedHost.h"
 
-#include "ui/Utf8.h"
+#include "core/Utf8.h"
 #include "ui/qt/QtDialogWindow.h"
 #include "ui/qt/TemplateControls.h"
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/qt/ResourceIcons.h"
 
-#include "ui/InfoMessages.h"
+#include "core/InfoMessages.h"
 
 #include <QIconEngine>
 #include <QImage>

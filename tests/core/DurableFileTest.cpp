@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include "app/DurableFile.h"
-#include "app/OutputWriter.h"
+#include "core/DurableFile.h"
+#include "core/OutputWriter.h"
 
 #include "support/RecordingMessages.h"
 #include "support/ScratchMount.h"

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "app/OutputWriter.h"
+#include "core/OutputWriter.h"
 
-#include "app/DurableFile.h"
+#include "core/DurableFile.h"
 
 namespace quorvex {
 

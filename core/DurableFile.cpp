@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "app/DurableFile.h"
+#include "core/DurableFile.h"
 
 #include <cerrno>
 #include <cstring>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "camera_menu/SettingsCrc16.h"
+#include "core/SettingsCrc16.h"
 
 #include <array>
 

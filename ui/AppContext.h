@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "app/AppState.h"
-#include "app/PreferencesStore.h"
+#include "core/AppState.h"
+#include "core/PreferencesStore.h"
 #include "ui/DialogHost.h"
 
 namespace quorvex {

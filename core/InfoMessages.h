@@ -10,6 +10,8 @@ inline constexpr int kMessageIcon = 128; // icon resource of every message box
 inline constexpr int kWindowIcon = 165;  // large and small icon of every window
 
 // The common message box: no owner window, caption "Quorvex", icon 128, one OK button.
+// Every folder tells the user through it (the file writers too), so it sits in core; the hosts
+// in ui/ implement it.
 class InfoMessages {
   public:
     virtual ~InfoMessages() = default;

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "app/Language.h"
+#include "core/Language.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "app/Language.h"
+#include "core/Language.h"
 
 #include <cstdint>
 
