@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "app/CSetupDlg.h"
 
+#include "core/ModelCatalogue.h"
+
 #include "app/BuildInfo.h"
 #include "app/CAboutDlg.h"
 #include "app/FormRegistry.h"
@@ -49,8 +51,8 @@ void CSetupDlg::onInit(ui::DialogWindow& window) {
     fillLanguages(index);
 
     window.clearList(kModelList);
-    for (auto name : mw::kModelNames)
-        window.addItem(kModelList, name);
+    for (int id = 1; id <= kModelCount; ++id)
+        window.addItem(kModelList, modelFacts(id).listText);
     // The model is read again from the store: another window may have changed it.
     std::uint16_t model = 1;
     m_context.store.readModel(model);

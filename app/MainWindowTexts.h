@@ -15,12 +15,6 @@ inline constexpr std::array<std::string_view, 14> kLanguageNames{
 inline constexpr std::string_view kChineseNative = "中文";
 inline constexpr std::string_view kChineseEnglish = "Chinese";
 
-inline constexpr std::array<std::string_view, 17> kModelNames{
-    "Quorvex K4M",        "Quorvex P4M",       "Quorvex K4MG", "Quorvex P4MG", "Quorvex K5MG",
-    "Quorvex K7MG",       "Quorvex P5MG",      "Quorvex P7MG", "Quorvex K8MG", "Quorvex P8MG",
-    "Quorvex K9A",        "Quorvex K9WA",      "Quorvex K9MG", "Quorvex D2",   "Quorvex K4MG-1080P",
-    "Quorvex K5MG-1080P", "Quorvex K8MG-1080P"};
-
 inline constexpr LocalizedText kCameraSetup{
     "相机设置",         "Camera Setup",      "Kamera Installation",
     "Kamera-asetukset", "Camera Setup",      "Reglage Camera",

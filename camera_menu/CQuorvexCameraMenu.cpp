@@ -12,9 +12,9 @@ namespace {
 
 namespace ids = ui::camera_ids;
 
-// The row of the SD cycle list is shown only for the 1080P models.
+// The row of the SD cycle list is shown only for the models whose record has the byte (1080P).
 bool showsSdCycle(int modelId) {
-    return modelId >= 15 && modelId <= 17;
+    return findField(menuLayoutForModel(modelId), MenuField::SdCycle) != nullptr;
 }
 
 // Without the SD cycle row the eight rows from "Video Size" to "Date Format" spread into its
@@ -33,11 +33,11 @@ constexpr std::array kLowerBlock{1082, 1018, 1030, 1031, // clock
                                  1057, 1064, 1,    1062, 2};
 
 CameraFormSpec genericSpec(int modelId) {
+    // A model with a form of its own is served like no model at all.
+    if (modelFacts(modelId).cameraClass != "CQuorvexCameraMenu")
+        modelId = 0;
     const ids::RowIds& sdCycle = ids::generic::kSdCycleRow;
-    CameraFormBuilder form = genericFamily(
-        "CQuorvexCameraMenu", ui::kCameraMenuTemplate,
-        menuLayoutForModel(isNamedGenericModel(modelId) ? modelId : 0),
-        genericCaptureModeOptions(modelId), genericImageSizes(modelId), genericVideoSizes(modelId));
+    CameraFormBuilder form = genericFamily("CQuorvexCameraMenu", ui::kCameraMenuTemplate, modelId);
     form.optionRow(ids::kSidePirRow, kLabelSidePir, kOnOff, 1, MenuField::SidePir)
         .optionRow(sdCycle, kLabelSdCycle, kOnOff, 0, MenuField::SdCycle)
         // Built like Generate's record, so the clock bytes are the held ones; the folder is the

@@ -2,7 +2,6 @@
 #include "camera_menu/CQuorvexK7Menu.h"
 
 #include "camera_menu/CameraFormBuilder.h"
-#include "camera_menu/CameraVariantTexts.h"
 #include "ui/templates/CameraMenuTemplates.h"
 
 namespace quorvex::camera_menu {
@@ -14,8 +13,7 @@ namespace ids = ui::camera_ids;
 CQuorvexK7Menu::CQuorvexK7Menu(AppContext& context, ClockFields& clock)
     : CameraMenuForm(
           context, clock,
-          genericFamily("CQuorvexK7Menu", ui::kK7MenuTemplate, menuLayout(MenuLayoutId::K7),
-                        kOptionsCaptureMode, kK7ImageSizes, kK7VideoSizes)
+          genericFamily("CQuorvexK7Menu", ui::kK7MenuTemplate, context.state.modelId)
               .factory(FactorySource::Pattern,
                        {{ids::kImageSizeRow.control, 0}, {ids::kVideoSizeRow.control, 0}}, {})
               .build()) {}

@@ -246,18 +246,19 @@ CameraFormBuilder& CameraFormBuilder::factory(FactorySource source,
 }
 
 CameraFormBuilder genericFamily(std::string_view className, const ui::DialogTemplate& dialog,
-                                const RecordLayout& layout, OptionList modes, SizeChoices images,
-                                SizeChoices videos) {
-    CameraFormBuilder form(className, dialog, layout, kCameraMenuMessages);
-    form.captureRows(modes, images, videos)
+                                int modelId) {
+    const ModelFacts& model = modelFacts(modelId);
+    CameraFormBuilder form(className, dialog, menuLayout(model.layout), kCameraMenuMessages);
+    form.captureRows(captureModeOptions(modelId), model.images, model.videos)
         .commonGroups(ids::kTimer1, ids::generic::kTimer2, kGenericTimer2Order);
     return form;
 }
 
 CameraFormBuilder p4Family(std::string_view className, const ui::DialogTemplate& dialog,
-                           MenuLayoutId layout) {
-    CameraFormBuilder form(className, dialog, menuLayout(layout), kP4MenuMessages);
-    form.captureRows(kOptionsCaptureMode, kP4ImageSizes, kP4VideoSizes)
+                           int modelId) {
+    const ModelFacts& model = modelFacts(modelId);
+    CameraFormBuilder form(className, dialog, menuLayout(model.layout), kP4MenuMessages);
+    form.captureRows(kOptionsCaptureMode, model.images, model.videos)
         .optionRow(ids::p4::kBeepRow, kLabelBeepSound, kOnOff, 1, MenuField::Beep)
         .optionRow(ids::p4::kSdCycleRow, kLabelSdCycle, kOnOff, 0, MenuField::SdCycle)
         .commonGroups(ids::p4::kTimer1, ids::p4::kTimer2, kP4Timer2Order);

@@ -73,14 +73,14 @@ class CameraFormBuilder final {
     const ui::camera_ids::TimerIds* m_timer1 = nullptr;
 };
 
-// The generic family (templates 129 and 148): capture rows and the common groups with timer 2 in
-// 1042-1048.
+// The generic family (templates 129 and 148) for a model: its capture rows and the common groups
+// with timer 2 in 1042-1048.
 CameraFormBuilder genericFamily(std::string_view className, const ui::DialogTemplate& dialog,
-                                const RecordLayout& layout, OptionList modes, SizeChoices images,
-                                SizeChoices videos);
-// The P4 family (templates 140 and 157): P4 sizes, beep and SD cycle rows, timer 2 in 1047-1052.
+                                int modelId);
+// The P4 family (templates 140 and 157) for a model: beep and SD cycle rows, timer 2 in
+// 1047-1052.
 CameraFormBuilder p4Family(std::string_view className, const ui::DialogTemplate& dialog,
-                           MenuLayoutId layout);
+                           int modelId);
 
 // The exchange order of timer 2's edits in the generic family and in the P4 family.
 inline constexpr Timer2Order kGenericTimer2Order{

@@ -40,7 +40,7 @@ void CameraMenuForm::onInit(ui::DialogWindow& w) {
     FormBase::onInit(w);
     const LanguageId lang = language();
     w.setIcon(ui::kWindowIcon);
-    w.setTitle(modelTitle(m_context.state.modelId));
+    w.setTitle(modelFacts(m_context.state.modelId).title);
     for (const SwitchRule& rule : m_spec.switches)
         applySwitch(rule, initialPosition(rule.list));
     for (int id : m_spec.hidden)

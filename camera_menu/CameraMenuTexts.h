@@ -3,6 +3,7 @@
 
 #include "camera_menu/MenuFileWriter.h"
 #include "core/Language.h"
+#include "core/ModelCatalogue.h"
 
 #include <array>
 #include <cstddef>
@@ -190,8 +191,7 @@ inline constexpr LocalizedText kButtonExit{"退出",    "Exit",    "Beenden", "P
 
 // Option lists; the record stores the position.
 
-// 1013 (all). The generic form shows the third entry only for some models, see
-// genericCaptureModeOptions.
+// 1013 (all). The generic form without a model shows the first two, see captureModeOptions.
 inline constexpr std::array<LocalizedText, 3> kOptionsCaptureMode{
     LocalizedText{"拍照", "Camera", "Foto", "Kuva", "Foto", "Photo", "Fotó", "Foto", "Foto", "写真",
                   "Foto", "Zdjęcie", "Fotoğraf", "Фото", "Фото"},
@@ -251,41 +251,9 @@ inline constexpr std::array<std::string_view, 36> kSerialCharacters{
     "0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "A", "B", "C", "D", "E", "F", "G", "H",
     "I", "J", "K", "L", "M", "N", "O", "P", "Q", "R", "S", "T", "U", "V", "W", "X", "Y", "Z"};
 
-// 1014 (generic ModelId 1, 3, 15-17 and unknown models; K9 ModelId 13, the first two for 11, 12).
-inline constexpr std::array<std::string_view, 3> kImageSizes5MpFirst{"5MP", "12MP", "1.3MP"};
-// 1014 (generic ModelId 5; K7).
-inline constexpr std::array<std::string_view, 3> kImageSizes12MpFirst{"12MP", "5MP", "1.3MP"};
-// 1015 (generic ModelId 1, 3 and unknown models).
-inline constexpr std::array<std::string_view, 2> kVideoSizesVga{"640x480", "320x240"};
-// 1015 (generic ModelId 5; K7).
-inline constexpr std::array<std::string_view, 3> kVideoSizesHd{"1280x720", "640x480", "320x240"};
-// 1015 (generic ModelId 15-17; K9).
-inline constexpr std::array<std::string_view, 4> kVideoSizesFullHd{"1920x1080", "1280x720",
-                                                                   "640x480", "320x240"};
-inline constexpr std::array<std::string_view, 3> kP4ImageSizeEntries{"12MP", "5MP", "2MP"};
-inline constexpr std::array<std::string_view, 3> kP4VideoSizeEntries{"1440x1080", "1280x720",
-                                                                     "640x480"};
-
-// A form's size list and the position the form selects when it opens.
-struct SizeChoices {
-    std::span<const std::string_view> entries;
-    std::size_t defaultIndex = 0;
-};
-
-// P4, P7: 1014 ("12MP" selected) and 1015 ("1280x720" selected).
-inline constexpr SizeChoices kP4ImageSizes{kP4ImageSizeEntries, 0};
-inline constexpr SizeChoices kP4VideoSizes{kP4VideoSizeEntries, 1};
-
-// Lists of the generic form (1013, 1014, 1015) for a ModelId.
-// ModelId 1, 3, 5 and 15-17: the models the generic form serves by name (it also opens for a
-// ModelId outside 1-17). Only they offer "Camera+Video" and have a record layout of their own.
-bool isNamedGenericModel(int modelId);
-OptionList genericCaptureModeOptions(int modelId);
-SizeChoices genericImageSizes(int modelId);
-SizeChoices genericVideoSizes(int modelId);
-
-// Window title of every camera form, "Quorvex" for an id without a model.
-std::string_view modelTitle(int modelId);
+// The capture modes a camera form offers: all three where the model has them, "Camera" and
+// "Video" in the generic form without a model.
+OptionList captureModeOptions(int modelId);
 
 // Messages (Chinese for LanguageId 1, English otherwise).
 

@@ -62,15 +62,6 @@ inline constexpr std::array<LocalizedText, 2> kOptionsLatitudeDirection{
 // 1044 (K9): the K9 date-format list reads the same in every language, Chinese included.
 inline constexpr std::array<std::string_view, 3> kK9DateFormats{"YYMMDD", "MMDDYY", "DDMMYY"};
 
-// 1014 (K9): ModelId 13 offers 1.3MP as well, ModelIds 11 and 12 only the first two.
-SizeChoices k9ImageSizes(int modelId);
-// 1015 (K9): kVideoSizesFullHd, "1280x720" selected.
-inline constexpr SizeChoices kK9VideoSizes{kVideoSizesFullHd, 1};
-
-// K7 (ModelId 6, 9): 1014 and 1015, first entry selected.
-inline constexpr SizeChoices kK7ImageSizes{kImageSizes12MpFirst, 0};
-inline constexpr SizeChoices kK7VideoSizes{kVideoSizesHd, 0};
-
 // D2 wireless pairing code.
 
 // 1012 (D2): wireless code switch (list 1049, kOnOff) beside the code edit 1028.
@@ -78,10 +69,5 @@ inline constexpr LocalizedText kLabelWirelessPwd{
     "无线密码",        "Wireless PWD",    "Funk-Kennwort",   "Langaton koodi",  "PWD wireless",
     "MdP sans fil",    "Rádiós jelszó",   "Brezžično geslo", "Bezdrát. heslo",  "無線パスワード",
     "Belaidis slapt.", "Hasło bezprzew.", "Kablosuz şifre",  "Бездрот. пароль", "Беспров. пароль"};
-
-// D2: 1014 ("5MP" selected) and 1015 ("640x480" selected).
-inline constexpr std::array<std::string_view, 3> kD2ImageSizeEntries{"3MP", "5MP", "1.3MP"};
-inline constexpr SizeChoices kD2ImageSizes{kD2ImageSizeEntries, 1};
-inline constexpr SizeChoices kD2VideoSizes{kVideoSizesVga, 0};
 
 } // namespace quorvex::camera_menu

@@ -23,19 +23,8 @@ constexpr std::array<std::string_view, 36> kSerialChars{
     "0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "A", "B", "C", "D", "E", "F", "G", "H",
     "I", "J", "K", "L", "M", "N", "O", "P", "Q", "R", "S", "T", "U", "V", "W", "X", "Y", "Z"};
 
-constexpr std::array<std::string_view, 3> kImagesK4{"5MP", "12MP", "1.3MP"};
-constexpr std::array<std::string_view, 3> kImagesK5{"12MP", "5MP", "1.3MP"};
-constexpr std::array<std::string_view, 3> kImagesP4{"12MP", "5MP", "2MP"};
-constexpr std::array<std::string_view, 3> kImagesK7{"12MP", "5MP", "1.3MP"};
-constexpr std::array<std::string_view, 2> kImagesK9A{"5MP", "12MP"};
-constexpr std::array<std::string_view, 3> kImagesD2{"3MP", "5MP", "1.3MP"};
-constexpr std::array<std::string_view, 2> kVideosK4{"640x480", "320x240"};
-constexpr std::array<std::string_view, 3> kVideosK5{"1280x720", "640x480", "320x240"};
-constexpr std::array<std::string_view, 4> kVideos1080P{"1920x1080", "1280x720", "640x480",
-                                                       "320x240"};
-constexpr std::array<std::string_view, 3> kVideosP4{"1440x1080", "1280x720", "640x480"};
-constexpr std::array<std::string_view, 3> kVideosK7{"1280x720", "640x480", "320x240"};
-constexpr std::array<std::string_view, 2> kVideosD2{"640x480", "320x240"};
+// The size lists are the models' own (core/ModelCatalogue.h).
+constexpr std::span<const std::string_view> kImagesK9A = std::span(kImageSizes5MpFirst).first(2);
 
 constexpr LayoutField option(std::uint8_t offset, MenuField field, std::string_view name,
                              Names options) {
@@ -207,18 +196,18 @@ constexpr auto kGenericAnyModel = genericLayout(
     number(2, MenuField::VideoSize, "Video size (position in the model's list)", 0, 3),
     sdCycle(36));
 constexpr auto kGenericK4 =
-    genericLayout(kModes3, option(1, MenuField::ImageSize, "Image size", kImagesK4),
-                  option(2, MenuField::VideoSize, "Video size", kVideosK4), zeros(36, 1));
+    genericLayout(kModes3, option(1, MenuField::ImageSize, "Image size", kImageSizes5MpFirst),
+                  option(2, MenuField::VideoSize, "Video size", kVideoSizesVga), zeros(36, 1));
 constexpr auto kGenericK5 =
-    genericLayout(kModes3, option(1, MenuField::ImageSize, "Image size", kImagesK5),
-                  option(2, MenuField::VideoSize, "Video size", kVideosK5), zeros(36, 1));
+    genericLayout(kModes3, option(1, MenuField::ImageSize, "Image size", kImageSizes12MpFirst),
+                  option(2, MenuField::VideoSize, "Video size", kVideoSizesHd), zeros(36, 1));
 // No model selected or an unknown one: the form offers only two modes.
 constexpr auto kGenericOther =
-    genericLayout(kModes2, option(1, MenuField::ImageSize, "Image size", kImagesK4),
-                  option(2, MenuField::VideoSize, "Video size", kVideosK4), zeros(36, 1));
+    genericLayout(kModes2, option(1, MenuField::ImageSize, "Image size", kImageSizes5MpFirst),
+                  option(2, MenuField::VideoSize, "Video size", kVideoSizesVga), zeros(36, 1));
 constexpr auto kGeneric1080P =
-    genericLayout(kModes3, option(1, MenuField::ImageSize, "Image size", kImagesK4),
-                  option(2, MenuField::VideoSize, "Video size", kVideos1080P), sdCycle(36));
+    genericLayout(kModes3, option(1, MenuField::ImageSize, "Image size", kImageSizes5MpFirst),
+                  option(2, MenuField::VideoSize, "Video size", kVideoSizesFullHd), sdCycle(36));
 
 // P4 and P7: beep, SD cycle and timer 2 in 31-37.
 constexpr std::array kP4Tail{
@@ -234,14 +223,14 @@ constexpr std::array kP4Tail{
     zeros(49, 7),
 };
 
-constexpr auto kP4 =
-    join(captureBytes(kModes3, kImagesP4, kVideosP4), std::array{sidePir()}, kCommonBytes, kP4Tail);
-constexpr auto kP7 = join(captureBytes(kModes3, kImagesP4, kVideosP4), std::array{zeros(9, 1)},
-                          kCommonBytes, kP4Tail);
+constexpr auto kP4 = join(captureBytes(kModes3, kImageSizesP4, kVideoSizesP4),
+                          std::array{sidePir()}, kCommonBytes, kP4Tail);
+constexpr auto kP7 = join(captureBytes(kModes3, kImageSizesP4, kVideoSizesP4),
+                          std::array{zeros(9, 1)}, kCommonBytes, kP4Tail);
 
 constexpr std::array kK7Tail{zeros(36, 12), dateFormat(), zeros(49, 7)};
-constexpr auto kK7 = join(captureBytes(kModes3, kImagesK7, kVideosK7), std::array{fixedByte(9, 1)},
-                          kCommonBytes, kTimer2At31, kK7Tail);
+constexpr auto kK7 = join(captureBytes(kModes3, kImageSizes12MpFirst, kVideoSizesHd),
+                          std::array{fixedByte(9, 1)}, kCommonBytes, kTimer2At31, kK7Tail);
 
 constexpr std::array kK9Tail{
     sdCycle(36),
@@ -259,10 +248,10 @@ constexpr std::array kK9Tail{
     sidePirCopy(),
     zeros(52, 4),
 };
-constexpr auto kK9A = join(captureBytes(kModes3, kImagesK9A, kVideos1080P), std::array{sidePir()},
-                           kCommonBytes, kTimer2At31, kK9Tail);
-constexpr auto kK9MG = join(captureBytes(kModes3, kImagesK4, kVideos1080P), std::array{sidePir()},
-                            kCommonBytes, kTimer2At31, kK9Tail);
+constexpr auto kK9A = join(captureBytes(kModes3, kImagesK9A, kVideoSizesFullHd),
+                           std::array{sidePir()}, kCommonBytes, kTimer2At31, kK9Tail);
+constexpr auto kK9MG = join(captureBytes(kModes3, kImageSizes5MpFirst, kVideoSizesFullHd),
+                            std::array{sidePir()}, kCommonBytes, kTimer2At31, kK9Tail);
 
 constexpr std::array kD2Tail{
     number(36, MenuField::WirelessDigit1, "Wireless code digit 1", 0, 9),
@@ -274,8 +263,8 @@ constexpr std::array kD2Tail{
     dateFormat(),
     zeros(49, 7),
 };
-constexpr auto kD2 = join(captureBytes(kModes3, kImagesD2, kVideosD2), std::array{zeros(9, 1)},
-                          kCommonBytes, kTimer2At31, kD2Tail);
+constexpr auto kD2 = join(captureBytes(kModes3, kImageSizesD2, kVideoSizesVga),
+                          std::array{zeros(9, 1)}, kCommonBytes, kTimer2At31, kD2Tail);
 
 // The generic form's "Default" sets its lists and values and writes them with the current clock.
 constexpr std::array<FactoryByte, 8> kGenericFactoryBytes{
@@ -304,22 +293,22 @@ static_assert(coversRecordOnce(kGenericAnyModel) && coversRecordOnce(kGenericK4)
               coversRecordOnce(kK7) && coversRecordOnce(kK9A) && coversRecordOnce(kK9MG) &&
               coversRecordOnce(kD2));
 
-const RecordLayout kLayoutGenericAny{MenuLayoutId::GenericAnyModel, "generic", "any",
-                                     kGenericAnyModel, kGenericFactory};
-const RecordLayout kLayoutGenericK4{MenuLayoutId::GenericK4, "generic (K4)", "1, 3", kGenericK4,
+const RecordLayout kLayoutGenericAny{MenuLayoutId::GenericAnyModel, "generic", kGenericAnyModel,
+                                     kGenericFactory};
+const RecordLayout kLayoutGenericK4{MenuLayoutId::GenericK4, "generic (K4)", kGenericK4,
                                     kGenericFactory};
-const RecordLayout kLayoutGenericK5{MenuLayoutId::GenericK5, "generic (K5)", "5", kGenericK5,
+const RecordLayout kLayoutGenericK5{MenuLayoutId::GenericK5, "generic (K5)", kGenericK5,
                                     kGenericFactory};
-const RecordLayout kLayoutGenericOther{MenuLayoutId::GenericOther, "generic (no model)", "0",
+const RecordLayout kLayoutGenericOther{MenuLayoutId::GenericOther, "generic (no model)",
                                        kGenericOther, kGenericFactory};
-const RecordLayout kLayoutGeneric1080P{MenuLayoutId::Generic1080P, "generic (1080P)", "15, 16, 17",
-                                       kGeneric1080P, kGenericFactory};
-const RecordLayout kLayoutP4{MenuLayoutId::P4, "P4", "2, 4, 7, 10", kP4, kResetFactory};
-const RecordLayout kLayoutP7{MenuLayoutId::P7, "P7", "8", kP7, kResetFactory};
-const RecordLayout kLayoutK7{MenuLayoutId::K7, "K7", "6, 9", kK7, kResetFactory};
-const RecordLayout kLayoutK9A{MenuLayoutId::K9A, "K9 (K9A, K9WA)", "11, 12", kK9A, kResetFactory};
-const RecordLayout kLayoutK9MG{MenuLayoutId::K9MG, "K9 (K9MG)", "13", kK9MG, kResetFactory};
-const RecordLayout kLayoutD2{MenuLayoutId::D2, "D2", "14", kD2, kResetFactory};
+const RecordLayout kLayoutGeneric1080P{MenuLayoutId::Generic1080P, "generic (1080P)", kGeneric1080P,
+                                       kGenericFactory};
+const RecordLayout kLayoutP4{MenuLayoutId::P4, "P4", kP4, kResetFactory};
+const RecordLayout kLayoutP7{MenuLayoutId::P7, "P7", kP7, kResetFactory};
+const RecordLayout kLayoutK7{MenuLayoutId::K7, "K7", kK7, kResetFactory};
+const RecordLayout kLayoutK9A{MenuLayoutId::K9A, "K9 (K9A, K9WA)", kK9A, kResetFactory};
+const RecordLayout kLayoutK9MG{MenuLayoutId::K9MG, "K9 (K9MG)", kK9MG, kResetFactory};
+const RecordLayout kLayoutD2{MenuLayoutId::D2, "D2", kD2, kResetFactory};
 
 constexpr std::array<const RecordLayout*, 11> kAllLayouts{
     &kLayoutGenericAny,   &kLayoutGenericK4, &kLayoutGenericK5, &kLayoutGenericOther,
@@ -333,36 +322,7 @@ const RecordLayout& genericMenuLayout() {
 }
 
 const RecordLayout& menuLayoutForModel(int modelId) {
-    switch (modelId) {
-    case 1:
-    case 3:
-        return kLayoutGenericK4;
-    case 5:
-        return kLayoutGenericK5;
-    case 15:
-    case 16:
-    case 17:
-        return kLayoutGeneric1080P;
-    case 2:
-    case 4:
-    case 7:
-    case 10:
-        return kLayoutP4;
-    case 8:
-        return kLayoutP7;
-    case 6:
-    case 9:
-        return kLayoutK7;
-    case 11:
-    case 12:
-        return kLayoutK9A;
-    case 13:
-        return kLayoutK9MG;
-    case 14:
-        return kLayoutD2;
-    default:
-        return kLayoutGenericOther;
-    }
+    return menuLayout(modelFacts(modelId).layout);
 }
 
 std::span<const RecordLayout* const> allMenuLayouts() {

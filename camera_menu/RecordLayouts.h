@@ -2,6 +2,7 @@
 #pragma once
 
 #include "camera_menu/CameraSettingsRecord.h"
+#include "core/ModelCatalogue.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -114,24 +115,9 @@ struct FactoryPattern {
     std::span<const MenuField> varying{}; // fields taken from the moment of writing
 };
 
-enum class MenuLayoutId {
-    GenericAnyModel,
-    GenericK4,
-    GenericK5,
-    GenericOther,
-    Generic1080P,
-    P4,
-    P7,
-    K7,
-    K9A,
-    K9MG,
-    D2
-};
-
 struct RecordLayout {
     MenuLayoutId id;
     std::string_view name;               // "generic", "P4", ...
-    std::string_view models;             // the ModelIds whose form writes it, as shown to a user
     std::span<const LayoutField> fields; // sorted by offset, covering bytes 0-55 once
     FactoryPattern factory;
 };

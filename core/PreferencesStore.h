@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "core/ModelCatalogue.h" // kModelCount
+
 #include <cstdint>
 
 namespace quorvex {
-
-inline constexpr int kModelCount = 17;
 
 // The four per-machine preferences. Every operation opens the store, does its one access and
 // closes it again; nothing is cached. Results follow the store's contract exactly:

@@ -197,7 +197,7 @@ FileReport decodeMenuFile(std::span<const std::uint8_t> bytes, const RecordLayou
             continue;
         if (fitsLayout(*other, record))
             others += (others.empty() ? "" : "; ") + std::string(other->name) + " (ModelId " +
-                      std::string(other->models) + ")";
+                      modelsWithLayout(other->id) + ")";
     }
     if (!others.empty())
         report.notes.push_back("The record is valid in the layout of " + others);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "tools/inspect/SetupFileDecoder.h"
 
+#include "core/ModelCatalogue.h"
 #include "mms/CountryList.h"
 #include "mms/MmsOperatorCatalogue.h"
 #include "tools/inspect/HeaderFields.h"
@@ -24,7 +25,7 @@ struct SendChoice {
     std::string_view name;
 };
 
-enum class SendList { FourEntries, ThreeEntries, P4 };
+using SendList = MmsSendList;
 
 constexpr std::array<SendChoice, 4> kFourEntries{
     {{0, 1, "Off"}, {1, 2, "VGA"}, {2, 3, "QVGA"}, {3, 4, "SMS"}}};
@@ -44,43 +45,27 @@ std::span<const SendChoice> choices(SendList list) {
     return {};
 }
 
-std::string_view listName(SendList list) {
-    switch (list) {
-    case SendList::FourEntries:
-        return "generic MMS form";
-    case SendList::ThreeEntries:
-        return "generic MMS form, ModelId 5 and 6";
-    case SendList::P4:
-        return "P4 MMS form";
+// The form and the models whose "MMS Setup" offers the list.
+std::string listName(SendList list) {
+    std::string models;
+    for (int id = 0; id <= kModelCount; ++id) {
+        const ModelFacts& model = modelFacts(id);
+        if (model.mmsClass.empty() || model.mmsSend != list)
+            continue;
+        models += (models.empty() ? "" : ", ") + std::to_string(id);
     }
-    return {};
+    const std::string_view form = list == SendList::P4 ? "P4 MMS form" : "generic MMS form";
+    return std::string(form) + ", ModelId " + models;
 }
 
 // Which MMS form the main window opens for a model; empty when "MMS Setup" is disabled.
 std::vector<SendList> sendListsFor(std::optional<int> modelId) {
     if (!modelId)
         return {SendList::FourEntries, SendList::ThreeEntries, SendList::P4};
-    switch (*modelId) {
-    case 11:
-    case 12:
-    case 14:
+    const ModelFacts& model = modelFacts(*modelId);
+    if (model.mmsClass.empty())
         return {};
-    case 2:
-    case 4:
-    case 7:
-    case 8:
-    case 10:
-    case 13:
-    case 15:
-    case 16:
-    case 17:
-        return {SendList::P4};
-    case 5:
-    case 6:
-        return {SendList::ThreeEntries};
-    default:
-        return {SendList::FourEntries};
-    }
+    return {model.mmsSend};
 }
 
 constexpr std::array<std::string_view, 2> kConnection{"APN", "CSD"};

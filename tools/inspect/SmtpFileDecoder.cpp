@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "tools/inspect/SmtpFileDecoder.h"
 
+#include "core/ModelCatalogue.h"
 #include "smtp/GprsOperatorCatalogue.h"
 #include "tools/inspect/HeaderFields.h"
 #include "tools/inspect/RecordBytes.h"
@@ -37,25 +38,10 @@ constexpr std::array<TextRecordSpec, 10> kTexts{{{"APN", 32},
 
 // The SMTP form the main window opens for a model; nullopt when "SMTP Setup" is disabled.
 std::optional<SmtpLayout> layoutForModel(int modelId) {
-    switch (modelId) {
-    case 1:
-    case 2:
-    case 11:
-    case 12:
-    case 14:
+    const std::string_view form = modelFacts(modelId).smtpClass;
+    if (form.empty())
         return std::nullopt;
-    case 4:
-    case 7:
-    case 8:
-    case 10:
-    case 13:
-    case 15:
-    case 16:
-    case 17:
-        return SmtpLayout::P4;
-    default:
-        return SmtpLayout::K4;
-    }
+    return form == "CQuorvexP4Smtp" ? SmtpLayout::P4 : SmtpLayout::K4;
 }
 
 bool fits(SmtpLayout layout, const Record& h) {

@@ -100,7 +100,8 @@ TEST(SetupFileDecoder, MmsSendDependsOnTheForm) {
     Plain h = autoHeader(0);
     h[0] = 2, h[1] = 3;
     EXPECT_EQ(meanings(decodeSetupFile(setupFile(h, 0), std::nullopt)).at("MMS Send"),
-              "QVGA (generic MMS form) or SMS (P4 MMS form)");
+              "QVGA (generic MMS form, ModelId 0, 1, 3, 9) or SMS (P4 MMS form, ModelId "
+              "2, 4, 7, 8, 10, 13, 15, 16, 17)");
     EXPECT_EQ(meanings(decodeSetupFile(setupFile(h, 0), 1)).at("MMS Send"), "QVGA");
     EXPECT_EQ(meanings(decodeSetupFile(setupFile(h, 0), 4)).at("MMS Send"), "SMS");
     // ModelIds 5 and 6 show three entries and store SMS as 3 at position 3.
