@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "camera_menu/CameraFormBuilder.h"
 
+#include "camera_menu/CameraVariantTexts.h"
+
 namespace quorvex::camera_menu {
 
 namespace ids = ui::camera_ids;
@@ -86,8 +88,15 @@ CameraFormBuilder& CameraFormBuilder::optionRow(const ids::RowIds& row, const Lo
     return *this;
 }
 
-CameraFormBuilder& CameraFormBuilder::clock() {
-    optionRow(ids::kDateFormatRow, kLabelDateFormat, kOptionsDateFormat, 1, MenuField::DateFormat);
+CameraFormBuilder& CameraFormBuilder::clock(std::span<const std::string_view> plainFormats) {
+    if (plainFormats.empty()) {
+        optionRow(ids::kDateFormatRow, kLabelDateFormat, kOptionsDateFormat, 1,
+                  MenuField::DateFormat);
+    } else {
+        m_spec.lists.push_back({ids::kDateFormatRow.control, {}, plainFormats, 1});
+        m_spec.labels.push_back({ids::kDateFormatRow.label, &kLabelDateFormat});
+        m_spec.record.push_back({MenuField::DateFormat, ids::kDateFormatRow.control});
+    }
     m_spec.labels.insert(m_spec.labels.end(), {{ids::kClock.label, &kLabelSetClock},
                                                {ids::kClock.getTime, &kButtonGetTime}});
     m_spec.form.fields.push_back(ui::textField(ids::kClock.text));
@@ -182,18 +191,104 @@ CameraFormBuilder& CameraFormBuilder::exchangeOrder(const Timer2Order& timer2) {
                          t1.stopMinute,
                          t1.stopHour,
                          t1.startHour,
-                         t1.startMinute,
-                         ids::kClock.text,
-                         ids::kFolderRow.folder};
+                         t1.startMinute};
+    if (m_coordinates)
+        for (const ids::k9::CoordinateIds& c : {ids::k9::kLongitude, ids::k9::kLatitude})
+            m_spec.form.order.insert(m_spec.form.order.end(), {c.degrees, c.minutes, c.seconds});
+    m_spec.form.order.insert(m_spec.form.order.end(), {ids::kClock.text, ids::kFolderRow.folder});
     m_spec.form.order.insert(m_spec.form.order.end(), timer2.begin(), timer2.end());
     return *this;
 }
 
-CameraFormBuilder& CameraFormBuilder::commonGroups(const ids::TimerIds& timer1,
-                                                   const ids::TimerIds& timer2,
-                                                   const Timer2Order& timer2Order) {
-    return clock()
-        .timer(timer1, kLabelTimer, TimerSlot::One)
+CameraFormBuilder& CameraFormBuilder::coordinates() {
+    using ids::k9::CoordinateIds;
+    struct Row {
+        const CoordinateIds& ids;
+        const LocalizedText& label;
+        OptionList directions;
+        int end; // degrees: 180 east or west, 90 north or south
+        std::array<MenuField, 4> fields;
+    };
+    const std::array<Row, 2> rows{Row{ids::k9::kLongitude,
+                                      kLabelLongitude,
+                                      kOptionsLongitudeDirection,
+                                      180,
+                                      {MenuField::LongitudeDirection, MenuField::LongitudeDegrees,
+                                       MenuField::LongitudeMinutes, MenuField::LongitudeSeconds}},
+                                  Row{ids::k9::kLatitude,
+                                      kLabelLatitude,
+                                      kOptionsLatitudeDirection,
+                                      90,
+                                      {MenuField::LatitudeDirection, MenuField::LatitudeDegrees,
+                                       MenuField::LatitudeMinutes, MenuField::LatitudeSeconds}}};
+    for (const Row& r : rows) {
+        const CoordinateIds& c = r.ids;
+        list(c.direction, r.directions, 0);
+        m_spec.labels.push_back({c.label, &r.label});
+        // Past the end the position is the end itself; at the end there are no minutes or
+        // seconds.
+        ui::Correction pastEnd = above(c.degrees, r.end, r.end);
+        pastEnd.sets[1] = {c.minutes, 0};
+        pastEnd.sets[2] = {c.seconds, 0};
+        ui::Correction atEnd = equals(c.degrees, r.end, 0);
+        atEnd.sets = {{{c.minutes, 0}, {c.seconds, 0}}};
+        number(c.degrees, 0, r.end, 0, {pastEnd, atEnd, ui::below(c.degrees, 0, 0)});
+        for (int part : {c.minutes, c.seconds})
+            number(part, 0, 59, 0,
+                   {ui::when(above(part, 59, 59), ui::fieldIsNot(c.degrees, r.end)),
+                    ui::when(ui::below(part, 0, 0), ui::fieldIsNot(c.degrees, r.end)),
+                    ui::when(above(part, 0, 0), ui::fieldIs(c.degrees, r.end))});
+        const std::array<int, 4> controls{c.direction, c.degrees, c.minutes, c.seconds};
+        for (std::size_t i = 0; i < 4; ++i)
+            m_spec.record.push_back({r.fields[i], controls[i]});
+    }
+    const ids::k9::CoordinateHeads& h = ids::k9::kCoordinateHeads;
+    m_spec.labels.insert(m_spec.labels.end(), {{h.title, &kLabelCoordinate},
+                                               {h.direction, &kLabelDirection},
+                                               {h.degree, &kLabelDegree},
+                                               {h.minute, &kLabelMinute},
+                                               {h.second, &kLabelSecond}});
+    m_coordinates = true;
+    return *this;
+}
+
+CameraFormBuilder& CameraFormBuilder::wirelessCode(std::string_view defaultCode) {
+    const ids::d2::WirelessIds& w = ids::d2::kWireless;
+    list(w.list, kOnOff, 0);
+    m_spec.labels.push_back({w.label, &kLabelWirelessPwd});
+    m_spec.texts.push_back({w.code, defaultCode});
+    // The code is not the form's: a pick only locks or unlocks the edit.
+    m_spec.switches.push_back({w.list, 0, {w.code}, SwitchEffect::ReadOnly, false});
+    constexpr std::array<MenuField, 4> kDigits{MenuField::WirelessDigit1, MenuField::WirelessDigit2,
+                                               MenuField::WirelessDigit3,
+                                               MenuField::WirelessDigit4};
+    for (int i = 0; i < 4; ++i)
+        m_spec.record.push_back({kDigits[static_cast<std::size_t>(i)], w.code, i});
+    m_spec.record.push_back({MenuField::WirelessSwitch, w.list});
+    return *this;
+}
+
+CameraFormBuilder& CameraFormBuilder::alwaysRefresh(std::initializer_list<int> ids) {
+    m_spec.alwaysRefresh.insert(m_spec.alwaysRefresh.end(), ids);
+    return *this;
+}
+
+CameraFormBuilder& CameraFormBuilder::generateIntoShownFolder() {
+    m_spec.generateUsesFolderText = true;
+    return *this;
+}
+
+CameraFormBuilder& CameraFormBuilder::factoryTyped(std::vector<ControlText> typed) {
+    m_spec.factory.typed = std::move(typed);
+    return *this;
+}
+
+CameraFormBuilder&
+CameraFormBuilder::commonGroups(const ids::TimerIds& timer1, const ids::TimerIds& timer2,
+                                const Timer2Order& timer2Order, const LocalizedText& timer1Title,
+                                std::span<const std::string_view> plainDateFormats) {
+    return clock(plainDateFormats)
+        .timer(timer1, timer1Title, TimerSlot::One)
         .timer(timer2, kLabelTimer2, TimerSlot::Two)
         .serialNumber()
         .timeLapse()
@@ -246,11 +341,11 @@ CameraFormBuilder& CameraFormBuilder::factory(FactorySource source,
 }
 
 CameraFormBuilder genericFamily(std::string_view className, const ui::DialogTemplate& dialog,
-                                int modelId) {
+                                int modelId, const LocalizedText& timer1Title) {
     const ModelFacts& model = modelFacts(modelId);
     CameraFormBuilder form(className, dialog, menuLayout(model.layout), kCameraMenuMessages);
     form.captureRows(captureModeOptions(modelId), model.images, model.videos)
-        .commonGroups(ids::kTimer1, ids::generic::kTimer2, kGenericTimer2Order);
+        .commonGroups(ids::kTimer1, ids::generic::kTimer2, kGenericTimer2Order, timer1Title);
     return form;
 }
 

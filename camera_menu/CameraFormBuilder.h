@@ -34,8 +34,9 @@ class CameraFormBuilder final {
     // A list row of its own (side PIR, beep, SD cycle) with the record field it fills.
     CameraFormBuilder& optionRow(const ui::camera_ids::RowIds& row, const LocalizedText& label,
                                  OptionList options, int initial, MenuField field);
-    // Date format, clock text and "Get Time"; a date-format pick reads the clock.
-    CameraFormBuilder& clock();
+    // Date format (localised, or `plainFormats` where the list reads the same in every
+    // language), clock text and "Get Time"; a date-format pick reads the clock.
+    CameraFormBuilder& clock(std::span<const std::string_view> plainFormats = {});
     CameraFormBuilder& timer(const ui::camera_ids::TimerIds& ids, const LocalizedText& title,
                              TimerSlot slot);
     CameraFormBuilder& serialNumber();
@@ -49,7 +50,22 @@ class CameraFormBuilder final {
     // time lapse, folder and buttons, with the exchange order.
     CameraFormBuilder& commonGroups(const ui::camera_ids::TimerIds& timer1,
                                     const ui::camera_ids::TimerIds& timer2,
-                                    const Timer2Order& timer2Order);
+                                    const Timer2Order& timer2Order,
+                                    const LocalizedText& timer1Title = kLabelTimer,
+                                    std::span<const std::string_view> plainDateFormats = {});
+    // Longitude and latitude: direction lists, degrees (to 180 and 90), minutes and seconds, with
+    // the rules that act across a row; the exchange reads them after timer 1, so this block comes
+    // before the common groups. "Default" leaves them alone.
+    CameraFormBuilder& coordinates();
+    // The wireless code: a switch and a code edit the form does not hold; the record takes the
+    // edit's digits when it is written.
+    CameraFormBuilder& wirelessCode(std::string_view defaultCode);
+    // Reactions of these controls show the held values even when nothing was corrected.
+    CameraFormBuilder& alwaysRefresh(std::initializer_list<int> ids);
+    // Generate writes into the folder the edit shows at that moment.
+    CameraFormBuilder& generateIntoShownFolder();
+    // Texts "Default" puts into controls after its resets, each setting off its reaction.
+    CameraFormBuilder& factoryTyped(std::vector<ControlText> typed);
     CameraFormBuilder& hide(std::initializer_list<int> ids);
     // Moves each row (frame, label, control and companion) down by `dy(n)` for its position n.
     CameraFormBuilder& moveRows(std::span<const ui::camera_ids::RowIds> rows, int (*dy)(int n));
@@ -71,12 +87,13 @@ class CameraFormBuilder final {
     std::vector<Selection> m_blockSelections;
     std::array<std::vector<int>, 2> m_timerEdits;
     const ui::camera_ids::TimerIds* m_timer1 = nullptr;
+    bool m_coordinates = false;
 };
 
 // The generic family (templates 129 and 148) for a model: its capture rows and the common groups
 // with timer 2 in 1042-1048.
 CameraFormBuilder genericFamily(std::string_view className, const ui::DialogTemplate& dialog,
-                                int modelId);
+                                int modelId, const LocalizedText& timer1Title = kLabelTimer);
 // The P4 family (templates 140 and 157) for a model: beep and SD cycle rows, timer 2 in
 // 1047-1052.
 CameraFormBuilder p4Family(std::string_view className, const ui::DialogTemplate& dialog,

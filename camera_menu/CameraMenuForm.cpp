@@ -140,10 +140,17 @@ void CameraMenuForm::getTime() {
 
 MenuValues CameraMenuForm::recordValues() const {
     MenuValues values;
-    for (const RecordSource& source : m_spec.record)
-        values.values[source.field] = holdsNumber(source.control)
-                                          ? heldNumber(source.control)
-                                          : window().selected(source.control);
+    for (const RecordSource& source : m_spec.record) {
+        int& value = values.values[source.field];
+        if (source.digit >= 0) {
+            const std::string text = window().text(source.control);
+            const auto at = static_cast<std::size_t>(source.digit);
+            value = at < text.size() && text[at] >= '0' && text[at] <= '9' ? text[at] - '0' : 0;
+        } else {
+            value = holdsNumber(source.control) ? heldNumber(source.control)
+                                                : window().selected(source.control);
+        }
+    }
     values.intervalUnit = window().selected(ids::kIntervalRow.control);
     values.values[MenuField::ClockYear] = m_clock.year;
     values.values[MenuField::ClockMonth] = m_clock.month;

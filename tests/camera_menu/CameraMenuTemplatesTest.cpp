@@ -74,20 +74,26 @@ TEST(CameraMenuTemplates, IdsAreUniqueAndNamed) {
     EXPECT_EQ(ui::kP4MenuTemplate.id, 140);
 }
 
+// Number edits take any number of digits (the range checks deal with too many); only the folder
+// and the D2's wireless code have a limit. The K9 and D2 clock texts can be typed into.
 TEST(CameraMenuTemplates, NumberEditsTakeDigitsCentredAndFolderEightyCharacters) {
-    for (const ui::DialogTemplate* t : {&ui::kCameraMenuTemplate, &ui::kP4MenuTemplate}) {
+    for (const ui::DialogTemplate* t :
+         {&ui::kCameraMenuTemplate, &ui::kP4MenuTemplate, &ui::kK7MenuTemplate,
+          &ui::kP7MenuTemplate, &ui::kK9MenuTemplate, &ui::kD2MenuTemplate}) {
+        const bool typedClock = t == &ui::kK9MenuTemplate || t == &ui::kD2MenuTemplate;
         for (const ui::ControlSpec& c : t->controls) {
             if (c.kind != ui::ControlKind::Edit)
                 continue;
             if (c.id == 1064) {
                 EXPECT_EQ(c.limit, 80);
             } else if (c.id == 1030) {
-                EXPECT_TRUE(c.flags & ui::style::ReadOnly);
+                EXPECT_EQ((c.flags & ui::style::ReadOnly) != 0, !typedClock) << t->id;
             } else {
                 EXPECT_EQ(c.flags & (ui::style::DigitsOnly | ui::style::Centred),
                           ui::style::DigitsOnly | ui::style::Centred)
                     << c.id;
-                EXPECT_EQ(c.limit, 2) << c.id;
+                const bool code = t == &ui::kD2MenuTemplate && c.id == 1028;
+                EXPECT_EQ(c.limit, code ? 4 : 0) << t->id << ' ' << c.id;
             }
         }
         int defaults = 0;

@@ -2,7 +2,9 @@
 // The camera forms on real widgets: in every language each text shows in full, and once the
 // opening moves are done no control covers another.
 #include "camera_menu/CQuorvexCameraMenu.h"
+#include "camera_menu/CQuorvexD2Menu.h"
 #include "camera_menu/CQuorvexK7Menu.h"
+#include "camera_menu/CQuorvexK9Menu.h"
 #include "camera_menu/CQuorvexP4Menu.h"
 #include "camera_menu/CQuorvexP7Menu.h"
 #include "ui/qt/QtDialogWindow.h"
@@ -82,6 +84,11 @@ TEST(CameraMenuWidgets, P4FormReadsInEveryLanguage) {
 TEST(CameraMenuWidgets, K7AndP7FormsReadInEveryLanguage) {
     expectReadable<camera_menu::CQuorvexK7Menu>(6);
     expectReadable<camera_menu::CQuorvexP7Menu>(8);
+}
+
+TEST(CameraMenuWidgets, K9AndD2FormsReadInEveryLanguage) {
+    expectReadable<camera_menu::CQuorvexK9Menu>(13);
+    expectReadable<camera_menu::CQuorvexD2Menu>(14);
 }
 
 } // namespace

@@ -2,7 +2,9 @@
 #include "tools/forms/RegisterForms.h"
 
 #include "camera_menu/CQuorvexCameraMenu.h"
+#include "camera_menu/CQuorvexD2Menu.h"
 #include "camera_menu/CQuorvexK7Menu.h"
+#include "camera_menu/CQuorvexK9Menu.h"
 #include "camera_menu/CQuorvexP4Menu.h"
 #include "camera_menu/CQuorvexP7Menu.h"
 
@@ -28,6 +30,8 @@ void registerForms(FormRegistry& registry) {
     addCameraForm<camera_menu::CQuorvexP4Menu>(registry, "CQuorvexP4Menu", clock);
     addCameraForm<camera_menu::CQuorvexK7Menu>(registry, "CQuorvexK7Menu", clock);
     addCameraForm<camera_menu::CQuorvexP7Menu>(registry, "CQuorvexP7Menu", clock);
+    addCameraForm<camera_menu::CQuorvexK9Menu>(registry, "CQuorvexK9Menu", clock);
+    addCameraForm<camera_menu::CQuorvexD2Menu>(registry, "CQuorvexD2Menu", clock);
 }
 
 } // namespace quorvex

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "ui/DialogTemplate.h"
+
 #include <array>
 
 // Control ids of the camera menu templates (129, 140, 148, 157), shared by the templates and the
@@ -81,5 +83,31 @@ inline constexpr RowIds kBeepRow{1074, 1041, 1042};
 inline constexpr RowIds kSdCycleRow{1076, 1045, 1046};
 inline constexpr RowIds kPirDirRow{1077, 1053, 1054}; // hidden by the P4 form
 } // namespace p4
+
+// K9 (149): two columns with SD cycle and side PIR rows of their own ids, and the coordinate
+// block (column heads, a longitude and a latitude row).
+namespace k9 {
+inline constexpr RowIds kSdCycleRow{kUnnamed, 1050, 1081};
+inline constexpr RowIds kSidePirRow{kUnnamed, 1136, 1028};
+// One coordinate row: its label, direction list and degrees, minutes and seconds edits.
+struct CoordinateIds {
+    int label, direction, degrees, minutes, seconds;
+};
+inline constexpr CoordinateIds kLongitude{1054, 1055, 1056, 1058, 1071};
+inline constexpr CoordinateIds kLatitude{1012, 1049, 1051, 1052, 1053};
+// The block's title and its column heads.
+struct CoordinateHeads {
+    int title, direction, degree, minute, second;
+};
+inline constexpr CoordinateHeads kCoordinateHeads{1080, 1076, 1077, 1078, 1079};
+} // namespace k9
+
+// D2 (163): the K7 column with a wireless code row: its switch and a four-digit code edit.
+namespace d2 {
+struct WirelessIds {
+    int label, list, code, limit;
+};
+inline constexpr WirelessIds kWireless{1012, 1049, 1028, 4};
+} // namespace d2
 
 } // namespace quorvex::ui::camera_ids

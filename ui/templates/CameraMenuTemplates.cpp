@@ -42,8 +42,10 @@ constexpr ControlSpec label(int id, std::string_view text, int x, int y, int w) 
 constexpr ControlSpec list(int id, int x, int y, int w) {
     return {id, K::List, "", s(x), s(y), s(w), kListHeight};
 }
+// Number edits take as many digits as are typed; the field's range check and correction deal
+// with a value too large (a limit of two would silently cut "100" to "10").
 constexpr ControlSpec number(int id, int x, int y, int w = 18) {
-    return {id, K::Edit, "", s(x), s(y), s(w), kEditHeight, kNumber, 2};
+    return {id, K::Edit, "", s(x), s(y), s(w), kEditHeight, kNumber};
 }
 constexpr ControlSpec colon(int id, int x, int y) {
     return {id, K::Static, ":", s(x), s(y), 4, 10, Centred};
@@ -70,25 +72,47 @@ constexpr std::array<ControlSpec, 4> videoLengthRow(const RowGeometry& g, int y)
 constexpr std::array<ControlSpec, 4> intervalRow(const RowGeometry& g, int y) {
     const int at = g.x + 8 + g.labelWidth;
     return {frame(1073, g.x, y, g.width, kRowHeight),
-            label(1009, "Interval", g.x + 6, y + 6, g.labelWidth), list(1029, at, y + 3, 54),
-            number(1003, at + 56, y + 4, 20)};
+            label(1009, "Interval", g.x + 6, y + 6, g.labelWidth),
+            list(1029, at, y + 3, std::min(54, g.listWidth - 22)),
+            number(1003, at + std::min(54, g.listWidth - 22) + 2, y + 4, 20)};
 }
+
+// Where the full-width rows below the option grid put their controls: the switch column, then
+// the hour : minute (: second) columns, the folder and the buttons.
+struct LowerGeometry {
+    int width;                                          // of the dialog
+    int nameWidth, listX, listW;                        // row name and switch list
+    int lineLabelX, lineLabelW;                         // "Start", "Stop"
+    int hourX, hourLabelW;                              // timer hour edit and its label
+    int minuteX, minuteLabelW;                          // timer minute edit and its label
+    int lapseX, lapseHourW, lapseMinuteW, lapseSecondW; // time-lapse edits' labels
+    int clockTextW, getTimeW;
+    int serialStep;
+    int selectW;
+    int buttonW;
+    unsigned clockText; // style of the clock text
+};
+constexpr LowerGeometry kWideLower{kWidth, 62, 76, 48, 130, 42, 174, 34, 235, 42,
+                                   130,    34, 42, 48, 96,  80, 34,  66, 80,  ReadOnly | Centred};
 
 // Timers: a switch, then start and stop each on its own line as hour : minute.
 using camera_ids::TimerIds;
 constexpr int kTimerHeight = 36;
-constexpr std::array<ControlSpec, 15> timerRows(const TimerIds& t, std::string_view text, int y) {
-    auto line = [](int labelId, std::string_view name, int hour, int hourLabel, int colonId,
-                   int minute, int minuteLabel, int top) {
-        return std::array<ControlSpec, 6>{label(labelId, name, 130, top + 2, 42),
-                                          number(hour, 174, top),
-                                          label(hourLabel, "Hour", 194, top + 2, 34),
-                                          colon(colonId, 229, top + 2),
-                                          number(minute, 235, top),
-                                          label(minuteLabel, "Minute", 255, top + 2, 42)};
+constexpr std::array<ControlSpec, 15> timerRows(const LowerGeometry& g, const TimerIds& t,
+                                                std::string_view text, int y) {
+    auto line = [&g](int labelId, std::string_view name, int hour, int hourLabel, int colonId,
+                     int minute, int minuteLabel, int top) {
+        return std::array<ControlSpec, 6>{
+            label(labelId, name, g.lineLabelX, top + 2, g.lineLabelW),
+            number(hour, g.hourX, top),
+            label(hourLabel, "Hour", g.hourX + 20, top + 2, g.hourLabelW),
+            colon(colonId, g.minuteX - 6, top + 2),
+            number(minute, g.minuteX, top),
+            label(minuteLabel, "Minute", g.minuteX + 20, top + 2, g.minuteLabelW)};
     };
-    return join(std::array{frame(t.frame, 6, y, kWidth - 12, kTimerHeight),
-                           label(t.label, text, 12, y + 8, 62), list(t.list, 76, y + 5, 48)},
+    return join(std::array{frame(t.frame, 6, y, g.width - 12, kTimerHeight),
+                           label(t.label, text, 12, y + 8, g.nameWidth),
+                           list(t.list, g.listX, y + 5, g.listW)},
                 line(t.startLabel, "Start", t.startHour, t.startHourLabel, t.startColon,
                      t.startMinute, t.startMinuteLabel, y + 6),
                 line(t.stopLabel, "Stop", t.stopHour, t.stopHourLabel, t.stopColon, t.stopMinute,
@@ -97,58 +121,83 @@ constexpr std::array<ControlSpec, 15> timerRows(const TimerIds& t, std::string_v
 
 constexpr int kLineHeight = 22;
 
-constexpr std::array<ControlSpec, 4> clockRow(int y) {
-    return {frame(1082, 6, y, kWidth - 12, kLineHeight), label(1018, "Set Clock", 12, y + 7, 72),
-            ControlSpec{1030, K::Edit, "", 86, s(y + 4), 96, kListHeight, ReadOnly | Centred},
-            ControlSpec{1031, K::Button, "Get Time", 188, s(y + 4), 80, kListHeight}};
+constexpr std::array<ControlSpec, 4> clockRow(const LowerGeometry& g, int y) {
+    const camera_ids::ClockIds& c = camera_ids::kClock;
+    const int textX = g.listX + 10;
+    return {frame(c.frame, 6, y, g.width - 12, kLineHeight),
+            label(c.label, "Set Clock", 12, y + 7, textX - 14),
+            ControlSpec{c.text, K::Edit, "", s(textX), s(y + 4), s(g.clockTextW), kListHeight,
+                        g.clockText},
+            ControlSpec{c.getTime, K::Button, "Get Time", s(textX + g.clockTextW + 6), s(y + 4),
+                        s(g.getTimeW), kListHeight}};
 }
 
-constexpr std::array<ControlSpec, 7> serialRow(int y) {
-    return {frame(1152, 6, y, kWidth - 12, kLineHeight),
-            label(1021, "Serial No.", 12, y + 7, 62),
-            list(1032, 76, y + 4, 48),
-            list(1034, 130, y + 4, 30),
-            list(1035, 164, y + 4, 30),
-            list(1036, 198, y + 4, 30),
-            list(1037, 232, y + 4, 30)};
+constexpr std::array<ControlSpec, 7> serialRow(const LowerGeometry& g, int y) {
+    const camera_ids::SerialIds& ids = camera_ids::kSerial;
+    auto character = [&](int n) {
+        return list(ids.characters[static_cast<std::size_t>(n)], g.lineLabelX + n * g.serialStep,
+                    y + 4, 30);
+    };
+    return {frame(ids.frame, 6, y, g.width - 12, kLineHeight),
+            label(ids.label, "Serial No.", 12, y + 7, g.nameWidth),
+            list(ids.list, g.listX, y + 4, g.listW),
+            character(0),
+            character(1),
+            character(2),
+            character(3)};
 }
 
-constexpr std::array<ControlSpec, 11> timeLapseRow(int y) {
+constexpr std::array<ControlSpec, 11> timeLapseRow(const LowerGeometry& g, int y) {
+    const camera_ids::TimeLapseIds& t = camera_ids::kTimeLapse;
     const int top = y + 5;
-    return {frame(1153, 6, y, kWidth - 12, kLineHeight),
-            label(1020, "Time Lapse", 12, y + 7, 62),
-            list(1033, 76, y + 4, 48),
-            number(1038, 130, top),
-            label(1126, "Hour", 150, top + 2, 34),
-            colon(1158, 185, top + 2),
-            number(1039, 191, top),
-            label(1127, "Minute", 211, top + 2, 42),
-            colon(1159, 254, top + 2),
-            number(1040, 260, top),
-            label(1128, "Second", 280, top + 2, 48)};
+    const int minutes = g.lapseX + 20 + g.lapseHourW + 7;
+    const int seconds = minutes + 20 + g.lapseMinuteW + 7;
+    return {frame(t.frame, 6, y, g.width - 12, kLineHeight),
+            label(t.label, "Time Lapse", 12, y + 7, g.nameWidth),
+            list(t.list, g.listX, y + 4, g.listW),
+            number(t.hours, g.lapseX, top),
+            label(t.hoursLabel, "Hour", g.lapseX + 20, top + 2, g.lapseHourW),
+            colon(t.colon1, minutes - 6, top + 2),
+            number(t.minutes, minutes, top),
+            label(t.minutesLabel, "Minute", minutes + 20, top + 2, g.lapseMinuteW),
+            colon(t.colon2, seconds - 6, top + 2),
+            number(t.seconds, seconds, top),
+            label(t.secondsLabel, "Second", seconds + 20, top + 2, g.lapseSecondW)};
 }
 
-constexpr std::array<ControlSpec, 2> folderRow(int y) {
-    return {ControlSpec{1057, K::Button, "Select", 10, s(y), 66, kListHeight},
-            ControlSpec{1064, K::Edit, "", 80, s(y), s(kWidth - 90), kListHeight, 0, 80}};
+constexpr std::array<ControlSpec, 2> folderRow(const LowerGeometry& g, int y) {
+    const camera_ids::FolderIds& f = camera_ids::kFolderRow;
+    return {ControlSpec{f.select, K::Button, "Select", 10, s(y), s(g.selectW), kListHeight},
+            ControlSpec{f.folder, K::Edit, "", s(14 + g.selectW), s(y), s(g.width - 24 - g.selectW),
+                        kListHeight, 0, f.limit}};
 }
 
-constexpr std::array<ControlSpec, 3> buttonRow(int y) {
-    return {ControlSpec{1, K::Button, "Generate", 42, s(y), 80, 16, DefaultButton},
-            ControlSpec{1062, K::Button, "Default", 130, s(y), 80, 16},
-            ControlSpec{2, K::Button, "Exit", 218, s(y), 80, 16}};
+// Generate, Default and Exit, 8 units apart, centred.
+constexpr std::array<ControlSpec, 3> buttonRow(const LowerGeometry& g, int y) {
+    const int left = (g.width - 3 * g.buttonW - 16) / 2;
+    auto button = [&](int id, std::string_view text, int n, unsigned flags) {
+        return ControlSpec{id,   K::Button,    text, s(left + n * (g.buttonW + 8)),
+                           s(y), s(g.buttonW), 16,   flags};
+    };
+    return {button(1, "Generate", 0, DefaultButton), button(camera_ids::kDefault, "Default", 1, 0),
+            button(2, "Exit", 2, 0)};
 }
 
 // Clock, timers, serial number, time lapse, folder and buttons from `y` down.
-constexpr auto lowerBlock(const TimerIds& timer1Ids, const TimerIds& timer2Ids, int y) {
+constexpr auto lowerBlock(const LowerGeometry& g, const TimerIds& timer1Ids,
+                          std::string_view timer1Text, const TimerIds& timer2Ids, int y) {
     const int timer1 = y + kLineHeight + 2;
     const int timer2 = timer1 + kTimerHeight + 2;
     const int serial = timer2 + kTimerHeight + 2;
     const int lapse = serial + kLineHeight + 2;
     const int folder = lapse + kLineHeight + 5;
-    return join(clockRow(y), timerRows(timer1Ids, "Timer", timer1),
-                timerRows(timer2Ids, "Timer2", timer2), serialRow(serial), timeLapseRow(lapse),
-                folderRow(folder), buttonRow(folder + kListHeight + 7));
+    return join(clockRow(g, y), timerRows(g, timer1Ids, timer1Text, timer1),
+                timerRows(g, timer2Ids, "Timer2", timer2), serialRow(g, serial),
+                timeLapseRow(g, lapse), folderRow(g, folder),
+                buttonRow(g, folder + kListHeight + 7));
+}
+constexpr auto lowerBlock(const TimerIds& timer1Ids, const TimerIds& timer2Ids, int y) {
+    return lowerBlock(kWideLower, timer1Ids, "Timer", timer2Ids, y);
 }
 constexpr int lowerBlockHeight() {
     return 3 * kLineHeight + 2 * kTimerHeight + 8 + 5 + kListHeight + 7 + 16;
@@ -234,6 +283,84 @@ constexpr auto kP7Controls = join(captureRows<gridSlot>(), lengthAndInterval<gri
                                   optionRow(gridSlot(10), camera_ids::p4::kSdCycleRow, "SD Cycle"),
                                   lowerBlock(kP4Timer1, kP4Timer2, kP7LowerTop));
 
+// K9: two columns with the coordinate block in the right one, full-width rows below. Wider than
+// the other camera menus so the coordinate heads and row names read in every language; the clock
+// text can be typed into.
+constexpr int kK9Width = 380;
+constexpr RowGeometry kK9Left{6, 154, 66, 76};
+constexpr RowGeometry kK9Right{162, 212, 66, 76};
+constexpr Slot k9Slot(int n) {
+    return {n % 2 ? kK9Right : kK9Left, row(n / 2)};
+}
+constexpr LowerGeometry kK9Lower = [] {
+    LowerGeometry g = kWideLower;
+    g.width = kK9Width;
+    g.clockText = Centred;
+    return g;
+}();
+
+// The coordinate block: a frame with the title and column heads, then longitude and latitude.
+constexpr auto coordinateBlock(int x, int y) {
+    using namespace camera_ids::k9;
+    const CoordinateHeads& h = kCoordinateHeads;
+    constexpr int kColumn = 40; // degrees, minutes, seconds
+    constexpr int kFirst = 86;
+    auto line = [&](const CoordinateIds& c, std::string_view text, int top) {
+        return std::array<ControlSpec, 5>{label(c.label, text, x + 5, top + 2, 48),
+                                          list(c.direction, x + 55, top, 26),
+                                          number(c.degrees, x + kFirst, top, 24),
+                                          number(c.minutes, x + kFirst + kColumn, top, 24),
+                                          number(c.seconds, x + kFirst + 2 * kColumn, top, 24)};
+    };
+    return join(std::array{frame(kUnnamed, x, y, 212, 61),
+                           label(h.title, "Coordinate", x + 5, y + 6, 48),
+                           label(h.direction, "Dir.", x + 55, y + 6, 28),
+                           label(h.degree, "Degree", x + kFirst, y + 6, kColumn - 1),
+                           label(h.minute, "Minute", x + kFirst + kColumn, y + 6, kColumn - 1),
+                           label(h.second, "Second", x + kFirst + 2 * kColumn, y + 6, 44)},
+                line(kLongitude, "Longitude", y + 22), line(kLatitude, "Latitude", y + 40));
+}
+
+constexpr int kK9LowerTop = row(7) + 4;
+constexpr auto kK9Controls = join(
+    optionRow(k9Slot(0), camera_ids::kModeRow, "Mode"),
+    optionRow(k9Slot(1), camera_ids::kImageSizeRow, "Image Size"),
+    optionRow(k9Slot(2), camera_ids::kVideoSizeRow, "Video Size"),
+    optionRow(k9Slot(3), camera_ids::kPictureCountRow, "Picture No."),
+    optionRow(k9Slot(4), camera_ids::kTimeStampRow, "Time Stamp"),
+    optionRow(k9Slot(5), camera_ids::kSensitivityRow, "Sensor Level"),
+    videoLengthRow(kK9Left, row(3)), intervalRow(kK9Left, row(4)),
+    optionRow(Slot{kK9Left, row(5)}, camera_ids::kDateFormatRow, "Date Format"),
+    optionRow(Slot{kK9Left, row(6)}, camera_ids::k9::kSdCycleRow, "SD Cycle"),
+    coordinateBlock(kK9Right.x, row(3)),
+    optionRow(Slot{kK9Right, row(6)}, camera_ids::k9::kSidePirRow, "Side PIR"),
+    lowerBlock(kK9Lower, camera_ids::kTimer1, "Timer1", camera_ids::generic::kTimer2, kK9LowerTop));
+
+// D2: the K7 column with the wireless code row after video length; the clock text can be typed
+// into.
+constexpr LowerGeometry kD2Lower = [] {
+    LowerGeometry g = kWideLower;
+    g.clockText = Centred;
+    return g;
+}();
+constexpr auto wirelessRow(Slot at) {
+    const camera_ids::d2::WirelessIds& w = camera_ids::d2::kWireless;
+    const RowGeometry& g = at.geometry;
+    const int listX = g.x + 8 + g.labelWidth;
+    return std::array<ControlSpec, 4>{
+        frame(kUnnamed, g.x, at.y, g.width, kRowHeight),
+        label(w.label, "Wireless PWD", g.x + 6, at.y + 6, g.labelWidth),
+        list(w.list, listX, at.y + 3, 48),
+        ControlSpec{w.code, K::Edit, "", s(listX + 52), s(at.y + 4), 30, kEditHeight, kNumber,
+                    w.limit}};
+}
+constexpr int kD2LowerTop = row(10) + 4;
+constexpr auto kD2Controls = join(
+    captureRows<columnSlot>(), videoLengthRow(kColumn, row(6)), wirelessRow(columnSlot(7)),
+    intervalRow(kColumn, row(8)),
+    optionRow(columnSlot(9), camera_ids::kDateFormatRow, "Date Format"),
+    lowerBlock(kD2Lower, camera_ids::kTimer1, "Timer1", camera_ids::generic::kTimer2, kD2LowerTop));
+
 } // namespace
 
 const DialogTemplate kCameraMenuTemplate{
@@ -248,4 +375,11 @@ const DialogTemplate kK7MenuTemplate{148, "Camera Menu", kWidth,
                                      s(kK7LowerTop + lowerBlockHeight() + 6), kK7Controls};
 const DialogTemplate kP7MenuTemplate{157, "Camera Menu", kWidth,
                                      s(kP7LowerTop + lowerBlockHeight() + 6), kP7Controls};
+} // namespace quorvex::ui
+
+namespace quorvex::ui {
+const DialogTemplate kK9MenuTemplate{149, "Camera Menu", kK9Width,
+                                     s(kK9LowerTop + lowerBlockHeight() + 6), kK9Controls};
+const DialogTemplate kD2MenuTemplate{163, "Camera Menu", kWidth,
+                                     s(kD2LowerTop + lowerBlockHeight() + 6), kD2Controls};
 } // namespace quorvex::ui

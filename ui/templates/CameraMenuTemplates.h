@@ -15,5 +15,9 @@ extern const DialogTemplate kP4MenuTemplate;
 extern const DialogTemplate kK7MenuTemplate;
 // 157: the P7 camera menu. The P4 grid without side PIR and the hidden row.
 extern const DialogTemplate kP7MenuTemplate;
+// 149: the K9 camera menu. Two columns with the coordinate block.
+extern const DialogTemplate kK9MenuTemplate;
+// 163: the D2 camera menu. The K7 column with a wireless code row.
+extern const DialogTemplate kD2MenuTemplate;
 
 } // namespace quorvex::ui
