@@ -292,12 +292,14 @@ constexpr RowGeometry kK9Right{162, 212, 66, 76};
 constexpr Slot k9Slot(int n) {
     return {n % 2 ? kK9Right : kK9Left, row(n / 2)};
 }
-constexpr LowerGeometry kK9Lower = [] {
+// The full-width rows at `width` with a clock text that can be typed into.
+constexpr LowerGeometry typedClock(int width) {
     LowerGeometry g = kWideLower;
-    g.width = kK9Width;
+    g.width = width;
     g.clockText = Centred;
     return g;
-}();
+}
+constexpr LowerGeometry kK9Lower = typedClock(kK9Width);
 
 // The coordinate block: a frame with the title and column heads, then longitude and latitude.
 constexpr auto coordinateBlock(int x, int y) {
@@ -338,11 +340,7 @@ constexpr auto kK9Controls = join(
 
 // D2: the K7 column with the wireless code row after video length; the clock text can be typed
 // into.
-constexpr LowerGeometry kD2Lower = [] {
-    LowerGeometry g = kWideLower;
-    g.clockText = Centred;
-    return g;
-}();
+constexpr LowerGeometry kD2Lower = typedClock(kWidth);
 constexpr auto wirelessRow(Slot at) {
     const camera_ids::d2::WirelessIds& w = camera_ids::d2::kWireless;
     const RowGeometry& g = at.geometry;
@@ -361,25 +359,21 @@ constexpr auto kD2Controls = join(
     optionRow(columnSlot(9), camera_ids::kDateFormatRow, "Date Format"),
     lowerBlock(kD2Lower, camera_ids::kTimer1, "Timer1", camera_ids::generic::kTimer2, kD2LowerTop));
 
+// A camera menu template: the option rows down to `lowerTop`, then the full-width rows.
+template <std::size_t N>
+constexpr DialogTemplate cameraMenu(int id, int width, int lowerTop,
+                                    const std::array<ControlSpec, N>& controls) {
+    return {id, "Camera Menu", s(width), s(lowerTop + lowerBlockHeight() + 6), controls};
+}
+
 } // namespace
 
-const DialogTemplate kCameraMenuTemplate{
-    129, "Camera Menu", kWidth, s(kGenericLowerTop + lowerBlockHeight() + 6), kGenericControls};
-const DialogTemplate kP4MenuTemplate{140, "Camera Menu", kWidth,
-                                     s(kP4LowerTop + lowerBlockHeight() + 6), kP4Controls};
+const DialogTemplate kCameraMenuTemplate =
+    cameraMenu(129, kWidth, kGenericLowerTop, kGenericControls);
+const DialogTemplate kP4MenuTemplate = cameraMenu(140, kWidth, kP4LowerTop, kP4Controls);
+const DialogTemplate kK7MenuTemplate = cameraMenu(148, kWidth, kK7LowerTop, kK7Controls);
+const DialogTemplate kP7MenuTemplate = cameraMenu(157, kWidth, kP7LowerTop, kP7Controls);
+const DialogTemplate kK9MenuTemplate = cameraMenu(149, kK9Width, kK9LowerTop, kK9Controls);
+const DialogTemplate kD2MenuTemplate = cameraMenu(163, kWidth, kD2LowerTop, kD2Controls);
 
-} // namespace quorvex::ui
-
-namespace quorvex::ui {
-const DialogTemplate kK7MenuTemplate{148, "Camera Menu", kWidth,
-                                     s(kK7LowerTop + lowerBlockHeight() + 6), kK7Controls};
-const DialogTemplate kP7MenuTemplate{157, "Camera Menu", kWidth,
-                                     s(kP7LowerTop + lowerBlockHeight() + 6), kP7Controls};
-} // namespace quorvex::ui
-
-namespace quorvex::ui {
-const DialogTemplate kK9MenuTemplate{149, "Camera Menu", kK9Width,
-                                     s(kK9LowerTop + lowerBlockHeight() + 6), kK9Controls};
-const DialogTemplate kD2MenuTemplate{163, "Camera Menu", kWidth,
-                                     s(kD2LowerTop + lowerBlockHeight() + 6), kD2Controls};
 } // namespace quorvex::ui
