@@ -3,6 +3,7 @@
 
 #include "camera_menu/MenuFileWriter.h"
 #include "core/Language.h"
+#include "core/ConfiguratorTexts.h"
 #include "core/ModelCatalogue.h"
 
 #include <array>
@@ -31,10 +32,6 @@ inline constexpr LocalizedText kLabelMinute{"分钟",   "Minute", "Minute", "Min
                                             "Minute", "Perc",   "Minuta", "Minuta",   "分",
                                             "Minutė", "Minuta", "Dakika", "Хвилина",  "Минута"};
 
-// 1118-1121 (all): timer hours; 1126 (all): time-lapse hours.
-inline constexpr LocalizedText kLabelHour{"小时",    "Hour",    "Stunde", "Tunti",  "Ore",
-                                          "Heure",   "Óra",     "Ura",    "Hodina", "時",
-                                          "Valanda", "Godzina", "Saat",   "Година", "Час"};
 
 // The entries of the switch lists kOnOff and kOnOffReversed, and the last sensitivity.
 inline constexpr LocalizedText kTextOff{"关闭",  "Off",  "Aus",    "Pois",  "Off",
@@ -166,17 +163,7 @@ inline constexpr LocalizedText kButtonGetTime{
     "Lire l'heure", "Idő lekérése", "Pridobi čas",     "Načíst čas",   "時刻取得",
     "Gauti laiką",  "Pobierz czas", "Saati al",        "Отримати час", "Получить время"};
 
-// 1057 (all): folder chooser.
-inline constexpr LocalizedText kButtonSelect{"选择目录",  "Select",       "Auswählen",  "Valitse",
-                                             "Seleziona", "Sélectionner", "Kiválaszt",  "Izberi",
-                                             "Vybrat",    "選択",         "Pasirinkti", "Wybierz",
-                                             "Seç",       "Вибрати",      "Выбрать"};
 
-// 1 (all): writes menu.dat from the form.
-inline constexpr LocalizedText kButtonGenerate{"生成配置文件", "Generate", "Erstellen", "Luo",
-                                               "Genera",       "Générer",  "Létrehoz",  "Ustvari",
-                                               "Vytvořit",     "生成",     "Sukurti",   "Generuj",
-                                               "Oluştur",      "Створити", "Создать"};
 
 // 1062 (all): writes the factory record.
 inline constexpr LocalizedText kButtonDefault{
@@ -184,10 +171,6 @@ inline constexpr LocalizedText kButtonDefault{
     "Par défaut",  "Alapértelmezett", "Privzeto",   "Výchozí",    "初期設定",
     "Numatytieji", "Domyślne",        "Varsayılan", "За замовч.", "По умолчанию"};
 
-// 2 (all): back to the main window.
-inline constexpr LocalizedText kButtonExit{"退出",    "Exit",    "Beenden", "Poistu",  "Esci",
-                                           "Quitter", "Kilépés", "Izhod",   "Ukončit", "終了",
-                                           "Išeiti",  "Wyjście", "Çıkış",   "Вихід",   "Выход"};
 
 // Option lists; the record stores the position.
 

@@ -7,6 +7,8 @@
 #include "camera_menu/CQuorvexK9Menu.h"
 #include "camera_menu/CQuorvexP4Menu.h"
 #include "camera_menu/CQuorvexP7Menu.h"
+#include "mms/CQuorvexMMS.h"
+#include "mms/CQuorvexP4MMS.h"
 #include "ui/qt/QtDialogWindow.h"
 #include "ui/qt/TemplateControls.h"
 
@@ -50,7 +52,8 @@ std::vector<std::string> problems(ui::QtDialogWindow& window) {
                 continue;
             const bool aFrame = qobject_cast<QGroupBox*>(shown[i]) != nullptr;
             const bool bFrame = qobject_cast<QGroupBox*>(shown[j]) != nullptr;
-            if ((aFrame && !bFrame && a.contains(b)) || (bFrame && !aFrame && b.contains(a)))
+            // A frame holds its row's controls, and the MMS group holds framed rows.
+            if ((aFrame && a.contains(b)) || (bFrame && b.contains(a)))
                 continue;
             found.push_back(shown[i]->objectName().toStdString() + " overlaps " +
                             shown[j]->objectName().toStdString());
@@ -62,7 +65,12 @@ template <typename Form> void expectReadable(int model) {
     qtApp();
     for (int language = 1; language <= kLanguageCount; ++language) {
         FormHarness h(model, language);
-        Form form(h.context(), h.clock());
+        auto form = [&] {
+            if constexpr (std::is_constructible_v<Form, AppContext&, camera_menu::ClockFields&>)
+                return Form(h.context(), h.clock());
+            else
+                return Form(h.context());
+        }();
         ui::QtDialogWindow window(form);
         form.onInit(window);
         window.show();
@@ -84,6 +92,11 @@ TEST(CameraMenuWidgets, P4FormReadsInEveryLanguage) {
 TEST(CameraMenuWidgets, K7AndP7FormsReadInEveryLanguage) {
     expectReadable<camera_menu::CQuorvexK7Menu>(6);
     expectReadable<camera_menu::CQuorvexP7Menu>(8);
+}
+
+TEST(ConfiguratorWidgets, MmsFormsReadInEveryLanguage) {
+    expectReadable<mms::CQuorvexMMS>(1);
+    expectReadable<mms::CQuorvexP4MMS>(4);
 }
 
 TEST(CameraMenuWidgets, K9AndD2FormsReadInEveryLanguage) {

@@ -7,6 +7,8 @@
 #include "camera_menu/CQuorvexK9Menu.h"
 #include "camera_menu/CQuorvexP4Menu.h"
 #include "camera_menu/CQuorvexP7Menu.h"
+#include "mms/CQuorvexMMS.h"
+#include "mms/CQuorvexP4MMS.h"
 
 #include <memory>
 
@@ -32,6 +34,10 @@ void registerForms(FormRegistry& registry) {
     addCameraForm<camera_menu::CQuorvexP7Menu>(registry, "CQuorvexP7Menu", clock);
     addCameraForm<camera_menu::CQuorvexK9Menu>(registry, "CQuorvexK9Menu", clock);
     addCameraForm<camera_menu::CQuorvexD2Menu>(registry, "CQuorvexD2Menu", clock);
+    registry.add("CQuorvexMMS",
+                 [](AppContext& context) { return std::make_unique<mms::CQuorvexMMS>(context); });
+    registry.add("CQuorvexP4MMS",
+                 [](AppContext& context) { return std::make_unique<mms::CQuorvexP4MMS>(context); });
 }
 
 } // namespace quorvex

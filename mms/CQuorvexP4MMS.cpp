@@ -1,0 +1,22 @@
+// SPDX-License-Identifier: MIT
+#include "mms/CQuorvexP4MMS.h"
+
+#include "mms/MmsChecks.h"
+#include "mms/MmsTexts.h"
+#include "ui/templates/MmsTemplates.h"
+
+namespace quorvex::mms {
+
+namespace {} // namespace
+
+// A gateway without a dot has its own Chinese message here.
+CQuorvexP4MMS::CQuorvexP4MMS(AppContext& context)
+    : MmsForm(context, {.className = "CQuorvexP4MMS",
+                        .dialogTemplate = &ui::kP4MmsTemplate,
+                        .remote = ui::mms_ids::kP4Remote,
+                        .send = {{&kTextOffMms, 0}, {&kTextVga, 1}, {&kTextSms, 2}},
+                        .exchangePhoneLimit = 12,
+                        .standardChecks = standardChecks(kMessageGatewayDotP4),
+                        .smsChecks = smsChecks()}) {}
+
+} // namespace quorvex::mms

@@ -1,0 +1,99 @@
+// SPDX-License-Identifier: MIT
+#include "mms/MmsChecks.h"
+
+#include "core/Utf8.h"
+#include "mms/MmsTexts.h"
+
+#include <algorithm>
+
+namespace quorvex::mms {
+
+namespace ids = ui::mms_ids;
+
+namespace {
+
+std::size_t length(const MmsForm& form, int field) {
+    return ui::utf8Length(form.text(field));
+}
+bool has(const MmsForm& form, int field, char c) {
+    return form.text(field).find(c) != std::string_view::npos;
+}
+bool isDigit(const std::string& character) {
+    return character.size() == 1 && character[0] >= '0' && character[0] <= '9';
+}
+
+bool bothEmpty(const MmsForm& form, int field) {
+    return form.text(field).empty() && form.text(ids::kEmail).empty();
+}
+bool oneToFour(const MmsForm& form, int field) {
+    const std::size_t n = length(form, field);
+    return n >= 1 && n <= 4;
+}
+// Phone No: digits only, but with international numbering its first character ("+") is free.
+bool phoneNotDigits(const MmsForm& form, int field) {
+    if (length(form, field) < 5)
+        return false;
+    const auto characters = ui::splitUtf8(form.text(field));
+    const std::size_t first = form.international() ? 1 : 0;
+    return !std::all_of(characters.begin() + static_cast<std::ptrdiff_t>(first), characters.end(),
+                        isDigit);
+}
+bool notDigitsOrPlus(const MmsForm& form, int field) {
+    const auto characters = ui::splitUtf8(form.text(field));
+    return !std::all_of(characters.begin(), characters.end(),
+                        [](const std::string& c) { return isDigit(c) || c == "+"; });
+}
+// A recipient with "@" is an e-mail address and passes; otherwise a phone number.
+bool recipientNotPhone(const MmsForm& form, int field) {
+    return length(form, field) >= 5 && !has(form, field, '@') && notDigitsOrPlus(form, field);
+}
+bool smsRecipientNotPhone(const MmsForm& form, int field) {
+    return length(form, field) >= 5 && notDigitsOrPlus(form, field);
+}
+bool lacksAt(const MmsForm& form, int field) {
+    return !form.text(field).empty() && !has(form, field, '@');
+}
+bool lacksDotWhenFilled(const MmsForm& form, int field) {
+    return !form.text(field).empty() && !has(form, field, '.');
+}
+bool empty(const MmsForm& form, int field) {
+    return form.text(field).empty();
+}
+bool lacksDot(const MmsForm& form, int field) {
+    return !has(form, field, '.');
+}
+
+} // namespace
+
+std::vector<GenerateCheck> standardChecks(const Message& gatewayWithoutDot) {
+    return {
+        {bothEmpty, ids::kPhoneNo, &kMessagePhoneEmailEmpty},
+        {oneToFour, ids::kPhoneNo, &kMessagePhone1Short},
+        {oneToFour, ids::kRecipient2, &kMessagePhone2Short},
+        {oneToFour, ids::kRecipient3, &kMessagePhone3Short},
+        {phoneNotDigits, ids::kPhoneNo, &kMessagePhoneDigits},
+        {recipientNotPhone, ids::kRecipient2, &kMessageRecipientStandard},
+        {recipientNotPhone, ids::kRecipient3, &kMessageRecipientStandard},
+        {lacksAt, ids::kEmail, &kMessageEmailAt},
+        {lacksDotWhenFilled, ids::kEmail, &kMessageEmailDot},
+        {empty, ids::kUrl, &kMessageUrlEmpty, true},
+        {empty, ids::kApn, &kMessageApnEmpty, true},
+        {empty, ids::kGateway, &kMessageGatewayEmpty, true},
+        {empty, ids::kPort, &kMessagePortEmpty, true},
+        {lacksDot, ids::kGateway, &gatewayWithoutDot, true},
+    };
+}
+
+// No recipient is required in SMS mode, and nothing is checked of the e-mail or the connection.
+std::vector<GenerateCheck> smsChecks() {
+    return {
+        {oneToFour, ids::kPhoneNo, &kMessagePhone1Short},
+        {oneToFour, ids::kRecipient2, &kMessagePhone2Short},
+        {oneToFour, ids::kRecipient3, &kMessagePhone3Short},
+        {phoneNotDigits, ids::kPhoneNo, &kMessagePhoneDigits},
+        {smsRecipientNotPhone, ids::kRecipient2, &kMessageRecipientSms},
+        {smsRecipientNotPhone, ids::kRecipient3, &kMessageRecipientSms},
+    };
+}
+
+} // namespace quorvex::mms

@@ -1,0 +1,409 @@
+// SPDX-License-Identifier: MIT
+#include "mms/MmsForm.h"
+
+#include "core/ConfiguratorTexts.h"
+#include "core/ModelCatalogue.h"
+#include "core/Utf8.h"
+#include "mms/MmsOperatorCatalogue.h"
+#include "mms/MmsTexts.h"
+#include "ui/FieldChecks.h"
+
+#include <algorithm>
+#include <string>
+
+namespace quorvex::mms {
+
+namespace ids = ui::mms_ids;
+
+namespace {
+
+constexpr int kRemoteOff = 25; // the remote-control list: hours 0-24, then Off
+constexpr int kDomesticNumbering = 0;
+constexpr int kManualCountryByte = 128;
+
+// Connection and account texts: what Auto mode takes from the catalogue.
+constexpr std::array kConnection{ids::kUrl,  ids::kApn,     ids::kGateway,
+                                 ids::kPort, ids::kAccount, ids::kPassword};
+
+ui::FormTable mmsTable() {
+    ui::FormTable table;
+    for (int id : ids::kTexts)
+        table.fields.push_back(ui::textField(id));
+    table.fields.push_back(ui::numberField(ids::kPicturesPerDay, 0, 99));
+    table.fields.push_back(ui::textField(ids::kFolder, ids::kFolderLimit));
+    table.order.assign(std::begin(ids::kTexts), std::end(ids::kTexts));
+    table.order.push_back(ids::kPicturesPerDay);
+    table.order.push_back(ids::kFolder);
+    // A limit above 99 pictures a day becomes no limit.
+    table.corrections.push_back(ui::above(ids::kPicturesPerDay, 99, 0));
+    return table;
+}
+
+struct LabelRow {
+    int id;
+    const LocalizedText* text;
+};
+
+std::size_t length(std::string_view text) {
+    return ui::utf8Length(text);
+}
+
+} // namespace
+
+MmsForm::MmsForm(AppContext& context, MmsFormSpec spec)
+    : FormBase(context.host, context.state.languageId, mmsTable()), m_context(context),
+      m_spec(std::move(spec)), m_lists(mmsCatalogueView(), ids::kCountry, ids::kOperator) {
+    m_context.state.messaging.internationalNumbering = false;
+    setText(ids::kFolder, m_context.host.defaultFolder());
+}
+
+void MmsForm::onInit(ui::DialogWindow& w) {
+    FormBase::onInit(w);
+    const LanguageId lang = language();
+    w.setIcon(ui::kWindowIcon);
+    w.setTitle(modelFacts(m_context.state.modelId).title);
+    setReadOnly({ids::kUrl, ids::kApn, ids::kGateway, ids::kPort, ids::kAccount, ids::kPassword,
+                 ids::kRecipient2, ids::kRecipient3, ids::kFolder},
+                true);
+    setReadOnly({ids::kPhoneNo, ids::kEmail}, false);
+    const std::array<LabelRow, 21> labels{{
+        {ids::kGroup, &kLabelMms},
+        {ids::kModeLabel, &kLabelMmsMode},
+        {ids::kSendLabel, &kLabelMmsStatus},
+        {ids::kPicturesLabel, &kLabelPicturesPerDay},
+        {ids::kUnlimitedNote, &kLabelUnlimitedNote},
+        {ids::kCountryLabel, &kLabelCountry},
+        {ids::kOperatorLabel, &kLabelOperator},
+        {m_spec.remote.label, &kLabelRemoteControl},
+        {ids::kHourLabel, &kLabelHour},
+        {ids::kUrlLabel, &kLabelUrl},
+        {ids::kGatewayLabel, &kLabelGateway},
+        {ids::kPortLabel, &kLabelPort},
+        {ids::kPhoneNoLabel, &kLabelPhoneNo},
+        {ids::kEmailLabel, &kLabelEmail},
+        {ids::kAccountLabel, &kLabelAccount},
+        {ids::kPasswordLabel, &kLabelPassword},
+        {ids::kRecipient2Label, &kLabelPhoneOrEmail},
+        {ids::kRecipient3Label, &kLabelPhoneOrEmail},
+        {ids::kSelectFolder, &kButtonSelect},
+        {ui::kIdOk, &kButtonGenerate},
+        {ui::kIdCancel, &kButtonExit},
+    }};
+    for (const LabelRow& label : labels)
+        w.setText(label.id, textFor(*label.text, lang));
+
+    w.clearList(ids::kMode);
+    for (const LocalizedText& mode : kOptionsMmsMode)
+        w.addItem(ids::kMode, textFor(mode, lang));
+    w.select(ids::kMode, 0);
+    w.clearList(ids::kSend);
+    for (const SendEntry& entry : m_spec.send)
+        w.addItem(ids::kSend, textFor(*entry.text, lang));
+    w.select(ids::kSend, 1); // VGA
+    m_lists.fill(w, lang);
+    w.clearList(ids::kConnection);
+    w.addItem(ids::kConnection, kConnectionApn);
+    w.select(ids::kConnection, 0);
+    w.clearList(m_spec.remote.list);
+    for (int hour = 0; hour < kRemoteOff; ++hour)
+        w.addItem(m_spec.remote.list, std::to_string(hour));
+    w.addItem(m_spec.remote.list, textFor(kTextOffMms, lang));
+    w.select(m_spec.remote.list, kRemoteOff);
+    w.clearList(ids::kNumbering);
+    for (const LocalizedText& plan : kOptionsNumbering)
+        w.addItem(ids::kNumbering, textFor(plan, lang));
+    w.select(ids::kNumbering, kDomesticNumbering);
+    refresh();
+}
+
+bool MmsForm::manual() const {
+    return window().selected(ids::kMode) == 1;
+}
+
+// SMS mode: a model that has one, with the last entry of MMS Send ("SMS") selected.
+bool MmsForm::smsMode() const {
+    return modelFacts(m_context.state.modelId).smsMode &&
+           window().selected(ids::kSend) == static_cast<int>(m_spec.send.size()) - 1;
+}
+
+void MmsForm::setReadOnly(std::initializer_list<int> controls, bool readOnly) {
+    for (int id : controls)
+        window().setReadOnly(id, readOnly);
+}
+
+void MmsForm::lockRecipients(std::initializer_list<int> recipients) {
+    for (int id : recipients)
+        setText(id, "");
+    setReadOnly(recipients, true);
+}
+
+bool MmsForm::checkField(int id) {
+    if (id != ids::kPhoneNo)
+        return true;
+    const int limit = international() ? 32 : m_spec.exchangePhoneLimit;
+    if (length(heldText(ids::kPhoneNo)) <= static_cast<std::size_t>(limit))
+        return true;
+    host().showInfoMessage(
+        ui::formatPercentD(messageFor(kMessagePhoneTooLong, language()), limit, 0));
+    return false;
+}
+
+void MmsForm::onEditChange(int id) {
+    if (busy() || !isOpen())
+        return;
+    switch (id) {
+    case ids::kPhoneNo:
+        phoneRule();
+        break;
+    case ids::kEmail:
+        emailRule();
+        break;
+    case ids::kRecipient2:
+        secondRecipientRule();
+        break;
+    case ids::kPicturesPerDay:
+        exchange();
+        if (correct(id))
+            refresh();
+        break;
+    default:
+        if (std::find(std::begin(ids::kTexts), std::end(ids::kTexts), id) != std::end(ids::kTexts))
+            exchange();
+        break;
+    }
+}
+
+void MmsForm::onListPick(int id) {
+    if (busy() || !isOpen())
+        return;
+    if (id == ids::kMode) {
+        switchMode();
+    } else if (id == ids::kSend) {
+        switchSms();
+    } else if (id == ids::kCountry) {
+        if (!manual())
+            m_lists.refillOperators(window(), language());
+        refresh();
+    } else if (id == ids::kOperator || id == m_spec.remote.list) {
+        exchange();
+    } else if (id == ids::kNumbering) {
+        switchNumbering();
+    }
+}
+
+void MmsForm::onClick(int id) {
+    if (!isOpen())
+        return;
+    if (id == ui::kIdOk)
+        generate();
+    else if (id == ids::kSelectFolder)
+        chooseFolder();
+    else
+        FormBase::onClick(id);
+}
+
+void MmsForm::switchMode() {
+    for (int id : ids::kTexts)
+        setText(id, "");
+    const bool sms = smsMode();
+    ui::DialogWindow& w = window();
+    w.clearList(ids::kConnection);
+    w.addItem(ids::kConnection, kConnectionApn);
+    if (manual()) {
+        m_lists.showOther(w, language());
+        w.addItem(ids::kConnection, kConnectionCsd);
+        setReadOnly({ids::kUrl, ids::kApn, ids::kGateway, ids::kPort, ids::kPhoneNo, ids::kEmail,
+                     ids::kAccount, ids::kPassword},
+                    false);
+        setReadOnly({ids::kRecipient2, ids::kRecipient3}, true);
+        m_context.state.messaging.countryByte = kManualCountryByte;
+        m_context.state.messaging.operatorByte = 0;
+        if (sms)
+            setReadOnly({ids::kUrl, ids::kApn, ids::kGateway, ids::kPort, ids::kAccount,
+                         ids::kPassword, ids::kRecipient2, ids::kRecipient3},
+                        true);
+    } else {
+        m_lists.fill(w, language());
+        setReadOnly({ids::kUrl, ids::kApn, ids::kGateway, ids::kPort, ids::kAccount, ids::kPassword,
+                     ids::kRecipient2, ids::kRecipient3},
+                    true);
+        setReadOnly({ids::kPhoneNo, ids::kEmail}, false);
+    }
+    w.select(ids::kConnection, 0);
+    if (sms)
+        setReadOnly({ids::kEmail}, true);
+    refresh();
+}
+
+void MmsForm::switchSms() {
+    if (smsMode()) {
+        setReadOnly({ids::kUrl, ids::kApn, ids::kGateway, ids::kPort, ids::kEmail, ids::kAccount,
+                     ids::kPassword, ids::kRecipient2, ids::kRecipient3},
+                    true);
+        setReadOnly({ids::kPhoneNo}, false);
+        refresh();
+        return;
+    }
+    // Leaving SMS mode in Auto changes no flag: Email stays read-only until the mode is switched.
+    if (manual()) {
+        setReadOnly({ids::kUrl, ids::kApn, ids::kGateway, ids::kPort, ids::kPhoneNo, ids::kEmail,
+                     ids::kAccount, ids::kPassword},
+                    false);
+        setReadOnly({ids::kRecipient2, ids::kRecipient3}, true);
+    }
+    exchange();
+}
+
+void MmsForm::phoneRule() {
+    exchange();
+    const int limit = international() ? 32 : modelFacts(m_context.state.modelId).mmsPhoneLimit;
+    if (length(heldText(ids::kPhoneNo)) > static_cast<std::size_t>(limit))
+        setText(ids::kPhoneNo, "");
+    if (length(heldText(ids::kPhoneNo)) < 5)
+        lockRecipients({ids::kRecipient2, ids::kRecipient3});
+    else
+        setReadOnly({ids::kRecipient2}, false);
+    refresh();
+}
+
+void MmsForm::emailRule() {
+    exchange();
+    const std::string_view email = heldText(ids::kEmail);
+    if (length(email) < 5) {
+        lockRecipients({ids::kRecipient2, ids::kRecipient3});
+        refresh();
+    } else if (email.find('@') != std::string_view::npos) {
+        setReadOnly({ids::kRecipient2}, false);
+        refresh();
+    }
+}
+
+void MmsForm::secondRecipientRule() {
+    exchange();
+    if (length(heldText(ids::kRecipient2)) < 5)
+        lockRecipients({ids::kRecipient3});
+    else
+        setReadOnly({ids::kRecipient3}, false);
+    refresh();
+}
+
+void MmsForm::switchNumbering() {
+    const bool international = window().selected(ids::kNumbering) == 1;
+    m_context.state.messaging.internationalNumbering = international;
+    if (international)
+        host().showInfoMessage(messageFor(kMessageNumberingInternational, language()));
+}
+
+// A chosen folder the field cannot hold is refused, so later readings of the form do not keep
+// failing at it; the previous folder stays.
+void MmsForm::chooseFolder() {
+    const auto chosen = host().chooseFolder();
+    const std::string folder = chosen && !chosen->empty() ? *chosen : host().defaultFolder();
+    if (ui::utf8Length(folder) > static_cast<std::size_t>(ids::kFolderLimit))
+        host().showValidationMessage(ui::tooManyCharactersText(ids::kFolderLimit));
+    else
+        setText(ids::kFolder, folder);
+    refresh();
+}
+
+MmsHeaderValues MmsForm::header() const {
+    const ui::DialogWindow& w = window();
+    const AppState& state = m_context.state;
+    const int send = w.selected(ids::kSend);
+    MmsHeaderValues h;
+    h.sendCode = send >= 0 && send < static_cast<int>(m_spec.send.size())
+                     ? m_spec.send[static_cast<std::size_t>(send)].code
+                     : send;
+    h.sendPosition = send + 1;
+    h.connectionType = w.selected(ids::kConnection);
+    h.picturesPerDay = heldNumber(ids::kPicturesPerDay);
+    h.cameraLanguage = state.cameraLanguage();
+    h.tvMode = state.tvMode;
+    h.internationalNumbering = state.messaging.internationalNumbering;
+    h.countryByte = state.messaging.countryByte;
+    h.operatorByte = state.messaging.operatorByte;
+    h.remoteControl = w.selected(m_spec.remote.list);
+    h.mode = manual() ? DataSetupMode::Manual : DataSetupMode::Auto;
+    return h;
+}
+
+// Every text must have a form in the camera's code page and fit its record; a field that does
+// not is named and nothing is written.
+bool MmsForm::storable(const MmsTexts& texts) {
+    const LanguageId lang = language();
+    // The APN has no label of its own: the connection-type list stands in front of it.
+    const std::array<std::pair<MmsTextField, std::string_view>, 10> fields{{
+        {MmsTextField::Url, textFor(kLabelUrl, lang)},
+        {MmsTextField::Apn, kConnectionApn},
+        {MmsTextField::Gateway, textFor(kLabelGateway, lang)},
+        {MmsTextField::Port, textFor(kLabelPort, lang)},
+        {MmsTextField::PhoneNo, textFor(kLabelPhoneNo, lang)},
+        {MmsTextField::Email, textFor(kLabelEmail, lang)},
+        {MmsTextField::Account, textFor(kLabelAccount, lang)},
+        {MmsTextField::Password, textFor(kLabelPassword, lang)},
+        {MmsTextField::PhoneOrEmail2, textFor(kLabelPhoneOrEmail, lang)},
+        {MmsTextField::PhoneOrEmail3, textFor(kLabelPhoneOrEmail, lang)},
+    }};
+    for (const auto& [field, name] : fields) {
+        const OemText oem = storableText(texts[field]);
+        if (oem.ok())
+            continue;
+        const std::string_view text = texts[field];
+        const std::string character =
+            oem.fault == OemFault::TooLong
+                ? std::string(text.substr(oem.byteOffset))
+                : std::string(
+                      text.substr(oem.byteOffset, ui::decodeUtf8At(text, oem.byteOffset).length));
+        std::string message(messageFor(kMessageFieldNotStorable, lang));
+        for (const std::string_view part : {name, std::string_view(character)})
+            if (const auto at = message.find("%s"); at != std::string::npos)
+                message.replace(at, 2, part);
+        host().showInfoMessage(message);
+        return false;
+    }
+    return true;
+}
+
+void MmsForm::generate() {
+    const bool sms = smsMode();
+    for (const GenerateCheck& check : sms ? m_spec.smsChecks : m_spec.standardChecks) {
+        if ((check.manualOnly && !manual()) || !check.fails(*this, check.field))
+            continue;
+        host().showInfoMessage(messageFor(*check.message, language()));
+        return;
+    }
+    if (!manual()) {
+        const int country = window().selected(ids::kCountry);
+        const int op = window().selected(ids::kOperator);
+        const OperatorProfile profile =
+            operatorProfile(static_cast<std::size_t>(std::max(country, 0)),
+                            static_cast<std::size_t>(std::max(op, 0)));
+        const std::array<std::string_view, 6> values{profile.mmscUrl, profile.apn,
+                                                     profile.gateway, profile.port,
+                                                     profile.account, profile.password};
+        for (std::size_t i = 0; i < kConnection.size(); ++i)
+            setText(kConnection[i], std::string(values[i]));
+        m_context.state.messaging.countryByte = country;
+        m_context.state.messaging.operatorByte = op;
+    }
+    if (window().selected(m_spec.remote.list) != kRemoteOff &&
+        length(heldText(ids::kPhoneNo)) < 5) {
+        host().showInfoMessage(messageFor(kMessageRemoteNeedsPhone, language()));
+        return;
+    }
+    const MmsTexts texts{heldText(ids::kUrl),        heldText(ids::kApn),
+                         heldText(ids::kGateway),    heldText(ids::kPort),
+                         heldText(ids::kPhoneNo),    heldText(ids::kEmail),
+                         heldText(ids::kAccount),    heldText(ids::kPassword),
+                         heldText(ids::kRecipient2), heldText(ids::kRecipient3)};
+    if (!storable(texts))
+        return;
+    const SettingsFileOutcome outcome =
+        MmsFileWriter::write(heldText(ids::kFolder), header(), texts, language(), host());
+    // The catalogue's values are not the form's: after a write in Auto mode they are gone again.
+    if (outcome.written && !manual())
+        for (int id : kConnection)
+            setText(id, "");
+}
+
+} // namespace quorvex::mms

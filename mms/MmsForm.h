@@ -1,0 +1,88 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "core/Language.h"
+#include "mms/MmsFileWriter.h"
+#include "mms/OperatorLists.h"
+#include "ui/AppContext.h"
+#include "ui/FormBase.h"
+#include "ui/templates/MmsIds.h"
+
+#include <span>
+#include <string_view>
+#include <vector>
+
+namespace quorvex::mms {
+
+class MmsForm;
+
+// A check of Generate: the field it looks at, whether it runs only in Manual mode, and the
+// message of a failure. `fails` is the test itself.
+struct GenerateCheck {
+    bool (*fails)(const MmsForm& form, int field);
+    int field;
+    const Message* message;
+    bool manualOnly = false;
+};
+
+// One entry of the MMS Send list: its text and the code header byte 0 stores.
+struct SendEntry {
+    const LocalizedText* text;
+    int code;
+};
+
+// Everything an MMS form is besides the mechanism: one table per form.
+struct MmsFormSpec {
+    std::string_view className;
+    const ui::DialogTemplate* dialogTemplate = nullptr;
+    ui::mms_ids::RemoteControlIds remote;
+    std::vector<SendEntry> send; // the MMS Send list for this model
+    int exchangePhoneLimit = 11; // Phone No digits the field exchange accepts (domestic)
+    std::vector<GenerateCheck> standardChecks;
+    std::vector<GenerateCheck> smsChecks;
+};
+
+// An MMS form: the texts, the picture limit and the folder are held; the lists hold their own
+// selections. The rules that are code (mode and SMS switches, the phone, e-mail and
+// second-recipient rules, the numbering switch) live here once for both forms.
+class MmsForm : public ui::FormBase {
+  public:
+    MmsForm(AppContext& context, MmsFormSpec spec);
+
+    const ui::DialogTemplate& dialogTemplate() const override { return *m_spec.dialogTemplate; }
+    std::string_view className() const override { return m_spec.className; }
+    void onInit(ui::DialogWindow& window) override;
+    void onEditChange(int id) override;
+    void onListPick(int id) override;
+    void onClick(int id) override;
+
+    // What the checks of Generate read.
+    std::string_view text(int field) const { return heldText(field); }
+    bool international() const { return m_context.state.messaging.internationalNumbering; }
+
+  protected:
+    bool checkField(int id) override;
+
+  private:
+    bool manual() const;
+    bool smsMode() const;
+    void setReadOnly(std::initializer_list<int> ids, bool readOnly);
+    void lockRecipients(std::initializer_list<int> ids);
+    void switchMode();
+    void switchSms();
+    void phoneRule();
+    void emailRule();
+    void secondRecipientRule();
+    void switchNumbering();
+    void chooseFolder();
+    void generate();
+    MmsHeaderValues header() const;
+    bool storable(const MmsTexts& texts);
+    LanguageId language() const { return m_context.state.languageId; }
+
+    AppContext& m_context;
+    MmsFormSpec m_spec;
+    OperatorLists m_lists;
+};
+
+} // namespace quorvex::mms
