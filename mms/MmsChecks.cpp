@@ -12,6 +12,11 @@ namespace ids = ui::mms_ids;
 
 namespace {
 
+// The MMS checks run on MMS forms only.
+const MmsForm& mmsForm(const ui::FormBase& form) {
+    return static_cast<const MmsForm&>(form);
+}
+
 std::size_t length(const MmsForm& form, int field) {
     return ui::utf8Length(form.text(field));
 }
@@ -22,15 +27,18 @@ bool isDigit(const std::string& character) {
     return character.size() == 1 && character[0] >= '0' && character[0] <= '9';
 }
 
-bool bothEmpty(const MmsForm& form, int field) {
+bool bothEmpty(const ui::FormBase& base, int field) {
+    const MmsForm& form = mmsForm(base);
     return form.text(field).empty() && form.text(ids::kEmail).empty();
 }
-bool oneToFour(const MmsForm& form, int field) {
+bool oneToFour(const ui::FormBase& base, int field) {
+    const MmsForm& form = mmsForm(base);
     const std::size_t n = length(form, field);
     return n >= 1 && n <= 4;
 }
 // Phone No: digits only, but with international numbering its first character ("+") is free.
-bool phoneNotDigits(const MmsForm& form, int field) {
+bool phoneNotDigits(const ui::FormBase& base, int field) {
+    const MmsForm& form = mmsForm(base);
     if (length(form, field) < 5)
         return false;
     const auto characters = ui::splitUtf8(form.text(field));
@@ -44,22 +52,28 @@ bool notDigitsOrPlus(const MmsForm& form, int field) {
                         [](const std::string& c) { return isDigit(c) || c == "+"; });
 }
 // A recipient with "@" is an e-mail address and passes; otherwise a phone number.
-bool recipientNotPhone(const MmsForm& form, int field) {
+bool recipientNotPhone(const ui::FormBase& base, int field) {
+    const MmsForm& form = mmsForm(base);
     return length(form, field) >= 5 && !has(form, field, '@') && notDigitsOrPlus(form, field);
 }
-bool smsRecipientNotPhone(const MmsForm& form, int field) {
+bool smsRecipientNotPhone(const ui::FormBase& base, int field) {
+    const MmsForm& form = mmsForm(base);
     return length(form, field) >= 5 && notDigitsOrPlus(form, field);
 }
-bool lacksAt(const MmsForm& form, int field) {
+bool lacksAt(const ui::FormBase& base, int field) {
+    const MmsForm& form = mmsForm(base);
     return !form.text(field).empty() && !has(form, field, '@');
 }
-bool lacksDotWhenFilled(const MmsForm& form, int field) {
+bool lacksDotWhenFilled(const ui::FormBase& base, int field) {
+    const MmsForm& form = mmsForm(base);
     return !form.text(field).empty() && !has(form, field, '.');
 }
-bool empty(const MmsForm& form, int field) {
+bool empty(const ui::FormBase& base, int field) {
+    const MmsForm& form = mmsForm(base);
     return form.text(field).empty();
 }
-bool lacksDot(const MmsForm& form, int field) {
+bool lacksDot(const ui::FormBase& base, int field) {
+    const MmsForm& form = mmsForm(base);
     return !has(form, field, '.');
 }
 

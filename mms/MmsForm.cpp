@@ -100,7 +100,7 @@ void MmsForm::onInit(ui::DialogWindow& w) {
     for (const SendEntry& entry : m_spec.send)
         w.addItem(ids::kSend, textFor(*entry.text, lang));
     w.select(ids::kSend, 1); // VGA
-    m_lists.fill(w, lang);
+    m_lists.fill(w, lang, true);
     w.clearList(ids::kConnection);
     w.addItem(ids::kConnection, kConnectionApn);
     w.select(ids::kConnection, 0);
@@ -365,13 +365,8 @@ bool MmsForm::storable(const MmsTexts& texts) {
 }
 
 void MmsForm::generate() {
-    const bool sms = smsMode();
-    for (const GenerateCheck& check : sms ? m_spec.smsChecks : m_spec.standardChecks) {
-        if ((check.manualOnly && !manual()) || !check.fails(*this, check.field))
-            continue;
-        host().showInfoMessage(messageFor(*check.message, language()));
+    if (!passes(smsMode() ? m_spec.smsChecks : m_spec.standardChecks, manual()))
         return;
-    }
     if (!manual()) {
         const int country = window().selected(ids::kCountry);
         const int op = window().selected(ids::kOperator);

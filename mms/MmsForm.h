@@ -14,16 +14,7 @@
 
 namespace quorvex::mms {
 
-class MmsForm;
-
-// A check of Generate: the field it looks at, whether it runs only in Manual mode, and the
-// message of a failure. `fails` is the test itself.
-struct GenerateCheck {
-    bool (*fails)(const MmsForm& form, int field);
-    int field;
-    const Message* message;
-    bool manualOnly = false;
-};
+using ui::GenerateCheck;
 
 // One entry of the MMS Send list: its text and the code header byte 0 stores.
 struct SendEntry {

@@ -36,9 +36,12 @@ const OperatorCatalogueView& mmsCatalogueView() {
     return kView;
 }
 
-void OperatorLists::fill(ui::DialogWindow& window, LanguageId language) const {
+void OperatorLists::fill(ui::DialogWindow& window, LanguageId language, bool opening) const {
     fillList(window, m_country, m_catalogue.countries(language));
-    refillOperators(window, language);
+    if (opening)
+        fillList(window, m_operator, m_catalogue.openingOperators(language));
+    else
+        refillOperators(window, language);
 }
 
 void OperatorLists::refillOperators(ui::DialogWindow& window, LanguageId language) const {

@@ -18,6 +18,10 @@ class OperatorCatalogueView {
     virtual std::vector<std::string_view> countries(LanguageId language) const = 0;
     virtual std::vector<std::string_view> operators(std::size_t country,
                                                     LanguageId language) const = 0;
+    // What the Operator list shows when the form opens (the first country's operators).
+    virtual std::vector<std::string_view> openingOperators(LanguageId language) const {
+        return operators(0, language);
+    }
 };
 
 const OperatorCatalogueView& mmsCatalogueView();
@@ -29,8 +33,9 @@ class OperatorLists final {
     OperatorLists(const OperatorCatalogueView& catalogue, int countryList, int operatorList)
         : m_catalogue(catalogue), m_country(countryList), m_operator(operatorList) {}
 
-    // Every country, and the operators of the first, both at position 0.
-    void fill(ui::DialogWindow& window, LanguageId language) const;
+    // Every country, and the operators of the first, both at position 0; `opening` when the
+    // form opens (some catalogues name the first country's operators differently then).
+    void fill(ui::DialogWindow& window, LanguageId language, bool opening = false) const;
     // The operators of the country the list shows, position 0.
     void refillOperators(ui::DialogWindow& window, LanguageId language) const;
     // "Other" alone in both lists, selected.

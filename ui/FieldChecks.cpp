@@ -36,6 +36,14 @@ std::optional<int> parseEditInteger(std::string_view text) {
     return value;
 }
 
+std::string frameworkRangeText(int min, int max) {
+    std::string out(kFrameworkIntegerRange);
+    for (const auto& [mark, value] : {std::pair{"%1", min}, std::pair{"%2", max}})
+        if (const auto at = out.find(mark); at != std::string::npos)
+            out.replace(at, 2, std::to_string(value));
+    return out;
+}
+
 std::string tooManyCharactersText(int limit) {
     std::string out(kFrameworkTooManyCharacters);
     const auto at = out.find("%1");

@@ -16,6 +16,8 @@ inline constexpr Message kMessageIntegerRange{"Please enter an integer between %
 
 // The dialog framework's own checks speak Chinese in every language.
 inline constexpr std::string_view kFrameworkIntegerRequired = "请输入一个整数。";
+// %1 and %2 are the bounds.
+inline constexpr std::string_view kFrameworkIntegerRange = "请输入一个 %1 至 %2 之间的整数。";
 // %1 is the character limit.
 inline constexpr std::string_view kFrameworkTooManyCharacters = "输入的字符请不要多于 %1 个。";
 
@@ -32,5 +34,7 @@ std::string formatPercentD(std::string_view format, int first, int second);
 
 // The framework's message for a text over its limit, "%1" being the limit.
 std::string tooManyCharactersText(int limit);
+// The framework's message for a number out of its range.
+std::string frameworkRangeText(int min, int max);
 
 } // namespace quorvex::ui

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "ui/FormBase.h"
 
-#include "ui/FieldChecks.h"
 #include "core/Utf8.h"
+#include "ui/FieldChecks.h"
 
 #include <algorithm>
 
@@ -11,7 +11,7 @@ namespace quorvex::ui {
 FormBase::FormBase(DialogHost& host, LanguageId messageLanguage, FormTable table)
     : m_host(host), m_language(messageLanguage), m_table(std::move(table)) {
     for (const FieldSpec& f : m_table.fields) {
-        if (f.kind == FieldKind::Number)
+        if (f.kind != FieldKind::Text)
             m_numbers[f.id] = f.initial;
         else
             m_texts[f.id];
@@ -37,14 +37,18 @@ const FieldSpec* FormBase::field(int id) const {
 
 bool FormBase::exchangeField(const FieldSpec& spec, bool& correctedAny) {
     const std::string text = window().text(spec.id);
-    if (spec.kind == FieldKind::Number) {
+    if (spec.kind != FieldKind::Text) {
         const auto value = parseEditInteger(text);
         if (!value) {
             m_host.showValidationMessage(kFrameworkIntegerRequired);
             return false;
         }
         m_numbers[spec.id] = *value;
-        const bool inRange = validateIntRange(*value, spec.min, spec.max, m_language, m_host);
+        bool inRange = *value >= spec.min && *value <= spec.max;
+        if (spec.kind == FieldKind::Number)
+            inRange = validateIntRange(*value, spec.min, spec.max, m_language, m_host);
+        else if (!inRange)
+            m_host.showValidationMessage(frameworkRangeText(spec.min, spec.max));
         // A field's own reaction corrects it only when its own change started the pass; a value
         // taken over here is corrected in every case, or Generate would hand the camera an
         // impossible setting (an hour of 30). The controls are refreshed once the pass ends, so
@@ -76,6 +80,16 @@ bool FormBase::exchange() {
     }
     if (correctedAny)
         refresh();
+    return true;
+}
+
+bool FormBase::passes(std::span<const GenerateCheck> checks, bool manualMode) const {
+    for (const GenerateCheck& check : checks) {
+        if ((check.manualOnly && !manualMode) || !check.fails(*this, check.field))
+            continue;
+        m_host.showInfoMessage(messageFor(*check.message, m_language));
+        return false;
+    }
     return true;
 }
 

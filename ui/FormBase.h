@@ -15,8 +15,9 @@
 namespace quorvex::ui {
 
 enum class FieldKind {
-    Number, // an integer in min..max (the shared range message)
-    Text,   // any text; with a limit, at most `max` characters (the framework's length message)
+    Number,          // an integer in min..max (the shared range message)
+    FrameworkNumber, // the same with the dialog framework's own range message
+    Text, // any text; with a limit, at most `max` characters (the framework's length message)
 };
 
 // A value the form holds for one of its controls, with the check the field exchange applies.
@@ -30,6 +31,9 @@ struct FieldSpec {
 
 constexpr FieldSpec numberField(int id, int min, int max, int initial = 0) {
     return {id, FieldKind::Number, min, max, initial};
+}
+constexpr FieldSpec frameworkNumberField(int id, int min, int max, int initial = 0) {
+    return {id, FieldKind::FrameworkNumber, min, max, initial};
 }
 constexpr FieldSpec textField(int id, int limit = 0) {
     return {id, FieldKind::Text, 0, limit, 0};
@@ -84,6 +88,17 @@ constexpr Condition fieldIsNot(int field, int value) {
     return {Condition::Kind::FieldIsNot, field, value};
 }
 
+class FormBase;
+
+// A check "Generate" runs, as a row: the test, the field it reads, whether it runs only in Manual
+// mode, and the message of a failure (Chinese for LanguageId 1, English otherwise).
+struct GenerateCheck {
+    bool (*fails)(const FormBase& form, int field);
+    int field;
+    const Message* message;
+    bool manualOnly = false;
+};
+
 // What the toolkit-free base of every form holds: its fields, the order the field exchange reads
 // them in, and their corrections (applied in table order).
 struct FormTable {
@@ -110,6 +125,8 @@ class FormBase : public Dialog {
     bool exchange();
     // Shows every held value in its control again.
     void refresh();
+    // Runs the checks in order; the first failure shows its message. True when all pass.
+    bool passes(std::span<const GenerateCheck> checks, bool manualMode) const;
     // Applies the corrections of `field`; true when a held value changed.
     bool correct(int field);
     bool holds(const Condition& condition) const;
@@ -124,6 +141,7 @@ class FormBase : public Dialog {
     // True while the form itself reads or refreshes its controls.
     bool busy() const { return m_busy; }
     bool holdsNumber(int id) const { return m_numbers.contains(id); }
+    bool holdsField(int id) const { return m_numbers.contains(id) || m_texts.contains(id); }
 
     DialogHost& host() const { return m_host; }
     LanguageId messageLanguage() const { return m_language; }

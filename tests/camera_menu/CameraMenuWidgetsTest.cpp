@@ -9,6 +9,8 @@
 #include "camera_menu/CQuorvexP7Menu.h"
 #include "mms/CQuorvexMMS.h"
 #include "mms/CQuorvexP4MMS.h"
+#include "smtp/CQuorvexK4Smtp.h"
+#include "smtp/CQuorvexP4Smtp.h"
 #include "ui/qt/QtDialogWindow.h"
 #include "ui/qt/TemplateControls.h"
 
@@ -97,6 +99,11 @@ TEST(CameraMenuWidgets, K7AndP7FormsReadInEveryLanguage) {
 TEST(ConfiguratorWidgets, MmsFormsReadInEveryLanguage) {
     expectReadable<mms::CQuorvexMMS>(1);
     expectReadable<mms::CQuorvexP4MMS>(4);
+}
+
+TEST(ConfiguratorWidgets, SmtpFormsReadInEveryLanguage) {
+    expectReadable<smtp::CQuorvexP4Smtp>(4);
+    expectReadable<smtp::CQuorvexK4Smtp>(3);
 }
 
 TEST(CameraMenuWidgets, K9AndD2FormsReadInEveryLanguage) {

@@ -9,6 +9,8 @@
 #include "camera_menu/CQuorvexP7Menu.h"
 #include "mms/CQuorvexMMS.h"
 #include "mms/CQuorvexP4MMS.h"
+#include "smtp/CQuorvexK4Smtp.h"
+#include "smtp/CQuorvexP4Smtp.h"
 
 #include <memory>
 
@@ -23,6 +25,11 @@ void addCameraForm(FormRegistry& registry, std::string_view className,
                  [clock](AppContext& context) { return std::make_unique<Form>(context, *clock); });
 }
 
+// The messaging forms need only the application context.
+template <typename Form> void addForm(FormRegistry& registry, std::string_view className) {
+    registry.add(className, [](AppContext& context) { return std::make_unique<Form>(context); });
+}
+
 } // namespace
 
 void registerForms(FormRegistry& registry) {
@@ -34,10 +41,10 @@ void registerForms(FormRegistry& registry) {
     addCameraForm<camera_menu::CQuorvexP7Menu>(registry, "CQuorvexP7Menu", clock);
     addCameraForm<camera_menu::CQuorvexK9Menu>(registry, "CQuorvexK9Menu", clock);
     addCameraForm<camera_menu::CQuorvexD2Menu>(registry, "CQuorvexD2Menu", clock);
-    registry.add("CQuorvexMMS",
-                 [](AppContext& context) { return std::make_unique<mms::CQuorvexMMS>(context); });
-    registry.add("CQuorvexP4MMS",
-                 [](AppContext& context) { return std::make_unique<mms::CQuorvexP4MMS>(context); });
+    addForm<mms::CQuorvexMMS>(registry, "CQuorvexMMS");
+    addForm<mms::CQuorvexP4MMS>(registry, "CQuorvexP4MMS");
+    addForm<smtp::CQuorvexP4Smtp>(registry, "CQuorvexP4Smtp");
+    addForm<smtp::CQuorvexK4Smtp>(registry, "CQuorvexK4Smtp");
 }
 
 } // namespace quorvex

@@ -1,0 +1,288 @@
+// SPDX-License-Identifier: MIT
+#include "smtp/SmtpForm.h"
+
+#include "core/ConfiguratorTexts.h"
+#include "core/ModelCatalogue.h"
+#include "core/Utf8.h"
+#include "mms/MmsTexts.h"
+#include "mms/ScrambledSettingsFile.h"
+#include "smtp/GprsCatalogueView.h"
+#include "smtp/GprsOperatorCatalogue.h"
+#include "smtp/SmtpTexts.h"
+
+#include <array>
+#include <string>
+
+namespace quorvex::smtp {
+
+namespace ids = ui::smtp_ids;
+
+namespace {
+
+constexpr int kRemoteOff = 25; // the remote-control list: hours 0-24, then Off
+
+ui::FormTable smtpTable(const ids::FamilyIds& f) {
+    ui::FormTable table;
+    table.fields = {ui::frameworkNumberField(ids::kPicturesPerDay, 0, 99),
+                    ui::textField(ids::kRecipient, f.emailLimit),
+                    ui::textField(ids::kSenderEmail, f.emailLimit),
+                    ui::textField(ids::kSenderPassword, 32),
+                    ui::textField(ids::kServer, 40),
+                    ui::textField(ids::kPort, 10),
+                    ui::textField(ids::kAccount, 32),
+                    ui::textField(ids::kApn, 32),
+                    ui::textField(ids::kGprsPassword, 32),
+                    ui::textField(ids::kFolder),
+                    ui::textField(f.phone, 30)};
+    for (const ui::FieldSpec& field : table.fields)
+        table.order.push_back(field.id);
+    // A limit above 99 pictures a day becomes no limit.
+    table.corrections.push_back(ui::above(ids::kPicturesPerDay, 99, 0));
+    return table;
+}
+
+// The texts a mode change clears; the phone number, the folder and the picture limit stay.
+constexpr std::array kCleared{ids::kRecipient, ids::kSenderEmail, ids::kSenderPassword,
+                              ids::kServer,    ids::kPort,        ids::kGprsPassword,
+                              ids::kAccount,   ids::kApn};
+constexpr std::array kGprsEdits{ids::kApn, ids::kAccount, ids::kGprsPassword};
+
+const SmtpForm& smtpForm(const ui::FormBase& form) {
+    return static_cast<const SmtpForm&>(form);
+}
+std::size_t length(const ui::FormBase& form, int field) {
+    return ui::utf8Length(form.heldText(field));
+}
+bool shorterThanTwo(const ui::FormBase& form, int field) {
+    return length(form, field) < 2;
+}
+bool lacksAt(const ui::FormBase& form, int field) {
+    return form.heldText(field).find('@') == std::string::npos;
+}
+bool lacksDot(const ui::FormBase& form, int field) {
+    return form.heldText(field).find('.') == std::string::npos;
+}
+bool shortPhone(const ui::FormBase& form, int field) {
+    const std::size_t n = length(form, field);
+    return n >= 1 && n < 5;
+}
+bool remoteWithoutPhone(const ui::FormBase& form, int field) {
+    return smtpForm(form).remoteOn() && length(form, field) < 5;
+}
+
+} // namespace
+
+std::vector<ui::GenerateCheck> smtpChecks(const ids::FamilyIds& f, bool shortPhoneFails) {
+    std::vector<ui::GenerateCheck> checks{
+        {shorterThanTwo, ids::kApn, &kMessageGprsApn, true},
+        {shorterThanTwo, ids::kServer, &kMessageSmtpServer},
+        {shorterThanTwo, ids::kPort, &kMessagePort},
+        {shorterThanTwo, ids::kSenderEmail, &kMessageInputEmail},
+        {lacksAt, ids::kSenderEmail, &kMessageEmailAt},
+        {lacksDot, ids::kSenderEmail, &kMessageEmailDot},
+        {shorterThanTwo, ids::kSenderPassword, &kMessageSenderPassword},
+        {shorterThanTwo, ids::kRecipient, &kMessageInputEmail},
+        {lacksAt, ids::kRecipient, &kMessageEmailAt},
+        {lacksDot, ids::kRecipient, &kMessageEmailDot},
+    };
+    if (shortPhoneFails)
+        checks.push_back({shortPhone, f.phone, &kMessagePhone});
+    checks.push_back({remoteWithoutPhone, f.phone, &kMessagePhone});
+    return checks;
+}
+
+SmtpForm::SmtpForm(AppContext& context, SmtpFormSpec spec)
+    : FormBase(context.host, context.state.languageId, smtpTable(spec.ids)), m_context(context),
+      m_spec(std::move(spec)), m_lists(gprsCatalogueView(), ids::kCountry, ids::kOperator) {
+    setText(ids::kFolder, m_context.host.defaultFolder());
+}
+
+void SmtpForm::onInit(ui::DialogWindow& w) {
+    FormBase::onInit(w);
+    const LanguageId lang = language();
+    const ids::FamilyIds& f = m_spec.ids;
+    w.setIcon(ui::kWindowIcon);
+    w.setTitle(modelFacts(m_context.state.modelId).title);
+    const std::array<std::pair<int, const LocalizedText*>, 25> labels{{
+        {ids::kModeLabel, &kLabelSmtpMode},
+        {f.statusLabel, &kLabelSmtpStatus},
+        {ids::kPicturesLabel, &mms::kLabelPicturesPerDay},
+        {ids::kUnlimitedNote, &mms::kLabelUnlimitedNote},
+        {ids::kCountryLabel, &mms::kLabelCountry},
+        {ids::kOperatorLabel, &mms::kLabelOperator},
+        {f.remoteLabel, &mms::kLabelRemoteControl},
+        {ids::kHourLabel, &kLabelHour},
+        {f.gprsGroup, &kLabelGprsSetting},
+        {ids::kApnLabel, &kLabelApnAll},
+        {ids::kAccountLabel, &mms::kLabelAccount},
+        {ids::kGprsPasswordLabel, &kLabelGprsPassword},
+        {ids::kSenderGroup, &kLabelSender},
+        {ids::kServerLabel, &kLabelSmtpServer},
+        {ids::kPortLabel, &kLabelSmtpPort},
+        {ids::kSenderEmailLabel, &kLabelSenderEmail},
+        {ids::kSenderPasswordLabel, &kLabelSenderPassword},
+        {ids::kRecipientsGroup, &kLabelRecipients},
+        {ids::kRecipientLabel, &kLabelEmail01},
+        {f.smsGroup, &kLabelSmsGroup},
+        {f.phoneLabel, &mms::kLabelPhoneNo},
+        {ids::kSelectFolder, &kButtonSelect},
+        {ids::kGenerate, &kButtonGenerate},
+        {ui::kIdCancel, &kButtonExit},
+        {0, nullptr},
+    }};
+    for (const auto& [id, text] : labels)
+        if (id != 0 && text)
+            w.setText(id, textFor(*text, lang));
+    for (int id : kGprsEdits)
+        w.setReadOnly(id, true);
+    w.clearList(ids::kMode);
+    for (const LocalizedText& mode : mms::kOptionsMmsMode)
+        w.addItem(ids::kMode, textFor(mode, lang));
+    w.select(ids::kMode, 0);
+    if (f.status != 0) {
+        w.clearList(f.status);
+        for (const LocalizedText& status : kOptionsSmtpStatus)
+            w.addItem(f.status, textFor(status, lang));
+        w.select(f.status, 1); // VGA
+    }
+    m_lists.fill(w, lang, true);
+    w.clearList(f.remote);
+    for (int hour = 0; hour < kRemoteOff; ++hour)
+        w.addItem(f.remote, std::to_string(hour));
+    w.addItem(f.remote, textFor(kTextRemoteOff, lang));
+    w.select(f.remote, kRemoteOff);
+    refresh();
+}
+
+bool SmtpForm::manual() const {
+    return window().selected(ids::kMode) == 1;
+}
+
+bool SmtpForm::remoteOn() const {
+    return window().selected(m_spec.ids.remote) != kRemoteOff;
+}
+
+void SmtpForm::onEditChange(int id) {
+    if (busy() || !isOpen() || !holdsField(id))
+        return;
+    exchange();
+    if (id == ids::kPicturesPerDay && correct(id))
+        refresh();
+}
+
+void SmtpForm::onListPick(int id) {
+    if (busy() || !isOpen())
+        return;
+    if (id == ids::kMode)
+        changeMode();
+    else if (id == ids::kCountry && !manual())
+        m_lists.refillOperators(window(), language());
+}
+
+// The K4 form re-reads when its remote-control list closes without a choice.
+void SmtpForm::onListCloseUp(int id) {
+    if (!busy() && isOpen() && m_spec.layout == SmtpLayout::K4 && id == m_spec.ids.remote)
+        exchange();
+}
+
+void SmtpForm::onClick(int id) {
+    if (!isOpen())
+        return;
+    if (id == ids::kGenerate) {
+        generate();
+    } else if (id == ids::kSelectFolder) {
+        chooseFolder(ids::kFolder);
+    } else if (id == ui::kIdOk) {
+        // Enter: the dialog's default button, Generate; the form stays open like after a click.
+        generate();
+    } else {
+        FormBase::onClick(id);
+    }
+}
+
+// Choosing Auto always shows the first country with its own operators, so the two lists agree.
+void SmtpForm::changeMode() {
+    exchange();
+    for (int id : kCleared)
+        setText(id, "");
+    const bool isManual = manual();
+    if (isManual)
+        m_lists.showOther(window(), language());
+    else
+        m_lists.fill(window(), language());
+    for (int id : kGprsEdits)
+        window().setReadOnly(id, !isManual);
+    refresh();
+}
+
+// A text the camera's code page cannot hold is refused, naming the field.
+bool SmtpForm::storable(const SmtpTexts& texts) {
+    const LanguageId lang = language();
+    const std::array<std::pair<SmtpTextField, std::string_view>, 9> fields{{
+        {SmtpTextField::Apn, textFor(kLabelApnAll, lang)},
+        {SmtpTextField::GprsAccount, textFor(mms::kLabelAccount, lang)},
+        {SmtpTextField::GprsPassword, textFor(kLabelGprsPassword, lang)},
+        {SmtpTextField::SmtpServer, textFor(kLabelSmtpServer, lang)},
+        {SmtpTextField::SmtpPort, textFor(kLabelSmtpPort, lang)},
+        {SmtpTextField::SenderEmail, textFor(kLabelSenderEmail, lang)},
+        {SmtpTextField::SenderPassword, textFor(kLabelSenderPassword, lang)},
+        {SmtpTextField::SmsPhone, textFor(mms::kLabelPhoneNo, lang)},
+        {SmtpTextField::Recipient, textFor(kLabelEmail01, lang)},
+    }};
+    for (const auto& [field, name] : fields) {
+        const OemText oem = storableText(texts[field]);
+        if (oem.ok())
+            continue;
+        const std::string_view text = texts[field];
+        const std::string character(
+            text.substr(oem.byteOffset, ui::decodeUtf8At(text, oem.byteOffset).length));
+        std::string message(messageFor(mms::kMessageFieldNotStorable, lang));
+        for (const std::string_view part : {name, std::string_view(character)})
+            if (const auto at = message.find("%s"); at != std::string::npos)
+                message.replace(at, 2, part);
+        host().showInfoMessage(message);
+        return false;
+    }
+    return true;
+}
+
+void SmtpForm::generate() {
+    const bool isManual = manual();
+    if (!passes(m_spec.checks, isManual))
+        return;
+    const ui::DialogWindow& w = window();
+    const int country = w.selected(ids::kCountry);
+    const int op = w.selected(ids::kOperator);
+    SmtpTexts texts{heldText(ids::kApn),
+                    heldText(ids::kAccount),
+                    heldText(ids::kGprsPassword),
+                    heldText(ids::kServer),
+                    heldText(ids::kPort),
+                    heldText(ids::kSenderEmail),
+                    heldText(ids::kSenderPassword),
+                    heldText(m_spec.ids.phone),
+                    heldText(ids::kRecipient)};
+    // In Auto mode the catalogue's values go into the file only; the form never shows or keeps
+    // them.
+    if (!isManual) {
+        const GprsConnection c = gprsConnection(static_cast<std::size_t>(std::max(country, 0)),
+                                                static_cast<std::size_t>(std::max(op, 0)));
+        texts.apn = c.apn;
+        texts.gprsAccount = c.account;
+        texts.gprsPassword = c.password;
+    }
+    if (!storable(texts))
+        return;
+    SmtpHeaderValues header;
+    header.layout = m_spec.layout;
+    header.operatorIndex = op;
+    header.countryIndex = country;
+    header.picturesPerDay = heldNumber(ids::kPicturesPerDay);
+    header.cameraLanguage = m_context.state.cameraLanguage();
+    header.smtpStatus = m_spec.ids.status != 0 ? w.selected(m_spec.ids.status) : 1;
+    header.remoteControl = w.selected(m_spec.ids.remote);
+    header.mode = isManual ? DataSetupMode::Manual : DataSetupMode::Auto;
+    SmtpFileWriter::write(heldText(ids::kFolder), header, texts, language(), host());
+}
+
+} // namespace quorvex::smtp
