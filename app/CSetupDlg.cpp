@@ -118,7 +118,9 @@ void CSetupDlg::onListPick(int id) {
 void CSetupDlg::openConfigurator(Configurator button) {
     const std::string_view name = configuratorClass(m_context.state.modelId, button);
     if (!m_forms.has(name)) {
-        m_context.host.log(std::string(name) + " is not available in this build yet");
+        // Every class the model table names is registered by the program; a registry without one
+        // is a build mistake, reported rather than followed.
+        m_context.host.log("no form is registered as " + std::string(name));
         return;
     }
     m_chosen = std::string(name);

@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/ConfiguratorDispatch.h"
+#include "app/FormRegistry.h"
+#include "tools/forms/RegisterForms.h"
 
 #include <gtest/gtest.h>
 
@@ -49,6 +51,19 @@ TEST(ConfiguratorDispatch, EveryModelOpensItsClasses) {
         EXPECT_EQ(configuratorEnabled(row.model, Configurator::Mms), std::string(row.mms) != "");
         EXPECT_EQ(configuratorEnabled(row.model, Configurator::Smtp), std::string(row.smtp) != "");
     }
+}
+
+// The program registers a form for every class a main-window button can open.
+TEST(ConfiguratorDispatch, EveryEnabledButtonHasItsForm) {
+    FormRegistry registry;
+    registerForms(registry);
+    for (int model = 0; model <= 18; ++model)
+        for (Configurator button : {Configurator::Camera, Configurator::Mms, Configurator::Smtp}) {
+            if (configuratorEnabled(model, button)) {
+                EXPECT_TRUE(registry.has(configuratorClass(model, button)))
+                    << model << ' ' << configuratorClass(model, button);
+            }
+        }
 }
 
 } // namespace
