@@ -16,6 +16,7 @@ CQuorvexP4MMS::CQuorvexP4MMS(AppContext& context)
                         .remote = ui::mms_ids::kP4Remote,
                         .send = {{&kTextOffMms, 0}, {&kTextVga, 1}, {&kTextSms, 2}},
                         .exchangePhoneLimit = 12,
+                        .smsPickKeepsFlags = true,
                         .standardChecks = standardChecks(kMessageGatewayDotP4),
                         .smsChecks = smsChecks()}) {}
 

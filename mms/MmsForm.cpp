@@ -245,7 +245,9 @@ void MmsForm::switchSms() {
         return;
     }
     // Leaving SMS mode in Auto changes no flag: Email stays read-only until the mode is switched.
-    if (manual()) {
+    const bool smsPicked =
+        window().selected(ids::kSend) == static_cast<int>(m_spec.send.size()) - 1;
+    if (manual() && !(m_spec.smsPickKeepsFlags && smsPicked)) {
         setReadOnly({ids::kUrl, ids::kApn, ids::kGateway, ids::kPort, ids::kPhoneNo, ids::kEmail,
                      ids::kAccount, ids::kPassword},
                     false);
@@ -381,9 +383,17 @@ void MmsForm::generate() {
         m_context.state.messaging.countryByte = country;
         m_context.state.messaging.operatorByte = op;
     }
+    // The catalogue's values are not the form's: once the write is over, or has been refused,
+    // they are gone again, so no later refresh shows them under another operator.
+    const auto forgetCatalogue = [this] {
+        if (!manual())
+            for (int id : kConnection)
+                setText(id, "");
+    };
     if (window().selected(m_spec.remote.list) != kRemoteOff &&
         length(heldText(ids::kPhoneNo)) < 5) {
         host().showInfoMessage(messageFor(kMessageRemoteNeedsPhone, language()));
+        forgetCatalogue();
         return;
     }
     const MmsTexts texts{heldText(ids::kUrl),        heldText(ids::kApn),
@@ -391,14 +401,9 @@ void MmsForm::generate() {
                          heldText(ids::kPhoneNo),    heldText(ids::kEmail),
                          heldText(ids::kAccount),    heldText(ids::kPassword),
                          heldText(ids::kRecipient2), heldText(ids::kRecipient3)};
-    if (!storable(texts))
-        return;
-    const SettingsFileOutcome outcome =
+    if (storable(texts))
         MmsFileWriter::write(heldText(ids::kFolder), header(), texts, language(), host());
-    // The catalogue's values are not the form's: after a write in Auto mode they are gone again.
-    if (outcome.written && !manual())
-        for (int id : kConnection)
-            setText(id, "");
+    forgetCatalogue();
 }
 
 } // namespace quorvex::mms

@@ -29,6 +29,8 @@ struct MmsFormSpec {
     ui::mms_ids::RemoteControlIds remote;
     std::vector<SendEntry> send; // the MMS Send list for this model
     int exchangePhoneLimit = 11; // Phone No digits the field exchange accepts (domestic)
+    // Picking "SMS" for a model without SMS mode leaves every read-only flag as it is (P4 form).
+    bool smsPickKeepsFlags = false;
     std::vector<GenerateCheck> standardChecks;
     std::vector<GenerateCheck> smsChecks;
 };
