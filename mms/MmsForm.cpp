@@ -6,6 +6,7 @@
 #include "core/Utf8.h"
 #include "mms/MmsOperatorCatalogue.h"
 #include "mms/MmsTexts.h"
+#include "mms/StorableTexts.h"
 #include "ui/FieldChecks.h"
 
 #include <algorithm>
@@ -346,24 +347,10 @@ bool MmsForm::storable(const MmsTexts& texts) {
         {MmsTextField::PhoneOrEmail2, textFor(kLabelPhoneOrEmail, lang)},
         {MmsTextField::PhoneOrEmail3, textFor(kLabelPhoneOrEmail, lang)},
     }};
-    for (const auto& [field, name] : fields) {
-        const OemText oem = storableText(texts[field]);
-        if (oem.ok())
-            continue;
-        const std::string_view text = texts[field];
-        const std::string character =
-            oem.fault == OemFault::TooLong
-                ? std::string(text.substr(oem.byteOffset))
-                : std::string(
-                      text.substr(oem.byteOffset, ui::decodeUtf8At(text, oem.byteOffset).length));
-        std::string message(messageFor(kMessageFieldNotStorable, lang));
-        for (const std::string_view part : {name, std::string_view(character)})
-            if (const auto at = message.find("%s"); at != std::string::npos)
-                message.replace(at, 2, part);
-        host().showInfoMessage(message);
-        return false;
-    }
-    return true;
+    std::vector<NamedText> named;
+    for (const auto& [field, name] : fields)
+        named.push_back({name, texts[field]});
+    return allStorable(named, lang, host());
 }
 
 void MmsForm::generate() {

@@ -5,7 +5,7 @@
 #include "core/ModelCatalogue.h"
 #include "core/Utf8.h"
 #include "mms/MmsTexts.h"
-#include "mms/ScrambledSettingsFile.h"
+#include "mms/StorableTexts.h"
 #include "smtp/GprsCatalogueView.h"
 #include "smtp/GprsOperatorCatalogue.h"
 #include "smtp/SmtpTexts.h"
@@ -229,21 +229,10 @@ bool SmtpForm::storable(const SmtpTexts& texts) {
         {SmtpTextField::SmsPhone, textFor(mms::kLabelPhoneNo, lang)},
         {SmtpTextField::Recipient, textFor(kLabelEmail01, lang)},
     }};
-    for (const auto& [field, name] : fields) {
-        const OemText oem = storableText(texts[field]);
-        if (oem.ok())
-            continue;
-        const std::string_view text = texts[field];
-        const std::string character(
-            text.substr(oem.byteOffset, ui::decodeUtf8At(text, oem.byteOffset).length));
-        std::string message(messageFor(mms::kMessageFieldNotStorable, lang));
-        for (const std::string_view part : {name, std::string_view(character)})
-            if (const auto at = message.find("%s"); at != std::string::npos)
-                message.replace(at, 2, part);
-        host().showInfoMessage(message);
-        return false;
-    }
-    return true;
+    std::vector<NamedText> named;
+    for (const auto& [field, name] : fields)
+        named.push_back({name, texts[field]});
+    return allStorable(named, lang, host());
 }
 
 void SmtpForm::generate() {

@@ -2,8 +2,8 @@
 #include "ui/templates/CameraMenuTemplates.h"
 
 #include "ui/templates/CameraMenuIds.h"
+#include "ui/templates/TemplateParts.h"
 
-#include <algorithm>
 #include <array>
 
 namespace quorvex::ui {
@@ -13,18 +13,8 @@ namespace {
 using K = ControlKind;
 using namespace style;
 
-template <std::size_t... N> constexpr auto join(const std::array<ControlSpec, N>&... parts) {
-    std::array<ControlSpec, (N + ...)> all{};
-    std::size_t at = 0;
-    ((std::copy(parts.begin(), parts.end(), all.begin() + static_cast<std::ptrdiff_t>(at)),
-      at += N),
-     ...);
-    return all;
-}
-
-constexpr short s(int v) {
-    return static_cast<short>(v);
-}
+using template_parts::join;
+using template_parts::s;
 
 constexpr int kWidth = 340;
 constexpr int kRowHeight = 19; // option rows: a frame holding a label and its control

@@ -2,8 +2,8 @@
 #include "ui/templates/MmsTemplates.h"
 
 #include "ui/templates/MmsIds.h"
+#include "ui/templates/TemplateParts.h"
 
-#include <algorithm>
 #include <array>
 
 namespace quorvex::ui {
@@ -14,18 +14,8 @@ using K = ControlKind;
 using namespace style;
 using namespace mms_ids;
 
-template <std::size_t... N> constexpr auto join(const std::array<ControlSpec, N>&... parts) {
-    std::array<ControlSpec, (N + ...)> all{};
-    std::size_t at = 0;
-    ((std::copy(parts.begin(), parts.end(), all.begin() + static_cast<std::ptrdiff_t>(at)),
-      at += N),
-     ...);
-    return all;
-}
-
-constexpr short s(int v) {
-    return static_cast<short>(v);
-}
+using template_parts::join;
+using template_parts::s;
 
 constexpr int kWidth = 292;
 constexpr int kLine = 16;   // pitch of the text rows
