@@ -136,7 +136,7 @@ void SmtpForm::onInit(ui::DialogWindow& w) {
     for (int id : kGprsEdits)
         w.setReadOnly(id, true);
     w.clearList(ids::kMode);
-    for (const LocalizedText& mode : mms::kOptionsMmsMode)
+    for (const LocalizedText& mode : kOptionsSmtpMode)
         w.addItem(ids::kMode, textFor(mode, lang));
     w.select(ids::kMode, 0);
     if (f.status != 0) {

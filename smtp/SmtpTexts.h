@@ -89,12 +89,21 @@ inline constexpr LocalizedText kLabelSmsGroup{"短信", "SMS", "SMS", "SMS", "SM
                                               "SMS",  "SMS", "SMS", "SMS", "SMS",
                                               "SMS",  "SMS", "SMS", "SMS", "SMS"};
 
-// Option lists; the record stores the position. The mode list (1087) is mms::kOptionsMmsMode.
+// Option lists; the record stores the position.
 
 // The Off entry of the remote-control list (1115 P4 form, 1135 K4 form), after "0" ... "24".
 inline constexpr LocalizedText kTextRemoteOff{"关闭",     "Off",  "Aus",    "Pois",    "Spento",
                                               "Arrêt",    "Ki",   "Izklop", "Vypnuto", "オフ",
                                               "Išjungta", "Wył.", "Kapalı", "Вимк",    "Выкл"};
+
+// 1087: Auto, Manual. The MMS forms' mode names are fixed by their own table; these are the
+// SMTP forms' own, where "Manual" means set by hand.
+inline constexpr std::array<LocalizedText, 2> kOptionsSmtpMode{
+    LocalizedText{"自动", "Auto", "Auto", "Automaattinen", "Automatico", "Auto", "Automatikus",
+                  "Samodejno", "Automaticky", "自動", "Automatinis", "Automatyczny", "Otomatik",
+                  "Авто", "Авто"},
+    LocalizedText{"手动", "Manual", "Manuell", "Manuaalinen", "Manuale", "Manuel", "Kézi", "Ročno",
+                  "Ručně", "手動", "Rankinis", "Ręczny", "Manuel", "Вручну", "Вручную"}};
 
 // 1114 (P4 form only): SMTP Status, 0 = Off, 1 = VGA, 2 = SMS.
 inline constexpr std::array<LocalizedText, 3> kOptionsSmtpStatus{kTextRemoteOff, mms::kTextVga,
