@@ -5,6 +5,8 @@
 #include "app/MainWindowTexts.h"
 #include "ui/templates/MainWindowTemplate.h"
 
+#include <string>
+
 namespace quorvex {
 
 const ui::DialogTemplate& CAboutDlg::dialogTemplate() const {
@@ -18,7 +20,8 @@ std::string CAboutDlg::webAddress() {
 void CAboutDlg::onInit(ui::DialogWindow& window) {
     Dialog::onInit(window);
     window.setIcon(ui::kWindowIcon);
-    window.setText(kTextLine, main_window::kAboutLine);
+    window.setText(kTextLine,
+                   std::string(main_window::kAboutProduct) + " " + build::versionNumbers());
     window.setText(kWebAddress, webAddress());
 }
 

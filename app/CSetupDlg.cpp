@@ -24,11 +24,7 @@ const ui::DialogTemplate& CSetupDlg::dialogTemplate() const {
 }
 
 std::string CSetupDlg::versionLine(LanguageId language) {
-    const std::string prefix(textFor(mw::kVersionPrefix, language));
-    char numbers[64];
-    std::snprintf(numbers, sizeof numbers, "%d.%d.%d.%d", build::kVersion[0] & 255,
-                  build::kVersion[1] & 255, build::kVersion[2] & 255, build::kVersion[3] & 255);
-    return prefix + ": " + numbers;
+    return std::string(textFor(mw::kVersionPrefix, language)) + ": " + build::versionNumbers();
 }
 
 std::string CSetupDlg::downloadUrl() {

@@ -79,6 +79,7 @@ inline constexpr LocalizedText kVersionPrefix{
     "Versija",  "Wersja",     "Versiyon",         "Версія", "Версия"};
 
 inline constexpr std::string_view kAboutItem = "About"; // the system menu's About entry
-inline constexpr std::string_view kAboutLine = "Quorvex Setup: trail camera configuration";
+// The About box names the product; its four-part version follows.
+inline constexpr std::string_view kAboutProduct = "Quorvex Setup";
 
 } // namespace quorvex::main_window

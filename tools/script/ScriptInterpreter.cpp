@@ -196,8 +196,9 @@ ScriptInterpreter::Status ScriptInterpreter::execute(const Line& line, bool runn
         }
         if (running)
             return fail(line, c + " is not possible while the program runs");
-        // Every run of one script uses the same preferences file and system.
-        if (m_started && (c == "prefs" || c == "system-language"))
+        // Every run of one script uses the same preferences file; the system language may change
+        // between two runs, as a person may change it between two starts.
+        if (m_started && c == "prefs")
             return fail(line, c + " is possible only before the first start");
         if (c == "prefs") {
             m_preferences = line.rest;
