@@ -17,6 +17,11 @@ struct WriteOutcome {
 // file in the same folder (created exclusively, so a planted link is never followed), which is
 // flushed to the device, renamed over `path`, and the folder entry synced: a card pulled out right
 // after success holds the complete file, and a failure at any step leaves no partial file.
+//
+// The temporary file of "menu.dat" is ".menu.dat.quorvex-XXXXXX.tmp" (six letters or digits). A
+// write killed before its rename leaves that file behind; the next successful write of the same
+// target removes every such leftover of that target (a link as a link) and no other file. A
+// leftover still being written by another running write is left to it.
 WriteOutcome writeFileDurably(const std::string& path, std::span<const std::uint8_t> bytes);
 
 // Removes `path` if it is there (a link is removed as a link, never followed).
