@@ -21,13 +21,24 @@ constexpr const char* kCompany = "Company";
 // The stored company text must fit a 260-byte buffer of UTF-16 units with its terminator.
 constexpr std::size_t kCompanyBufferBytes = 260;
 
+bool isEntryOf(const std::string& line, std::string_view name) {
+    return line.size() > name.size() && line.compare(0, name.size(), name) == 0 &&
+           line[name.size()] == '=';
+}
+
 std::optional<std::string> valueOf(const std::vector<std::string>& lines, std::string_view name) {
     for (const auto& line : lines) {
-        if (line.size() > name.size() && line.compare(0, name.size(), name) == 0 &&
-            line[name.size()] == '=')
+        if (isEntryOf(line, name))
             return line.substr(name.size() + 1);
     }
     return std::nullopt;
+}
+
+std::string joinLines(const std::vector<std::string>& lines) {
+    std::string content;
+    for (const auto& line : lines)
+        content += line + "\n";
+    return content;
 }
 
 } // namespace
@@ -212,9 +223,7 @@ bool FilePreferencesStore::writeValue(const std::string& name,
     bool replaced = !value;
     std::vector<std::string> kept;
     for (auto& line : lines) {
-        const bool same = line.size() > name.size() && line.compare(0, name.size(), name) == 0 &&
-                          line[name.size()] == '=';
-        if (!same) {
+        if (!isEntryOf(line, name)) {
             kept.push_back(std::move(line));
         } else if (!replaced) {
             kept.push_back(entry);
@@ -224,9 +233,19 @@ bool FilePreferencesStore::writeValue(const std::string& name,
     }
     if (!replaced)
         kept.push_back(entry);
-    std::string content;
-    for (const auto& line : kept)
-        content += line + "\n";
+    std::string content = joinLines(kept);
+    if (content.size() > kMaxSize) {
+        // Past the limit the file would read as somebody else's from now on, losing every value:
+        // keep only the values in use and the one being written.
+        std::erase_if(kept, [&](const std::string& line) {
+            return !isEntryOf(line, name) && !isEntryOf(line, kLanguage) &&
+                   !isEntryOf(line, kModel) && !isEntryOf(line, kTvMode) &&
+                   !isEntryOf(line, kCompany);
+        });
+        content = joinLines(kept);
+        if (content.size() > kMaxSize)
+            return false; // a value too large for any file of ours; the file stays as it was
+    }
     const auto* data = reinterpret_cast<const std::uint8_t*>(content.data());
     return writeFileDurably(m_path, {data, content.size()}).ok;
 }

@@ -12,7 +12,9 @@ namespace quorvex {
 
 // The store as a small text file of "name=value" lines, for systems without a registry.
 // "Store does not exist" is a missing file; "cannot be opened" is a file or folder that cannot be
-// read or created. Writes replace the file atomically and keep lines they do not understand.
+// read or created. Writes replace the file atomically and keep lines they do not understand,
+// unless the file would then grow past kMaxSize: then only the values in use are kept, so a file
+// we wrote always reads as ours.
 class FilePreferencesStore final : public PreferencesStore {
   public:
     FilePreferencesStore(std::string path, LanguageId systemDefaultLanguage);

@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/FilePreferencesStore.h"
+#include "app/Startup.h"
+#include "app/SystemLanguage.h"
 
 #include "support/TempDir.h"
 
@@ -150,6 +152,52 @@ TEST_F(FileStore, BinaryAndOversizedContentNeverCrash) {
     EXPECT_FALSE(store().writeModel(5));
     EXPECT_FALSE(store().writeCompany());
     EXPECT_EQ(readText(path()), big);
+}
+
+// Start-up adds the company value to a store of ours just under the limit: grown past it, the
+// store would read as somebody else's at every later start, its values lost and never saved.
+TEST_F(FileStore, StartUpKeepsAStoreOfOursNearTheLimitReadable) {
+    const std::string values = "language=3\nmodel=4\nTvMode=1\n";
+    const std::string note = "# recent folders\n";
+    const std::size_t fill = FilePreferencesStore::kMaxSize - 8 - values.size() - note.size();
+    content(note + "recent=" + std::string(fill - 8, 'f') + "\n" + values);
+    ASSERT_LT(std::filesystem::file_size(path()), FilePreferencesStore::kMaxSize);
+
+    auto s = store();
+    AppState first;
+    startUp(first, s, kLangIdEnglishUs);
+    EXPECT_EQ(first.modelId, 4);
+    EXPECT_EQ(readText(path()), values + "Company=Quorvex Devices Co., Ltd\n");
+
+    AppState second;
+    startUp(second, s, kLangIdEnglishUs);
+    EXPECT_EQ(second.languageId, 3);
+    EXPECT_EQ(second.modelId, 4);
+    EXPECT_EQ(second.tvMode, 1);
+    EXPECT_TRUE(s.writeModel(6));
+    std::uint16_t model = 0;
+    EXPECT_TRUE(s.readModel(model));
+    EXPECT_EQ(model, 6);
+}
+
+TEST_F(FileStore, AWriteThatWouldPassTheLimitKeepsOnlyTheValuesInUse) {
+    // Reaching the limit exactly still keeps every line.
+    const std::string start = "# note\nlanguage=3\nhistory=";
+    const std::string full =
+        start + std::string(FilePreferencesStore::kMaxSize - start.size() - 9, 'h') + "\n";
+    content(full);
+    EXPECT_TRUE(store().writeModel(4));
+    EXPECT_EQ(readText(path()), full + "model=4\n");
+    EXPECT_EQ(std::filesystem::file_size(path()), FilePreferencesStore::kMaxSize);
+
+    // One byte more: the lines we do not use go; a value set by hand under another name is kept
+    // when it is the one written.
+    EXPECT_TRUE(store().editValue("window", std::string("12")));
+    EXPECT_EQ(readText(path()), "language=3\nmodel=4\nwindow=12\n");
+
+    // A value that no file within the limit can hold is refused, and the file stays as it was.
+    EXPECT_FALSE(store().editValue("Company", std::string(FilePreferencesStore::kMaxSize, 'c')));
+    EXPECT_EQ(readText(path()), "language=3\nmodel=4\nwindow=12\n");
 }
 
 TEST_F(FileStore, AByteOrderMarkDoesNotHideTheFirstValue) {
