@@ -35,22 +35,22 @@ std::string lowercase(std::string_view text) {
 }
 
 void inspectFile(const fs::path& path, FileKind kind, const InspectOptions& options,
-                 InspectResult& result) {
+                 InspectSink& sink) {
     std::error_code ec;
     const auto status = fs::status(path, ec);
     if (ec || !fs::is_regular_file(status)) {
-        result.errors.push_back({path.string(), ec ? ec.message() : "not a regular file"});
+        sink.error({path.string(), ec ? ec.message() : "not a regular file"});
         return;
     }
     std::ifstream in(path, std::ios::binary);
     if (!in) {
-        result.errors.push_back({path.string(), std::strerror(errno)});
+        sink.error({path.string(), std::strerror(errno)});
         return;
     }
     std::vector<std::uint8_t> bytes(kReadLimit + 1);
     in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     if (in.bad()) {
-        result.errors.push_back({path.string(), "read error"});
+        sink.error({path.string(), "read error"});
         return;
     }
     bytes.resize(static_cast<std::size_t>(in.gcount()));
@@ -68,10 +68,10 @@ void inspectFile(const fs::path& path, FileKind kind, const InspectOptions& opti
                  (kind == FileKind::Menu ? "60" : "720 (12 records of 60)")});
     }
     report.path = path.string();
-    result.reports.push_back(std::move(report));
+    sink.report(std::move(report));
 }
 
-void inspectFolder(const fs::path& folder, const InspectOptions& options, InspectResult& result) {
+void inspectFolder(const fs::path& folder, const InspectOptions& options, InspectSink& sink) {
     std::error_code ec;
     std::array<std::optional<fs::path>, 3> found;
     for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
@@ -85,18 +85,18 @@ void inspectFolder(const fs::path& folder, const InspectOptions& options, Inspec
             slot = it->path();
     }
     if (ec) {
-        result.errors.push_back({folder.string(), ec.message()});
+        sink.error({folder.string(), ec.message()});
         return;
     }
     bool any = false;
     for (FileKind kind : kKindsInFolderOrder) {
         if (const auto& path = found[static_cast<std::size_t>(kind)]) {
-            inspectFile(*path, kind, options, result);
+            inspectFile(*path, kind, options, sink);
             any = true;
         }
     }
     if (!any)
-        result.errors.push_back({folder.string(), "holds no menu.dat, setup.dat or smtp.dat"});
+        sink.error({folder.string(), "holds no menu.dat, setup.dat or smtp.dat"});
 }
 
 } // namespace
@@ -116,8 +116,8 @@ FileReport decodeSettingsFile(FileKind kind, std::span<const std::uint8_t> bytes
                               const InspectOptions& options) {
     switch (kind) {
     case FileKind::Menu:
-        return decodeMenuFile(bytes, options.modelId ? menuLayoutForModel(*options.modelId)
-                                                     : genericMenuLayout());
+        return options.modelId ? decodeMenuFile(bytes, menuLayoutForModel(*options.modelId))
+                               : decodeMenuFileOfAnyModel(bytes);
     case FileKind::Setup:
         return decodeSetupFile(bytes, options.modelId);
     case FileKind::Smtp:
@@ -126,24 +126,24 @@ FileReport decodeSettingsFile(FileKind kind, std::span<const std::uint8_t> bytes
     return {};
 }
 
-void inspectPath(const std::string& path, const InspectOptions& options, InspectResult& result) {
+void inspectPath(const std::string& path, const InspectOptions& options, InspectSink& sink) {
     std::error_code ec;
     const fs::path p(path);
     const auto status = fs::status(p, ec);
     if (ec) {
-        result.errors.push_back({path, ec.message()});
+        sink.error({path, ec.message()});
         return;
     }
     if (fs::is_directory(status)) {
-        inspectFolder(p, options, result);
+        inspectFolder(p, options, sink);
         return;
     }
     const auto kind = fileKindFromName(p.filename().string());
     if (!kind) {
-        result.errors.push_back({path, "is not named menu.dat, setup.dat or smtp.dat"});
+        sink.error({path, "is not named menu.dat, setup.dat or smtp.dat"});
         return;
     }
-    inspectFile(p, *kind, options, result);
+    inspectFile(p, *kind, options, sink);
 }
 
 } // namespace quorvex::inspect

@@ -22,9 +22,21 @@ struct InspectError {
     std::string reason;
 };
 
-struct InspectResult {
+// Takes each report or error the moment its path has been read.
+class InspectSink {
+  public:
+    virtual ~InspectSink() = default;
+    virtual void report(FileReport report) = 0;
+    virtual void error(InspectError error) = 0;
+};
+
+// Every report and error kept, for a caller that wants them all at once.
+struct InspectResult final : InspectSink {
     std::vector<FileReport> reports;
     std::vector<InspectError> errors;
+
+    void report(FileReport report) override { reports.push_back(std::move(report)); }
+    void error(InspectError error) override { errors.push_back(std::move(error)); }
 };
 
 // The kind of settings file a name stands for, ignoring case as the card's file system does.
@@ -34,7 +46,8 @@ std::optional<FileKind> fileKindFromName(std::string_view fileName);
 FileReport decodeSettingsFile(FileKind kind, std::span<const std::uint8_t> bytes,
                               const InspectOptions& options);
 
-// A file by its name, or a folder: each of menu.dat, setup.dat and smtp.dat it holds.
-void inspectPath(const std::string& path, const InspectOptions& options, InspectResult& result);
+// A file by its name, or a folder: each of menu.dat, setup.dat and smtp.dat it holds, handed to
+// `sink` one by one as each is read.
+void inspectPath(const std::string& path, const InspectOptions& options, InspectSink& sink);
 
 } // namespace quorvex::inspect

@@ -5,7 +5,9 @@
 #include "tools/inspect/FieldText.h"
 #include "tools/inspect/RecordBytes.h"
 
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace quorvex::inspect {
 
@@ -178,30 +180,71 @@ bool fitsLayout(const RecordLayout& layout, const Record& record) {
     return true;
 }
 
+// Only a sound record (60 bytes, CR LF and checksum intact) can fit a layout.
+bool isSound(std::span<const std::uint8_t> bytes) {
+    if (bytes.size() != kRecordSize)
+        return false;
+    const Record record = recordAt(bytes, 0);
+    const unsigned stored = record[56] | (record[57] << 8);
+    return record[58] == 13 && record[59] == 10 &&
+           stored == settingsCrc16(std::span(record).first(CameraSettingsRecord::kPayloadSize));
+}
+
+// "P4 (ModelId 2, 4, 7, 10); P7 (ModelId 8)"; the generic layout with the lists left open is
+// named only when nothing else fits, as no model's form writes it.
+std::string layoutListText(const std::vector<const RecordLayout*>& layouts) {
+    std::string text;
+    for (const RecordLayout* layout : layouts) {
+        if (layout->id == MenuLayoutId::GenericAnyModel && layouts.size() > 1)
+            continue;
+        const std::string models = modelsWithLayout(layout->id);
+        text += (text.empty() ? "" : "; ") + std::string(layout->name) +
+                (models.empty() ? " (any model)" : " (ModelId " + models + ")");
+    }
+    return text;
+}
+
+std::string fitsNote(const std::vector<const RecordLayout*>& layouts) {
+    return "The record is valid in the layout of " + layoutListText(layouts);
+}
+
 } // namespace
 
 FileReport decodeMenuFile(std::span<const std::uint8_t> bytes, const RecordLayout& layout) {
     FileReport report = decodeWith(bytes, layout);
-    if (report.valid() || bytes.size() != kRecordSize)
-        return report;
-    // Only a sound record (checksum and CR LF intact) can belong to another form.
-    const Record record = recordAt(bytes, 0);
-    const unsigned stored = record[56] | (record[57] << 8);
-    if (record[58] != 13 || record[59] != 10 ||
-        stored != settingsCrc16(std::span(record).first(CameraSettingsRecord::kPayloadSize)))
+    if (report.valid() || !isSound(bytes))
         return report;
     // A record that is fine for another form was most likely read with the wrong model.
-    std::string others;
-    for (const RecordLayout* other : allMenuLayouts()) {
-        if (other == &layout || other->id == MenuLayoutId::GenericAnyModel)
-            continue;
-        if (fitsLayout(*other, record))
-            others += (others.empty() ? "" : "; ") + std::string(other->name) + " (ModelId " +
-                      modelsWithLayout(other->id) + ")";
-    }
+    const Record record = recordAt(bytes, 0);
+    std::vector<const RecordLayout*> others;
+    for (const RecordLayout* other : allMenuLayouts())
+        if (other != &layout && other->id != MenuLayoutId::GenericAnyModel &&
+            fitsLayout(*other, record))
+            others.push_back(other);
     if (!others.empty())
-        report.notes.push_back("The record is valid in the layout of " + others);
+        report.notes.push_back(fitsNote(others));
     return report;
+}
+
+FileReport decodeMenuFileOfAnyModel(std::span<const std::uint8_t> bytes) {
+    std::vector<const RecordLayout*> fitting;
+    std::optional<FileReport> chosen;
+    bool chosenIsGeneric = false;
+    for (const RecordLayout* layout : allMenuLayouts()) {
+        FileReport report = decodeWith(bytes, *layout);
+        if (!report.valid())
+            continue;
+        fitting.push_back(layout);
+        // A model's own layout names the sizes; the generic one only gives list positions.
+        if (!chosen || chosenIsGeneric) {
+            chosen = std::move(report);
+            chosenIsGeneric = layout->id == MenuLayoutId::GenericAnyModel;
+        }
+    }
+    if (!chosen)
+        return decodeWith(bytes, genericMenuLayout());
+    chosen->notes.push_back(fitsNote(fitting));
+    return std::move(*chosen);
 }
 
 } // namespace quorvex::inspect

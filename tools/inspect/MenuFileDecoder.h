@@ -13,4 +13,9 @@ namespace quorvex::inspect {
 // the layout fixes, and every field's range. A factory record of the layout is valid.
 FileReport decodeMenuFile(std::span<const std::uint8_t> bytes, const RecordLayout& layout);
 
+// menu.dat when the model is not known: valid when it is valid in some layout, decoded in the
+// first that fits (a model's before the generic one with the lists left open), with a note naming
+// every layout it fits; damaged when it fits none, and then read in the generic layout.
+FileReport decodeMenuFileOfAnyModel(std::span<const std::uint8_t> bytes);
+
 } // namespace quorvex::inspect

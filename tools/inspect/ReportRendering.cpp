@@ -6,17 +6,19 @@
 #include <nlohmann/json.hpp>
 
 #include <algorithm>
+#include <sstream>
 #include <vector>
 
 namespace quorvex::inspect {
 
+int exitStatusFor(bool anyUnreadable, bool anyDamaged) {
+    return anyUnreadable ? 2 : anyDamaged ? 1 : 0;
+}
+
 int exitStatusFor(const InspectResult& result) {
-    if (!result.errors.empty())
-        return 2;
-    for (const FileReport& report : result.reports)
-        if (!report.valid())
-            return 1;
-    return 0;
+    return exitStatusFor(!result.errors.empty(),
+                         std::any_of(result.reports.begin(), result.reports.end(),
+                                     [](const FileReport& report) { return !report.valid(); }));
 }
 
 std::string locationText(FileKind kind, int record, int byte) {
@@ -62,51 +64,82 @@ std::string renderText(const FileReport& report) {
     return out;
 }
 
-std::string renderJson(const InspectResult& result) {
-    using nlohmann::json;
-    json files = json::array();
-    for (const FileReport& report : result.reports) {
-        json fields = json::array();
-        for (const ReportField& field : report.fields) {
-            json f{{"record", field.record},
-                   {"byte", field.byte},
-                   {"name", field.name},
-                   {"meaning", field.meaning}};
-            if (field.stored)
-                f["stored"] = *field.stored;
-            if (const auto* number = std::get_if<std::int64_t>(&field.value))
-                f["value"] = *number;
-            if (const auto* text = std::get_if<std::string>(&field.value))
-                f["value"] = *text;
-            if (!field.unit.empty())
-                f["unit"] = field.unit;
-            fields.push_back(std::move(f));
-        }
-        json problems = json::array();
-        for (const Problem& problem : report.problems) {
-            json p{{"reason", problem.reason}};
-            p["record"] = problem.record >= 0 ? json(problem.record) : json(nullptr);
-            p["byte"] = problem.byte >= 0 ? json(problem.byte) : json(nullptr);
-            problems.push_back(std::move(p));
-        }
-        files.push_back({{"path", report.path},
-                         {"kind", fileKindName(report.kind)},
-                         {"size", report.size},
-                         {"layout", report.layout},
-                         {"valid", report.valid()},
-                         {"notes", report.notes},
-                         {"fields", std::move(fields)},
-                         {"problems", std::move(problems)}});
+namespace {
+
+using nlohmann::json;
+
+json fileJson(const FileReport& report) {
+    json fields = json::array();
+    for (const ReportField& field : report.fields) {
+        json f{{"record", field.record},
+               {"byte", field.byte},
+               {"name", field.name},
+               {"meaning", field.meaning}};
+        if (field.stored)
+            f["stored"] = *field.stored;
+        if (const auto* number = std::get_if<std::int64_t>(&field.value))
+            f["value"] = *number;
+        if (const auto* text = std::get_if<std::string>(&field.value))
+            f["value"] = *text;
+        if (!field.unit.empty())
+            f["unit"] = field.unit;
+        fields.push_back(std::move(f));
     }
-    json errors = json::array();
-    for (const InspectError& error : result.errors)
-        errors.push_back({{"path", error.path}, {"reason", error.reason}});
-    const json root{{"files", std::move(files)},
-                    {"errors", std::move(errors)},
-                    {"status", exitStatusFor(result)}};
-    // Paths come from the user and may hold any bytes; replace what is not UTF-8 instead of
-    // failing.
-    return root.dump(2, ' ', false, json::error_handler_t::replace) + "\n";
+    json problems = json::array();
+    for (const Problem& problem : report.problems) {
+        json p{{"reason", problem.reason}};
+        p["record"] = problem.record >= 0 ? json(problem.record) : json(nullptr);
+        p["byte"] = problem.byte >= 0 ? json(problem.byte) : json(nullptr);
+        problems.push_back(std::move(p));
+    }
+    return {{"path", report.path},         {"kind", fileKindName(report.kind)},
+            {"size", report.size},         {"layout", report.layout},
+            {"valid", report.valid()},     {"notes", report.notes},
+            {"fields", std::move(fields)}, {"problems", std::move(problems)}};
+}
+
+// Pretty-printed at the depth it sits in the document. Paths come from the user and may hold
+// any bytes; what is not UTF-8 is replaced instead of failing.
+std::string dumpAtDepth(const json& value, int depth) {
+    const std::string indent(static_cast<std::size_t>(depth) * 2, ' ');
+    std::string text = value.dump(2, ' ', false, json::error_handler_t::replace);
+    // A dumped string holds no raw line break, so every one is the layout's own.
+    std::string out = indent;
+    for (char c : text) {
+        out += c;
+        if (c == '\n')
+            out += indent;
+    }
+    return out;
+}
+
+} // namespace
+
+void JsonDocumentWriter::begin() {
+    m_out << "{\n  \"files\": [";
+}
+
+void JsonDocumentWriter::file(const FileReport& report) {
+    m_out << (m_anyFile ? ",\n" : "\n") << dumpAtDepth(fileJson(report), 2);
+    m_anyFile = true;
+}
+
+void JsonDocumentWriter::end(std::span<const InspectError> errors, int status) {
+    json list = json::array();
+    for (const InspectError& error : errors)
+        list.push_back({{"path", error.path}, {"reason", error.reason}});
+    m_out << (m_anyFile ? "\n  ],\n" : "],\n") << "  \"errors\": " << dumpAtDepth(list, 1).substr(2)
+          << ",\n  \"status\": " << status << "\n}\n";
+}
+
+std::string renderJson(const InspectResult& result) {
+    std::ostringstream out;
+    JsonDocumentWriter writer(out);
+    writer.begin();
+    for (const FileReport& report : result.reports)
+        writer.file(report);
+    writer.end(result.errors, exitStatusFor(result));
+    return out.str();
 }
 
 } // namespace quorvex::inspect

@@ -2,12 +2,15 @@
 #include "tools/inspect/InspectCommand.h"
 
 #include "SettingsFiles.h"
+#include "core/ModelCatalogue.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
 #include <fstream>
+#include <functional>
+#include <map>
 #include <sstream>
 #include <sys/stat.h>
 
@@ -86,6 +89,112 @@ TEST(InspectCommand, ExitStatusesForValidDamagedAndUnreadable) {
     const Outcome unknown = run({dir.file("notes.txt")});
     EXPECT_EQ(unknown.status, 2);
     EXPECT_NE(unknown.err.find("is not named menu.dat, setup.dat or smtp.dat"), std::string::npos);
+}
+
+TEST(InspectCommand, WithoutAModelAMenuValidInSomeLayoutIsValid) {
+    TempDir dir;
+    std::array<std::uint8_t, 56> reset{255, 255, 255, 255};
+    reset[48] = 1;
+    writeBytes(dir.file("menu.dat"), testing::sealedMenu(reset));
+    const Outcome factory = run({dir.file("menu.dat")});
+    EXPECT_EQ(factory.status, 0) << factory.out;
+    EXPECT_NE(factory.out.find(": menu.dat, 60 bytes, P4\n"), std::string::npos) << factory.out;
+    EXPECT_NE(factory.out.find("\n  Factory-reset record of the P4 layout\n"), std::string::npos);
+    EXPECT_NE(factory.out.find("\n  The record is valid in the layout of P4 (ModelId " +
+                               modelsWithLayout(MenuLayoutId::P4) + "); "),
+              std::string::npos);
+    EXPECT_NE(
+        factory.out.find("; K9 (K9MG) (ModelId " + modelsWithLayout(MenuLayoutId::K9MG) + ")"),
+        std::string::npos);
+    // A model given still reads the file by that model's form alone.
+    EXPECT_EQ(run({"--model", "0", dir.file("menu.dat")}).status, 1);
+
+    writeBytes(dir.file("menu.dat"), p4Menu());
+    const auto json = nlohmann::json::parse(run({"--json", dir.file("menu.dat")}).out);
+    EXPECT_EQ(json.at("status"), 0);
+    // The P4 form's record is also one of the generic form's, read in the first layout it fits.
+    const auto& notes = json.at("files").at(0).at("notes");
+    EXPECT_NE(notes.back().get<std::string>().find("; P4 (ModelId "), std::string::npos) << notes;
+
+    testing::Bytes none = p4Menu();
+    none[20] = 99; // Timer 1 start hour
+    writeBytes(dir.file("menu.dat"), testing::sealedMenu(std::span(none).first(56)));
+    const Outcome damaged = run({dir.file("menu.dat")});
+    EXPECT_EQ(damaged.status, 1);
+    EXPECT_NE(damaged.out.find("\n    byte 20: holds 99; Timer 1 start hour is stored as 0-23\n"),
+              std::string::npos)
+        << damaged.out;
+}
+
+// Records everything written to it the moment it is written, as a terminal would show it.
+class WatchedOutput final : public std::streambuf {
+  public:
+    explicit WatchedOutput(std::function<void(const std::string&)> onWrite)
+        : m_onWrite(std::move(onWrite)) {}
+    const std::string& text() const { return m_text; }
+
+  protected:
+    int_type overflow(int_type c) override {
+        if (!traits_type::eq_int_type(c, traits_type::eof()))
+            xsputn(&reinterpret_cast<const char&>(c), 1);
+        return traits_type::not_eof(c);
+    }
+    std::streamsize xsputn(const char* s, std::streamsize n) override {
+        m_text.append(s, static_cast<std::size_t>(n));
+        m_onWrite(m_text);
+        return n;
+    }
+
+  private:
+    std::function<void(const std::string&)> m_onWrite;
+    std::string m_text;
+};
+
+// Each file's report is out before the next file is read: once a report shows up, the next file
+// is cut short, and the inspector must see it cut short.
+TEST(InspectCommand, EachReportIsPrintedBeforeTheNextFileIsRead) {
+    for (const bool json : {false, true}) {
+        const std::array<TempDir, 3> dirs;
+        std::vector<std::string> args{"--model", "4"};
+        if (json)
+            args.emplace_back("--json");
+        for (const TempDir& dir : dirs) {
+            writeBytes(dir.file("menu.dat"), p4Menu());
+            args.push_back(dir.file("menu.dat"));
+        }
+        std::size_t seen = 0;
+        WatchedOutput watched([&](const std::string& text) {
+            while (seen + 1 < dirs.size() &&
+                   text.find(dirs[seen].file("menu.dat")) != std::string::npos)
+                writeBytes(dirs[++seen].file("menu.dat"), {1, 2, 3});
+        });
+        std::ostream out(&watched);
+        std::ostringstream err;
+        const std::vector<std::string_view> views(args.begin(), args.end());
+        EXPECT_EQ(InspectCommand{}.execute(views, out, err), 1);
+        EXPECT_EQ(seen, 2u) << json;
+        if (!json) {
+            for (std::size_t i = 0; i < dirs.size(); ++i)
+                EXPECT_NE(watched.text().find(dirs[i].file("menu.dat") + ": menu.dat, " +
+                                              (i ? "3" : "60") + " bytes, P4\n"),
+                          std::string::npos)
+                    << watched.text();
+            continue;
+        }
+        // ...and the pieces make one document.
+        const auto document = nlohmann::json::parse(watched.text());
+        ASSERT_EQ(document.at("files").size(), 3u);
+        EXPECT_EQ(document.at("files").at(0).at("valid"), true);
+        EXPECT_EQ(document.at("files").at(1).at("size"), 3);
+        EXPECT_EQ(document.at("files").at(2).at("size"), 3);
+        EXPECT_EQ(document.at("status"), 1);
+    }
+    // A document with no file, only an error, is whole too.
+    const Outcome missing = run({"--json", "/nonexistent/menu.dat"});
+    const auto document = nlohmann::json::parse(missing.out);
+    EXPECT_TRUE(document.at("files").empty());
+    EXPECT_EQ(document.at("errors").at(0).at("path"), "/nonexistent/menu.dat");
+    EXPECT_EQ(document.at("status"), 2);
 }
 
 TEST(InspectCommand, UsageErrors) {

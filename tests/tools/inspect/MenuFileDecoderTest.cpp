@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <map>
 
@@ -169,6 +170,53 @@ TEST(MenuFileDecoder, FactoryRecordsAreValidAndNamed) {
               "The record is valid in the layout of P4 (ModelId 2, 4, 7, 10); P7 (ModelId 8); K7 "
               "(ModelId 6, 9); "
               "K9 (K9A, K9WA) (ModelId 11, 12); K9 (K9MG) (ModelId 13); D2 (ModelId 14)");
+}
+
+// Without a model the file is valid when it is valid in some layout; the note names exactly the
+// model layouts it is valid in, and it is read in the first of them.
+TEST(MenuFileDecoder, WithoutAModelARecordIsValidInEveryLayoutItFits) {
+    std::array<std::uint8_t, 56> reset{255, 255, 255, 255};
+    reset[48] = 1;
+    std::array<std::uint8_t, 56> positions{};
+    positions[1] = 2, positions[2] = 3, positions[6] = 1, positions[14] = 1, positions[15] = 1,
+    positions[16] = 1, positions[29] = 2;
+    for (const Bytes& bytes : {sealedMenu(reset), k7Record(), sealedMenu(positions)}) {
+        const auto report = decodeMenuFileOfAnyModel(bytes);
+        EXPECT_TRUE(report.valid()) << renderText(report);
+        std::string expected;
+        const RecordLayout* first = nullptr;
+        for (const RecordLayout* layout : allMenuLayouts()) {
+            if (layout->id == MenuLayoutId::GenericAnyModel ||
+                !decodeMenuFile(bytes, *layout).valid())
+                continue;
+            first = first ? first : layout;
+            expected += (expected.empty() ? "" : "; ") + std::string(layout->name) + " (ModelId " +
+                        modelsWithLayout(layout->id) + ")";
+        }
+        ASSERT_NE(first, nullptr);
+        EXPECT_EQ(report.layout, first->name);
+        EXPECT_EQ(report.notes.back(), "The record is valid in the layout of " + expected);
+        EXPECT_EQ(meanings(report).count("Image size (position in the model's list)"), 0u);
+    }
+    // The reset pattern is the P4's factory record, and the camera's values come from its form.
+    const auto factory = decodeMenuFileOfAnyModel(sealedMenu(reset));
+    EXPECT_EQ(factory.layout, "P4");
+    EXPECT_EQ(factory.notes.at(1), "Factory-reset record of the P4 layout");
+    EXPECT_EQ(meanings(decodeMenuFileOfAnyModel(k7Record())).at("Camera language"), "Deutsch");
+
+    // Valid in no layout: damaged, read in the generic layout, and no layout named.
+    Bytes none = k7Record();
+    none[15] = 13; // month
+    none = sealedMenu(std::span(none).first(56));
+    const auto damaged = decodeMenuFileOfAnyModel(none);
+    EXPECT_EQ(damaged.layout, "generic");
+    EXPECT_TRUE(std::any_of(damaged.problems.begin(), damaged.problems.end(), [](const Problem& p) {
+        return p.byte == 15 && p.reason == "holds 13; Clock month is stored as 1-12";
+    }));
+    EXPECT_EQ(damaged.notes.back().find("valid in the layout"), std::string::npos);
+    Bytes unsealed = k7Record();
+    unsealed[3] ^= 1;
+    EXPECT_FALSE(decodeMenuFileOfAnyModel(unsealed).valid());
 }
 
 TEST(MenuFileDecoder, ReportsTheBytesThatBreakTheLayout) {
