@@ -2,8 +2,8 @@
 #pragma once
 
 #include "camera_menu/MenuFileWriter.h"
-#include "core/Language.h"
 #include "core/ConfiguratorTexts.h"
+#include "core/Language.h"
 #include "core/ModelCatalogue.h"
 
 #include <array>
@@ -20,27 +20,45 @@ namespace quorvex::camera_menu {
 
 // Words that appear both as labels and as list options.
 
-// 1144 (all): video length unit; 1128 (all): time-lapse seconds; 1079 (K9): coordinate
-// seconds column. Also option 0 of kOptionsIntervalUnit.
+// 1079 (K9): coordinate seconds column; option 0 of kOptionsIntervalUnit. After the video
+// length (1144) and the time-lapse seconds (1128) the unit reads kUnitSeconds.
 inline constexpr LocalizedText kLabelSecond{
     "秒钟",    "Second", "Sekunde", "Sekunti", "Secondi", "Seconde", "Másodperc", "Sekunda",
     "Sekunda", "秒",     "Sekundė", "Sekunda", "Saniye",  "Секунда", "Секунда"};
 
-// 1122-1125 (all): timer minutes; 1127 (all): time-lapse minutes; 1078 (K9): coordinate
-// minutes column. Also option 1 of kOptionsIntervalUnit.
+// 1078 (K9): coordinate minutes column; option 1 of kOptionsIntervalUnit. After the timer and
+// time-lapse minutes (1122-1125, 1127) the unit reads kUnitMinutes.
 inline constexpr LocalizedText kLabelMinute{"分钟",   "Minute", "Minute", "Minuutti", "Minuti",
                                             "Minute", "Perc",   "Minuta", "Minuta",   "分",
                                             "Minutė", "Minuta", "Dakika", "Хвилина",  "Минута"};
 
+// Units after a number edit. They read as a unit after the number ("10 Sek.", "10 секунд"), which
+// the list entries and column heads above do not; English and Chinese are those labels' words.
+
+// 1144 (all): after the video length; 1128 (all): after the time-lapse seconds.
+inline constexpr LocalizedText kUnitSeconds{
+    "秒钟",   "Second", "Sek.", "sekuntia", "secondi", "secondes", "másodperc", "sekund",
+    "sekund", "秒",     "sek.", "sekund",   "saniye",  "сек.",     "сек."};
+
+// 1122-1125 (all): after the timer minutes; 1127 (all): after the time-lapse minutes.
+inline constexpr LocalizedText kUnitMinutes{"分钟",    "Minute", "Min.",   "minuuttia", "minuti",
+                                            "minutes", "perc",   "minut",  "minut",     "分",
+                                            "min.",    "minut",  "dakika", "хв.",       "мин."};
+
+// 1118-1121 (all): after a timer's start or stop hour, a time of day. Only Japanese tells a time
+// of day (時) from a number of hours (時間, kLabelHour).
+inline constexpr LocalizedText kUnitClockHours{"小时",   "Hour",   "Std.", "tuntia", "ore",
+                                               "heures", "óra",    "ur",   "hodin",  "時",
+                                               "val.",   "godzin", "saat", "год.",   "ч."};
 
 // The entries of the switch lists kOnOff and kOnOffReversed, and the last sensitivity.
-inline constexpr LocalizedText kTextOff{"关闭",  "Off",  "Aus",    "Pois",  "Off",
-                                        "Arrêt", "Ki",   "Izklop", "Vyp",   "オフ",
-                                        "Išj.",  "Wył.", "Kapalı", "Вимк.", "Выкл."};
+inline constexpr LocalizedText kTextOff{"关闭",  "Off",  "Aus",    "Pois",    "Off",
+                                        "Arrêt", "Ki",   "Izklop", "Vypnuto", "オフ",
+                                        "Išj.",  "Wył.", "Kapalı", "Вимк.",   "Выкл."};
 
-inline constexpr LocalizedText kTextOn{"开",     "On",  "Ein",   "Päällä", "On",
-                                       "Marche", "Be",  "Vklop", "Zap",    "オン",
-                                       "Įj.",    "Wł.", "Açık",  "Увімк.", "Вкл."};
+inline constexpr LocalizedText kTextOn{"开",     "On",  "Ein",   "Päällä",  "On",
+                                       "Marche", "Be",  "Vklop", "Zapnuto", "オン",
+                                       "Įj.",    "Wł.", "Açık",  "Увімк.",  "Вкл."};
 
 // Labels.
 
@@ -51,21 +69,21 @@ inline constexpr LocalizedText kLabelMode{"模式",    "Mode", "Modus", "Tila", 
 
 // 1005 (all): image size.
 inline constexpr LocalizedText kLabelImageSize{
-    "图像尺寸",     "Image Size",      "Bildgröße",      "Kuvakoko",       "Dim. foto",
-    "Taille photo", "Képméret",        "Velikost slike", "Velikost fotky", "画像サイズ",
-    "Nuotr. dydis", "Rozmiar zdjęcia", "Resim boyutu",   "Розмір фото",    "Размер фото"};
+    "图像尺寸",     "Image Size",      "Bildgröße",       "Kuvakoko",       "Dimensione foto",
+    "Taille photo", "Képméret",        "Velikost slike",  "Velikost fotky", "画像サイズ",
+    "Nuotr. dydis", "Rozmiar zdjęcia", "Fotoğraf boyutu", "Розмір фото",    "Размер фото"};
 
 // 1006 (all): video size.
 inline constexpr LocalizedText kLabelVideoSize{
-    "录像尺寸",     "Video Size",    "Videogröße",     "Videokoko",      "Dim. video",
+    "录像尺寸",     "Video Size",    "Videogröße",     "Videokoko",      "Dimensione video",
     "Taille vidéo", "Videóméret",    "Velikost videa", "Velikost videa", "動画サイズ",
     "Vaizdo dydis", "Rozmiar wideo", "Video boyutu",   "Розмір відео",   "Размер видео"};
 
 // 1007 (all): pictures per trigger.
 inline constexpr LocalizedText kLabelPictureNo{
-    "拍摄张数",   "Picture No.",  "Bilderanzahl", "Kuvamäärä",      "N. foto",
-    "Nb photos",  "Képszám",      "Št. slik",     "Počet fotek",    "撮影枚数",
-    "Nuotr. sk.", "Liczba zdjęć", "Resim sayısı", "Кількість фото", "Кол-во фото"};
+    "拍摄张数",   "Picture No.",  "Bilderanzahl",    "Kuvamäärä",      "N. foto",
+    "Nb photos",  "Képszám",      "Št. slik",        "Počet fotek",    "撮影枚数",
+    "Nuotr. sk.", "Liczba zdjęć", "Fotoğraf sayısı", "Кількість фото", "Кол-во фото"};
 
 // 1011 (all): time stamp.
 inline constexpr LocalizedText kLabelTimeStamp{
@@ -89,7 +107,7 @@ inline constexpr LocalizedText kLabelSidePir{
 inline constexpr LocalizedText kLabelVideoLength{
     "录像长度",      "Video Length",  "Videolänge",    "Videon pituus",    "Durata video",
     "Durée vidéo",   "Videó hossza",  "Dolžina videa", "Délka videa",      "録画時間",
-    "Vaizdo trukmė", "Długość wideo", "Video süresi",  "Тривалість відео", "Длина видео"};
+    "Vaizdo trukmė", "Długość wideo", "Video süresi",  "Тривалість відео", "Длительность видео"};
 
 // 1009 (all): trigger interval.
 inline constexpr LocalizedText kLabelInterval{
@@ -100,8 +118,8 @@ inline constexpr LocalizedText kLabelInterval{
 // 1051 (generic, ModelId 15-17 only); 1045 (P4, P7); 1050 (K9).
 inline constexpr LocalizedText kLabelSdCycle{
     "循环存储",      "SD Cycle",        "SD überschreiben", "SD-kierrätys", "Sovrascrivi SD",
-    "Écrasement SD", "SD felülírás",    "Prepis SD",        "Přepis SD",    "SD上書き",
-    "SD perrašymas", "Nadpisywanie SD", "SD döngüsü",       "Перезапис SD", "Перезапись SD"};
+    "Écrasement SD", "SD-felülírás",    "Prepis SD",        "Přepis SD",    "SD上書き",
+    "SD perrašymas", "Nadpisywanie SD", "SD üzerine yazma", "Перезапис SD", "Перезапись SD"};
 
 // 1018 (all): clock.
 inline constexpr LocalizedText kLabelSetClock{
@@ -133,15 +151,15 @@ inline constexpr LocalizedText kLabelStop{"停止",    "Stop", "Stopp", "Loppu",
 
 // 1021 (all): on-screen serial number.
 inline constexpr LocalizedText kLabelSerialNo{
-    "序列号",      "Serial No.",  "Seriennr.",    "Sarjanumero", "N. serie",
-    "N° de série", "Sorozatszám", "Serijska št.", "Sériové č.",  "シリアル番号",
-    "Serijos Nr.", "Nr seryjny",  "Seri No.",     "Серійний №",  "Серийный №"};
+    "序列号",      "Serial No.",  "Seriennr.",    "Sarjanumero",   "N. serie",
+    "N° de série", "Sorozatszám", "Serijska št.", "Sériové číslo", "シリアル番号",
+    "Serijos Nr.", "Nr seryjny",  "Seri No.",     "Серійний №",    "Серийный №"};
 
 // 1020 (all): time lapse.
 inline constexpr LocalizedText kLabelTimeLapse{
-    "定时拍摄",   "Time Lapse",   "Zeitraffer",    "Aikaviive", "Time Lapse",
-    "Time-lapse", "Időközi fotó", "Časovni zamik", "Časosběr",  "タイムラプス",
-    "Time Lapse", "Poklatkowy",   "Time Lapse",    "Таймлапс",  "Таймлапс"};
+    "定时拍摄",           "Time Lapse",      "Zeitraffer",     "Aikaviive", "Time Lapse",
+    "Time-lapse",         "Időközi fotó",    "Časovni zamik",  "Časosběr",  "タイムラプス",
+    "Periodinis režimas", "Tryb poklatkowy", "Zaman atlamalı", "Таймлапс",  "Таймлапс"};
 
 // 1043 (all): date format.
 inline constexpr LocalizedText kLabelDateFormat{
@@ -163,14 +181,11 @@ inline constexpr LocalizedText kButtonGetTime{
     "Lire l'heure", "Idő lekérése", "Pridobi čas",     "Načíst čas",   "時刻取得",
     "Gauti laiką",  "Pobierz czas", "Saati al",        "Отримати час", "Получить время"};
 
-
-
 // 1062 (all): writes the factory record.
 inline constexpr LocalizedText kButtonDefault{
-    "出厂设置",    "Default",         "Standard",   "Oletus",     "Predefinito",
-    "Par défaut",  "Alapértelmezett", "Privzeto",   "Výchozí",    "初期設定",
-    "Numatytieji", "Domyślne",        "Varsayılan", "За замовч.", "По умолчанию"};
-
+    "出厂设置",    "Default",         "Standard",   "Oletus",           "Predefinito",
+    "Par défaut",  "Alapértelmezett", "Privzeto",   "Výchozí",          "初期設定",
+    "Numatytieji", "Domyślne",        "Varsayılan", "За замовчуванням", "По умолчанию"};
 
 // Option lists; the record stores the position.
 
@@ -221,11 +236,11 @@ inline constexpr std::array<LocalizedText, 2> kOptionsIntervalUnit{kLabelSecond,
 // 1044 (generic, P4, K7, P7, D2). The K9 form shows kK9DateFormats instead.
 inline constexpr std::array<LocalizedText, 3> kOptionsDateFormat{
     LocalizedText{"年月日", "YYMMDD", "JJMMTT", "VVKKPP", "AAMMGG", "AAMMJJ", "ÉÉHHNN", "LLMMDD",
-                  "RRMMDD", "年月日", "YYMMDD", "RRMMDD", "YYAAGG", "РРММДД", "ГГММДД"},
+                  "RRMMDD", "年月日", "m. mėn. d.", "RRMMDD", "YYAAGG", "РРММДД", "ГГММДД"},
     LocalizedText{"月日年", "MMDDYY", "MMTTJJ", "KKPPVV", "MMGGAA", "MMJJAA", "HHNNÉÉ", "MMDDLL",
-                  "MMDDRR", "月日年", "MMDDYY", "MMDDRR", "AAGGYY", "ММДДРР", "ММДДГГ"},
+                  "MMDDRR", "月日年", "mėn. d. m.", "MMDDRR", "AAGGYY", "ММДДРР", "ММДДГГ"},
     LocalizedText{"日月年", "DDMMYY", "TTMMJJ", "PPKKVV", "GGMMAA", "JJMMAA", "NNHHÉÉ", "DDMMLL",
-                  "DDMMRR", "日月年", "DDMMYY", "DDMMRR", "GGAAYY", "ДДММРР", "ДДММГГ"}};
+                  "DDMMRR", "日月年", "d. mėn. m.", "DDMMRR", "GGAAYY", "ДДММРР", "ДДММГГ"}};
 
 // Lists that read the same in every language.
 

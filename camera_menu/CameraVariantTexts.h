@@ -23,13 +23,13 @@ inline constexpr LocalizedText kLabelTimer1{
 // 1054 (K9): longitude row.
 inline constexpr LocalizedText kLabelLongitude{
     "经度",      "Longitude",  "Längengrad",   "Pituusaste", "Longitudine",
-    "Longitude", "Hosszúság",  "Geo. dolžina", "Zem. délka", "経度",
+    "Longitude", "Hosszúság",  "Zem. dolžina", "Zem. délka", "経度",
     "Ilguma",    "Dł. geogr.", "Boylam",       "Довгота",    "Долгота"};
 
 // 1012 (K9): latitude row. The generic and P4 forms use this id for kLabelSidePir.
 inline constexpr LocalizedText kLabelLatitude{
     "纬度",     "Latitude",     "Breitengrad", "Leveysaste", "Latitudine",
-    "Latitude", "Szélesség",    "Geo. širina", "Zem. šířka", "緯度",
+    "Latitude", "Szélesség",    "Zem. širina", "Zem. šířka", "緯度",
     "Platuma",  "Szer. geogr.", "Enlem",       "Широта",     "Широта"};
 
 // 1076 (K9): direction column head.
@@ -40,7 +40,7 @@ inline constexpr LocalizedText kLabelDirection{"方向",    "Dir.",  "Richt.", "
 // 1077 (K9): degrees column head. Minutes (1078) and seconds (1079) use kLabelMinute and
 // kLabelSecond.
 inline constexpr LocalizedText kLabelDegree{"度",       "Degree",  "Grad",     "Aste",   "Gradi",
-                                            "Degré",    "Fok",     "Stopinje", "Stupeň", "度",
+                                            "Degré",    "Fok",     "Stopinja", "Stupeň", "度",
                                             "Laipsnis", "Stopień", "Derece",   "Градус", "Градус"};
 
 // 1080 (K9): coordinate group.
@@ -66,8 +66,9 @@ inline constexpr std::array<std::string_view, 3> kK9DateFormats{"YYMMDD", "MMDDY
 
 // 1012 (D2): wireless code switch (list 1049, kOnOff) beside the code edit 1028.
 inline constexpr LocalizedText kLabelWirelessPwd{
-    "无线密码",        "Wireless PWD",    "Funk-Kennwort",   "Langaton koodi",  "PWD wireless",
-    "MdP sans fil",    "Rádiós jelszó",   "Brezžično geslo", "Bezdrát. heslo",  "無線パスワード",
-    "Belaidis slapt.", "Hasło bezprzew.", "Kablosuz şifre",  "Бездрот. пароль", "Беспров. пароль"};
+    "无线密码",          "Wireless PWD",    "Funk-Kennwort",   "Langaton koodi",
+    "Password wireless", "MdP sans fil",    "Rádiós jelszó",   "Brezžično geslo",
+    "Bezdrátové heslo",  "無線パスワード",  "Belaidis slapt.", "Hasło bezprzew.",
+    "Kablosuz şifre",    "Бездрот. пароль", "Беспров. пароль"};
 
 } // namespace quorvex::camera_menu

@@ -21,20 +21,20 @@ inline constexpr LocalizedText kLabelMms{"彩信", "MMS", "MMS", "MMS", "MMS", "
 // 1039: MMS mode.
 inline constexpr LocalizedText kLabelMmsMode{
     "MMS模式",     "MMS Mode", "MMS-Modus", "MMS-tila",  "Modalità MMS",
-    "Mode MMS",    "MMS mód",  "Način MMS", "Režim MMS", "MMSモード",
+    "Mode MMS",    "MMS-mód",  "Način MMS", "Režim MMS", "MMSモード",
     "MMS režimas", "Tryb MMS", "MMS modu",  "Режим MMS", "Режим MMS"};
 
 // 1040: MMS Send list.
 inline constexpr LocalizedText kLabelMmsStatus{
     "MMS发送",       "MMS Status",    "MMS-Versand",    "MMS-lähetys",    "Invio MMS",
-    "Envoi MMS",     "MMS küldés",    "Pošiljanje MMS", "Odesílání MMS",  "MMS送信",
+    "Envoi MMS",     "MMS-küldés",    "Pošiljanje MMS", "Odesílání MMS",  "MMS送信",
     "MMS siuntimas", "Wysyłanie MMS", "MMS gönderimi",  "Надсилання MMS", "Отправка MMS"};
 
 // 1059: pictures sent per day.
 inline constexpr LocalizedText kLabelPicturesPerDay{
-    "拍摄张数/每天", "Picture No./day", "Bilder/Tag", "Kuvia/päivä", "Foto/giorno",
-    "Photos/jour",   "Kép/nap",         "Slik/dan",   "Fotek/den",   "撮影枚数/日",
-    "Nuotr./dieną",  "Zdjęć/dzień",     "Resim/gün",  "Фото/день",   "Фото/день"};
+    "拍摄张数/每天", "Picture No./day", "Bilder/Tag",   "Kuvia/päivä", "Foto/giorno",
+    "Photos/jour",   "Kép/nap",         "Slik/dan",     "Fotek/den",   "撮影枚数/日",
+    "Nuotr./dieną",  "Zdjęć/dzień",     "Fotoğraf/gün", "Фото/день",   "Фото/день"};
 
 // 1075: note beside the pictures-per-day edit. The English text has a full-width colon.
 inline constexpr LocalizedText kLabelUnlimitedNote{
@@ -57,7 +57,7 @@ inline constexpr LocalizedText kLabelOperator{
 // 1129 (generic form), 1084 (P4 form): SMS remote control.
 inline constexpr LocalizedText kLabelRemoteControl{
     "短信远程控制",        "SMS Remote Control", "SMS-Fernsteuerung", "SMS-etäohjaus",
-    "Controllo via SMS",   "Télécommande SMS",   "SMS távvezérlés",   "Upravljanje s SMS",
+    "Controllo via SMS",   "Télécommande SMS",   "SMS-távvezérlés",   "Upravljanje z SMS",
     "SMS ovládání",        "SMS遠隔操作",        "SMS valdymas",      "Sterowanie SMS",
     "SMS uzaktan kontrol", "SMS-керування",      "SMS-управление"};
 

@@ -19,19 +19,19 @@ namespace quorvex::smtp {
 // 1086: SMTP mode.
 inline constexpr LocalizedText kLabelSmtpMode{
     "SMTP模式",     "Smtp Mode", "SMTP-Modus", "SMTP-tila",  "Modalità SMTP",
-    "Mode SMTP",    "SMTP mód",  "Način SMTP", "Režim SMTP", "SMTPモード",
+    "Mode SMTP",    "SMTP-mód",  "Način SMTP", "Režim SMTP", "SMTPモード",
     "SMTP režimas", "Tryb SMTP", "SMTP modu",  "Режим SMTP", "Режим SMTP"};
 
 // 1113 (P4 form only): label of the SMTP Status list.
 inline constexpr LocalizedText kLabelSmtpStatus{
     "Smtp 发送状态",  "Smtp Status",    "SMTP-Versand",    "SMTP-lähetys",    "Invio SMTP",
-    "Envoi SMTP",     "SMTP küldés",    "Pošiljanje SMTP", "Odesílání SMTP",  "SMTP送信",
+    "Envoi SMTP",     "SMTP-küldés",    "Pošiljanje SMTP", "Odesílání SMTP",  "SMTP送信",
     "SMTP siuntimas", "Wysyłanie SMTP", "SMTP gönderimi",  "Надсилання SMTP", "Отправка SMTP"};
 
 // 1146 (P4 form), 1107 (K4 form): the group around APN, account and password.
 inline constexpr LocalizedText kLabelGprsSetting{
     "GPRS设置",          "GPRS Setting",      "GPRS-Einstellungen", "GPRS-asetukset",
-    "Impostazioni GPRS", "Paramètres GPRS",   "GPRS beállítások",   "Nastavitve GPRS",
+    "Impostazioni GPRS", "Paramètres GPRS",   "GPRS-beállítások",   "Nastavitve GPRS",
     "Nastavení GPRS",    "GPRS設定",          "GPRS nustatymai",    "Ustawienia GPRS",
     "GPRS ayarları",     "Налаштування GPRS", "Настройки GPRS"};
 
@@ -51,7 +51,7 @@ inline constexpr LocalizedText kLabelSender{"发送端",     "Sender",     "Abse
 // 1100: SMTP server.
 inline constexpr LocalizedText kLabelSmtpServer{
     "SMTP服务器",    "Smtp Server",  "SMTP-Server",   "SMTP-palvelin", "Server SMTP",
-    "Serveur SMTP",  "SMTP szerver", "Strežnik SMTP", "Server SMTP",   "SMTPサーバー",
+    "Serveur SMTP",  "SMTP-szerver", "Strežnik SMTP", "Server SMTP",   "SMTPサーバー",
     "SMTP serveris", "Serwer SMTP",  "SMTP sunucusu", "Сервер SMTP",   "Сервер SMTP"};
 
 // 1101: SMTP port; only Chinese differs from the MMS port label.
@@ -94,7 +94,7 @@ inline constexpr LocalizedText kLabelSmsGroup{"短信", "SMS", "SMS", "SMS", "SM
 // The Off entry of the remote-control list (1115 P4 form, 1135 K4 form), after "0" ... "24".
 inline constexpr LocalizedText kTextRemoteOff{"关闭",     "Off",  "Aus",    "Pois",    "Spento",
                                               "Arrêt",    "Ki",   "Izklop", "Vypnuto", "オフ",
-                                              "Išjungta", "Wył.", "Kapalı", "Вимк",    "Выкл"};
+                                              "Išjungta", "Wył.", "Kapalı", "Вимк.",   "Выкл."};
 
 // 1087: Auto, Manual. The MMS forms' mode names are fixed by their own table; these are the
 // SMTP forms' own, where "Manual" means set by hand.
