@@ -46,7 +46,7 @@ CameraFormBuilder& CameraFormBuilder::captureRows(OptionList modes, SizeChoices 
                                                {ids::kTimeStampRow.label, &kLabelTimeStamp},
                                                {ids::kSensitivityRow.label, &kLabelSensorLevel},
                                                {ids::kVideoLengthRow.label, &kLabelVideoLength},
-                                               {ids::kVideoLengthRow.companion, &kLabelSecond},
+                                               {ids::kVideoLengthRow.companion, &kUnitSeconds},
                                                {ids::kIntervalRow.label, &kLabelInterval}});
     // Video length: 0 or more than a minute becomes 10 seconds.
     number(
@@ -110,11 +110,11 @@ CameraFormBuilder& CameraFormBuilder::timer(const ids::TimerIds& t, const Locali
     list(t.list, kOnOff, 0);
     m_spec.labels.insert(m_spec.labels.end(), {{t.label, &title},
                                                {t.startLabel, &kLabelStart},
-                                               {t.startHourLabel, &kLabelHour},
-                                               {t.startMinuteLabel, &kLabelMinute},
+                                               {t.startHourLabel, &kUnitClockHours},
+                                               {t.startMinuteLabel, &kUnitMinutes},
                                                {t.stopLabel, &kLabelStop},
-                                               {t.stopHourLabel, &kLabelHour},
-                                               {t.stopMinuteLabel, &kLabelMinute}});
+                                               {t.stopHourLabel, &kUnitClockHours},
+                                               {t.stopMinuteLabel, &kUnitMinutes}});
     for (int hour : {t.startHour, t.stopHour})
         number(hour, 0, 23, 0, {above(hour, 23, 0)});
     for (int minute : {t.startMinute, t.stopMinute})
@@ -158,8 +158,8 @@ CameraFormBuilder& CameraFormBuilder::timeLapse() {
     list(t.list, kOnOffReversed, 1); // Time Lapse reads On, Off
     m_spec.labels.insert(m_spec.labels.end(), {{t.label, &kLabelTimeLapse},
                                                {t.hoursLabel, &kLabelHour},
-                                               {t.minutesLabel, &kLabelMinute},
-                                               {t.secondsLabel, &kLabelSecond}});
+                                               {t.minutesLabel, &kUnitMinutes},
+                                               {t.secondsLabel, &kUnitSeconds}});
     number(t.hours, 0, 23, 0, {above(t.hours, 23, 0)});
     for (int id : {t.minutes, t.seconds})
         number(id, 0, 59, 0, {above(id, 59, 0)});

@@ -276,9 +276,9 @@ constexpr auto kP7Controls = join(captureRows<gridSlot>(), lengthAndInterval<gri
 // K9: two columns with the coordinate block in the right one, full-width rows below. Wider than
 // the other camera menus so the coordinate heads and row names read in every language; the clock
 // text can be typed into.
-constexpr int kK9Width = 380;
-constexpr RowGeometry kK9Left{6, 154, 66, 76};
-constexpr RowGeometry kK9Right{162, 212, 66, 76};
+constexpr int kK9Width = 400;
+constexpr RowGeometry kK9Left{6, 174, 84, 78};
+constexpr RowGeometry kK9Right{182, 212, 66, 76};
 constexpr Slot k9Slot(int n) {
     return {n % 2 ? kK9Right : kK9Left, row(n / 2)};
 }
