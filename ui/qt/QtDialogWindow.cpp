@@ -6,9 +6,14 @@
 #include "ui/qt/TemplateControls.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 
 namespace quorvex::ui {
 
@@ -93,6 +98,7 @@ QtDialogWindow::QtDialogWindow(Dialog& dialog)
     setFixedSize(m_units.toPixelsX(t.width), m_units.toPixelsY(t.height));
     looks::applyDialog(*this);
     build();
+    scrollIfTooTall();
     if (dialog.hasAboutMenu()) {
         const std::string_view label = dialog.aboutMenuText();
         m_about = new QAction(QString::fromUtf8(label.data(), static_cast<qsizetype>(label.size())),
@@ -104,6 +110,43 @@ QtDialogWindow::QtDialogWindow(Dialog& dialog)
 }
 
 QtDialogWindow::~QtDialogWindow() = default;
+
+// A window taller than the screen's free area (a laptop's 768 lines less its panel, or 1080 lines
+// at 150 %) keeps its template layout inside a scroll area as tall as the screen allows; the
+// focused control is always scrolled into view, so every control stays reachable by keyboard.
+// The offscreen platform has no real screen to fit, so windows there keep their template size.
+void QtDialogWindow::scrollIfTooTall() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen || QGuiApplication::platformName() == QLatin1String("offscreen"))
+        return;
+    constexpr int kTitleBar = 40; // the window manager's frame and title above the client area
+    const int available = screen->availableGeometry().height() - kTitleBar;
+    const QSize natural = size();
+    if (natural.height() <= available || available <= 0)
+        return;
+    auto* content = new QWidget;
+    looks::applyDialog(*content);
+    content->setFixedSize(natural);
+    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        const bool hidden = child->isHidden();
+        const QRect geometry = child->geometry();
+        child->setParent(content);
+        child->setGeometry(geometry);
+        child->setVisible(!hidden);
+    }
+    auto* area = new QScrollArea(this);
+    area->setFrameShape(QFrame::NoFrame);
+    area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    area->setWidget(content);
+    looks::applyDialog(*area->viewport());
+    const int bar = area->verticalScrollBar()->sizeHint().width();
+    setFixedSize(natural.width() + bar, available);
+    area->setGeometry(rect());
+    connect(qApp, &QApplication::focusChanged, area, [area, content](QWidget*, QWidget* now) {
+        if (now && content->isAncestorOf(now))
+            area->ensureWidgetVisible(now);
+    });
+}
 
 void QtDialogWindow::build() {
     const DialogTemplate& t = m_dialog.dialogTemplate();

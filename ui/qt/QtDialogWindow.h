@@ -69,6 +69,7 @@ class QtDialogWindow final : public QDialog, public DialogWindow {
         QWidget* widget;
     };
     void build();
+    void scrollIfTooTall();
     void nameForAccessibility(const std::vector<Entry>& built);
     template <typename W> W* as(int id) const;
 
