@@ -4,6 +4,7 @@
 #include "app/FilePreferencesStore.h"
 #include "app/SystemLanguage.h"
 #include "tools/forms/RegisterForms.h"
+#include "ui/qt/FocusStyle.h"
 #include "ui/qt/QtHost.h"
 #include "ui/qt/ResourceIcons.h"
 #include "ui/qt/StartupProbe.h"
@@ -13,6 +14,7 @@
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("quorvex"));
+    quorvex::ui::useFocusStyle();
     QApplication::setDesktopFileName(QStringLiteral("quorvex"));
     QApplication::setWindowIcon(quorvex::ui::resourceIcon(quorvex::ui::kWindowIcon));
     quorvex::ui::installStartupProbeIfAsked();

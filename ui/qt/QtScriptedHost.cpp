@@ -2,11 +2,13 @@
 #include "ui/qt/QtScriptedHost.h"
 
 #include "core/Utf8.h"
+#include "ui/qt/FocusStyle.h"
 #include "ui/qt/QtDialogWindow.h"
 #include "ui/qt/TemplateControls.h"
 
 #include <QAbstractItemView>
 #include <QAction>
+
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -205,6 +207,7 @@ std::unique_ptr<ScriptedHost> makeQtScriptedHost(Transcript& transcript, int& ar
         if ((!display || !*display) && (!wayland || !*wayland) && !std::getenv("QT_QPA_PLATFORM"))
             setenv("QT_QPA_PLATFORM", "offscreen", 1);
         app = std::make_unique<QApplication>(argc, argv);
+        useFocusStyle();
     }
     return std::make_unique<QtScriptedHost>(transcript, std::move(app));
 }
