@@ -5,6 +5,7 @@
 
 #include <QIconEngine>
 #include <QImage>
+#include <QImageReader>
 #include <QPainter>
 
 #include <algorithm>
@@ -36,7 +37,11 @@ int drawnSideFor(int side) {
 
 QPixmap render(const QString& name, QSize size) {
     const int side = drawnSideFor(std::max(size.width(), size.height()));
-    QImage image(QStringLiteral(":/icons/%1-%2.png").arg(name).arg(side), "PNG");
+    // The format is fixed and never guessed: guessing asks every image-format plugin (and loads
+    // the SVG and JPEG libraries behind them) before the first window is painted.
+    QImageReader reader(QStringLiteral(":/icons/%1-%2.png").arg(name).arg(side), "png");
+    reader.setAutoDetectImageFormat(false);
+    QImage image = reader.read();
     // Premultiplied, as drawn, so that scaling never bleeds the colour of transparent pixels.
     image.convertTo(QImage::Format_ARGB32_Premultiplied);
     if (image.size() != size)
