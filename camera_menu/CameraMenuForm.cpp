@@ -2,7 +2,6 @@
 #include "camera_menu/CameraMenuForm.h"
 
 #include "camera_menu/CameraMenuTexts.h"
-#include "camera_menu/FormRecord.h"
 #include "ui/templates/CameraMenuIds.h"
 
 #include <algorithm>
@@ -12,6 +11,9 @@ namespace quorvex::camera_menu {
 namespace ids = ui::camera_ids;
 
 namespace {
+
+// The form writes what it holds; nothing it holds is refused.
+constexpr OutOfRange kLowBits = OutOfRange::StoreLowBits;
 
 template <typename Row> const Row* findRow(const std::vector<Row>& rows, int list) {
     const auto found =
@@ -166,7 +168,7 @@ MenuValues CameraMenuForm::recordValues() const {
 void CameraMenuForm::generate() {
     const std::string folder = m_spec.generateUsesFolderText ? window().text(ids::kFolderRow.folder)
                                                              : heldText(ids::kFolderRow.folder);
-    writeMenuFile(buildFormRecord(*m_spec.layout, recordValues()), folder,
+    writeMenuFile(*buildMenuRecord(*m_spec.layout, recordValues(), kLowBits), folder,
                   RecordKind::Configuration, m_spec.messages, language(), m_context.host);
 }
 
@@ -196,8 +198,8 @@ void CameraMenuForm::writeFactoryRecord() {
     refresh();
     const MenuValues values = recordValues();
     const CameraSettingsRecord record = rule.source == FactorySource::Form
-                                            ? buildFormRecord(*m_spec.layout, values)
-                                            : buildPatternRecord(*m_spec.layout, values);
+                                            ? *buildMenuRecord(*m_spec.layout, values, kLowBits)
+                                            : *buildFactoryRecord(*m_spec.layout, values, kLowBits);
     writeMenuFile(record, folder, RecordKind::FactorySettings, m_spec.messages, language(),
                   m_context.host);
 }

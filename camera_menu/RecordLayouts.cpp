@@ -393,17 +393,43 @@ std::optional<DecodedValue> decodeMenuField(const LayoutField& field,
     }
 }
 
-std::optional<CameraSettingsRecord> buildMenuRecord(const RecordLayout& layout,
-                                                    const MenuValues& values) {
+namespace {
+
+// The byte a field stores for `value`, or nullopt when it is refused.
+std::optional<int> storedByte(const LayoutField& field, int value, int intervalUnit,
+                              OutOfRange outOfRange) {
+    if (outOfRange == OutOfRange::Refuse) {
+        const auto byte = encodeMenuField(field, value, intervalUnit);
+        return byte ? std::optional<int>(*byte) : std::nullopt;
+    }
+    switch (field.kind) {
+    case FieldKind::Fixed:
+        return field.fixed;
+    case FieldKind::Interval:
+        return intervalUnit == 0 ? value + 128 : value;
+    case FieldKind::ClockPart:
+        if (field.clock == ClockPart::Year)
+            return std::clamp(value, 2010, 2031) - field.bias;
+        return value - field.bias;
+    default:
+        return value - field.bias;
+    }
+}
+
+} // namespace
+
+std::optional<CameraSettingsRecord>
+buildMenuRecord(const RecordLayout& layout, const MenuValues& values, OutOfRange outOfRange) {
     CameraSettingsRecord record;
     for (const LayoutField& field : layout.fields) {
         if (field.kind == FieldKind::CopyOf)
             continue;
-        const auto byte = encodeMenuField(field, values.get(field.field), values.intervalUnit);
+        const auto byte =
+            storedByte(field, values.get(field.field), values.intervalUnit, outOfRange);
         if (!byte)
             return std::nullopt;
         for (std::size_t i = 0; i < field.length; ++i)
-            record[field.offset + i] = *byte;
+            record.set(field.offset + i, *byte);
     }
     for (const LayoutField& field : layout.fields)
         if (field.kind == FieldKind::CopyOf)
@@ -411,8 +437,8 @@ std::optional<CameraSettingsRecord> buildMenuRecord(const RecordLayout& layout,
     return record;
 }
 
-std::optional<CameraSettingsRecord> buildFactoryRecord(const RecordLayout& layout,
-                                                       const MenuValues& moment) {
+std::optional<CameraSettingsRecord>
+buildFactoryRecord(const RecordLayout& layout, const MenuValues& moment, OutOfRange outOfRange) {
     CameraSettingsRecord record;
     for (const FactoryByte& b : layout.factory.bytes)
         record[b.offset] = b.value;
@@ -420,10 +446,10 @@ std::optional<CameraSettingsRecord> buildFactoryRecord(const RecordLayout& layou
         const LayoutField* field = findField(layout, varying);
         if (!field)
             return std::nullopt;
-        const auto byte = encodeMenuField(*field, moment.get(varying), moment.intervalUnit);
+        const auto byte = storedByte(*field, moment.get(varying), moment.intervalUnit, outOfRange);
         if (!byte)
             return std::nullopt;
-        record[field->offset] = *byte;
+        record.set(field->offset, *byte);
     }
     return record;
 }

@@ -158,14 +158,21 @@ struct DecodedValue {
 std::optional<DecodedValue> decodeMenuField(const LayoutField& field,
                                             std::span<const std::uint8_t> record);
 
+// What a value outside its field's range does to a record: refuses it (a record that decodes back
+// to exactly these values), or is stored as its low 8 bits, as the forms store what they hold (an
+// hour of 30 taken over in a failed pass; the clock year is limited to 2010-2031 first).
+enum class OutOfRange { Refuse, StoreLowBits };
+
 // Payload of a record in `layout`: every field from `values` (missing ones count as 0), the fixed
-// bytes and copies; nullopt when a value is out of range. Not sealed.
+// bytes and copies; nullopt when a value is refused. Not sealed.
 std::optional<CameraSettingsRecord> buildMenuRecord(const RecordLayout& layout,
-                                                    const MenuValues& values);
+                                                    const MenuValues& values,
+                                                    OutOfRange outOfRange = OutOfRange::Refuse);
 
 // The layout's factory record; only the varying fields are taken from `moment`.
 std::optional<CameraSettingsRecord> buildFactoryRecord(const RecordLayout& layout,
-                                                       const MenuValues& moment);
+                                                       const MenuValues& moment,
+                                                       OutOfRange outOfRange = OutOfRange::Refuse);
 
 // Whether bytes 0-55 of `record` are the layout's factory record (any moment).
 bool isFactoryRecord(const RecordLayout& layout, std::span<const std::uint8_t> record);

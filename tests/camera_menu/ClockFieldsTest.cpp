@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "camera_menu/ClockFields.h"
-#include "camera_menu/FormRecord.h"
+#include "camera_menu/RecordLayouts.h"
 #include "ui/FieldChecks.h"
 
 #include "support/RecordingMessages.h"
@@ -76,7 +76,7 @@ TEST(FrameworkTexts, LimitAndRangeFormats) {
     EXPECT_EQ(ui::formatPercentD("%d-%d %d%%", 1, 2), "1-2 %d%%");
 }
 
-TEST(FormRecord, StoresHeldValuesAsTheirLowByte) {
+TEST(MenuRecord, FormsStoreHeldValuesAsTheirLowByte) {
     MenuValues values;
     values.values[MenuField::VideoLength] = 10;
     values.values[MenuField::Interval] = 45;
@@ -86,7 +86,7 @@ TEST(FormRecord, StoresHeldValuesAsTheirLowByte) {
     values.values[MenuField::TvMode] = 0x1234;
     values.values[MenuField::Mode] = -1; // a list without a selection
     values.intervalUnit = 0;
-    const auto record = camera_menu::buildFormRecord(menuLayoutForModel(15), values);
+    const auto record = *buildMenuRecord(menuLayoutForModel(15), values, OutOfRange::StoreLowBits);
     EXPECT_EQ(record[0], 255);
     EXPECT_EQ(record[4], 9);
     EXPECT_EQ(record[6], 173);
