@@ -14,23 +14,19 @@ using K = ControlKind;
 using namespace style;
 
 using template_parts::join;
+using template_parts::label;
+using template_parts::list;
 using template_parts::s;
 
 constexpr int kWidth = 340;
 constexpr int kRowHeight = 19; // option rows: a frame holding a label and its control
 constexpr int kRowPitch = 21;
 constexpr int kEditHeight = 12;
-constexpr int kListHeight = 14;
+using template_parts::kListHeight;
 constexpr unsigned kNumber = DigitsOnly | Centred;
 
 constexpr ControlSpec frame(int id, int x, int y, int w, int h) {
     return {id, K::GroupBox, "", s(x), s(y), s(w), s(h)};
-}
-constexpr ControlSpec label(int id, std::string_view text, int x, int y, int w) {
-    return {id, K::Static, text, s(x), s(y), s(w), 10};
-}
-constexpr ControlSpec list(int id, int x, int y, int w) {
-    return {id, K::List, "", s(x), s(y), s(w), kListHeight};
 }
 // Number edits take as many digits as are typed; the field's range check and correction deal
 // with a value too large (a limit of two would silently cut "100" to "10").

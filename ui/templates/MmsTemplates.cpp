@@ -15,6 +15,8 @@ using namespace style;
 using namespace mms_ids;
 
 using template_parts::join;
+using template_parts::label;
+using template_parts::list;
 using template_parts::s;
 
 constexpr int kWidth = 292;
@@ -22,15 +24,9 @@ constexpr int kLine = 16;   // pitch of the text rows
 constexpr int kLabelW = 84; // names of the text rows
 constexpr int kEditX = 98;  // where their edits start
 constexpr int kEditW = 180;
-constexpr int kListH = 14;
+constexpr int kListH = template_parts::kListHeight;
 constexpr int kEditH = 12;
 
-constexpr ControlSpec label(int id, std::string_view text, int x, int y, int w) {
-    return {id, K::Static, text, s(x), s(y), s(w), 10};
-}
-constexpr ControlSpec list(int id, int x, int y, int w) {
-    return {id, K::List, "", s(x), s(y), s(w), kListH};
-}
 constexpr ControlSpec edit(int id, int x, int y, int w, int limit, unsigned flags = ReadOnly) {
     return {id, K::Edit, "", s(x), s(y), s(w), kEditH, flags, limit};
 }

@@ -15,20 +15,16 @@ using namespace style;
 using namespace smtp_ids;
 
 using template_parts::join;
+using template_parts::label;
+using template_parts::list;
 using template_parts::s;
 
 constexpr int kLabelW = 84;
 constexpr int kEditX = 98;
-constexpr int kListH = 14;
+constexpr int kListH = template_parts::kListHeight;
 constexpr int kEditH = 12;
 constexpr int kLine = 14;
 
-constexpr ControlSpec label(int id, std::string_view text, int x, int y, int w) {
-    return {id, K::Static, text, s(x), s(y), s(w), 10};
-}
-constexpr ControlSpec list(int id, int x, int y, int w) {
-    return {id, K::List, "", s(x), s(y), s(w), kListH};
-}
 constexpr ControlSpec edit(int id, int x, int y, int w, int limit, unsigned flags = 0) {
     return {id, K::Edit, "", s(x), s(y), s(w), kEditH, flags, limit};
 }

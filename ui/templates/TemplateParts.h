@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <cstddef>
+#include <string_view>
 
 // What every template table is assembled with: groups of controls joined into one array, and
 // dialog-unit values narrowed to the template's shorts.
@@ -22,6 +23,17 @@ template <std::size_t... N> constexpr auto join(const std::array<ControlSpec, N>
 
 constexpr short s(int v) {
     return static_cast<short>(v);
+}
+
+// A list closed to one line and a one-line static, as every template draws them.
+inline constexpr int kListHeight = 14;
+inline constexpr int kLabelHeight = 10;
+
+constexpr ControlSpec label(int id, std::string_view text, int x, int y, int w) {
+    return {id, ControlKind::Static, text, s(x), s(y), s(w), kLabelHeight};
+}
+constexpr ControlSpec list(int id, int x, int y, int w) {
+    return {id, ControlKind::List, "", s(x), s(y), s(w), kListHeight};
 }
 
 } // namespace quorvex::ui::template_parts
