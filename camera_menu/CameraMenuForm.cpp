@@ -24,8 +24,9 @@ template <typename Row> const Row* findRow(const std::vector<Row>& rows, int lis
 } // namespace
 
 CameraMenuForm::CameraMenuForm(AppContext& context, ClockFields& clock, CameraFormSpec spec)
-    : FormBase(context.host, context.state.languageId, spec.form), m_context(context),
-      m_clock(clock), m_spec(std::move(spec)) {
+    : FormBase(context.host, context.state.languageId, spec.form, *spec.dialogTemplate,
+               spec.className),
+      m_context(context), m_clock(clock), m_spec(std::move(spec)) {
     readLocalClock(m_clock, m_context.host);
     setText(ids::kClock.text, yearFirstClockText(m_clock));
     setText(ids::kFolderRow.folder, m_context.host.defaultFolder());

@@ -123,9 +123,6 @@ class CameraMenuForm : public ui::FormBase {
   public:
     CameraMenuForm(AppContext& context, ClockFields& clock, CameraFormSpec spec);
 
-    const ui::DialogTemplate& dialogTemplate() const override { return *m_spec.dialogTemplate; }
-    std::string_view className() const override { return m_spec.className; }
-
     void onInit(ui::DialogWindow& window) override;
     void onEditChange(int id) override;
     void onListPick(int id) override;

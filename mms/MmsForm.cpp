@@ -52,8 +52,10 @@ std::size_t length(std::string_view text) {
 } // namespace
 
 MmsForm::MmsForm(AppContext& context, MmsFormSpec spec)
-    : FormBase(context.host, context.state.languageId, mmsTable()), m_context(context),
-      m_spec(std::move(spec)), m_lists(mmsCatalogueView(), ids::kCountry, ids::kOperator) {
+    : FormBase(context.host, context.state.languageId, mmsTable(), *spec.dialogTemplate,
+               spec.className),
+      m_context(context), m_spec(std::move(spec)),
+      m_lists(mmsCatalogueView(), ids::kCountry, ids::kOperator) {
     m_context.state.messaging.internationalNumbering = false;
     setText(ids::kFolder, m_context.host.defaultFolder());
 }

@@ -42,8 +42,6 @@ class MmsForm : public ui::FormBase {
   public:
     MmsForm(AppContext& context, MmsFormSpec spec);
 
-    const ui::DialogTemplate& dialogTemplate() const override { return *m_spec.dialogTemplate; }
-    std::string_view className() const override { return m_spec.className; }
     void onInit(ui::DialogWindow& window) override;
     void onEditChange(int id) override;
     void onListPick(int id) override;

@@ -92,8 +92,10 @@ std::vector<ui::GenerateCheck> smtpChecks(const ids::FamilyIds& f, bool shortPho
 }
 
 SmtpForm::SmtpForm(AppContext& context, SmtpFormSpec spec)
-    : FormBase(context.host, context.state.languageId, smtpTable(spec.ids)), m_context(context),
-      m_spec(std::move(spec)), m_lists(gprsCatalogueView(), ids::kCountry, ids::kOperator) {
+    : FormBase(context.host, context.state.languageId, smtpTable(spec.ids), *spec.dialogTemplate,
+               spec.className),
+      m_context(context), m_spec(std::move(spec)),
+      m_lists(gprsCatalogueView(), ids::kCountry, ids::kOperator) {
     setText(ids::kFolder, m_context.host.defaultFolder());
 }
 

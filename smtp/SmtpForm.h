@@ -28,8 +28,6 @@ class SmtpForm : public ui::FormBase {
   public:
     SmtpForm(AppContext& context, SmtpFormSpec spec);
 
-    const ui::DialogTemplate& dialogTemplate() const override { return *m_spec.dialogTemplate; }
-    std::string_view className() const override { return m_spec.className; }
     void onInit(ui::DialogWindow& window) override;
     void onEditChange(int id) override;
     void onListPick(int id) override;

@@ -8,8 +8,10 @@
 
 namespace quorvex::ui {
 
-FormBase::FormBase(DialogHost& host, LanguageId messageLanguage, FormTable table)
-    : m_host(host), m_language(messageLanguage), m_table(std::move(table)) {
+FormBase::FormBase(DialogHost& host, LanguageId messageLanguage, FormTable table,
+                   const DialogTemplate& dialogTemplate, std::string_view className)
+    : m_host(host), m_language(messageLanguage), m_template(dialogTemplate), m_className(className),
+      m_table(std::move(table)) {
     for (const FieldSpec& f : m_table.fields) {
         if (f.kind != FieldKind::Text)
             m_numbers[f.id] = f.initial;

@@ -112,11 +112,15 @@ struct FormTable {
 // notifications are ignored while the form reads or refreshes them.
 class FormBase : public Dialog {
   public:
+    const DialogTemplate& dialogTemplate() const final { return m_template; }
+    std::string_view className() const final { return m_className; }
+
     int heldNumber(int id) const;
     const std::string& heldText(int id) const;
 
   protected:
-    FormBase(DialogHost& host, LanguageId messageLanguage, FormTable table);
+    FormBase(DialogHost& host, LanguageId messageLanguage, FormTable table,
+             const DialogTemplate& dialogTemplate, std::string_view className);
 
     // Reads every field of the exchange order from its control and checks it. The first failure
     // shows its message, puts the focus on the control and ends the pass; later fields keep their
@@ -168,6 +172,8 @@ class FormBase : public Dialog {
 
     DialogHost& m_host;
     LanguageId m_language;
+    const DialogTemplate& m_template;
+    std::string_view m_className;
     FormTable m_table;
     std::map<int, int> m_numbers;
     std::map<int, std::string> m_texts;
