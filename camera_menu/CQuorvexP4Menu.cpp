@@ -19,8 +19,8 @@ constexpr std::array<ids::RowIds, 12> kGrid{
     ids::kTimeStampRow, ids::kSensitivityRow, ids::kSidePirRow,   ids::kVideoLengthRow,
     ids::kIntervalRow,  ids::kDateFormatRow,  ids::p4::kBeepRow,  ids::p4::kSdCycleRow};
 
-// SD cycle keeps its selection through "Default"; the P8 resets side PIR to Off, the others to
-// On.
+// SD cycle keeps its selection through "Default"; side PIR goes to the model's own setting (the
+// P8's is Off).
 CameraFormSpec p4Spec(int modelId) {
     const ids::RowIds& pirDir = ids::p4::kPirDirRow;
     return p4Family("CQuorvexP4Menu", ui::kP4MenuTemplate, modelId)
@@ -28,7 +28,7 @@ CameraFormSpec p4Spec(int modelId) {
         .factory(FactorySource::Pattern,
                  {{ids::kImageSizeRow.control, 0},
                   {ids::kVideoSizeRow.control, 1},
-                  {ids::kSidePirRow.control, modelId == 10 ? 0 : 1},
+                  {ids::kSidePirRow.control, modelFacts(modelId).sidePirAfterDefault ? 1 : 0},
                   {ids::p4::kBeepRow.control, 1}},
                  {.interval = true, .timer2 = true})
         .hide({pirDir.frame, pirDir.label, pirDir.control})

@@ -43,7 +43,7 @@ constexpr std::array<ModelFacts, kModelCount + 1> kModels{{
     {"Quorvex P5MG",       "Quorvex P5",       kP4,     kP4Mms, kP4Smtp, L::P4,           kP4Images,      kP4Videos, true, true, 12, S::P4},
     {"Quorvex P7MG",       "Quorvex P7",       kP7,     kP4Mms, kP4Smtp, L::P7,           kP4Images,      kP4Videos, true, false, 12, S::P4},
     {"Quorvex K8MG",       "Quorvex K8",       kK7,     kMms,   kK4Smtp, L::K7,           k12MpList,      kK7Videos, true, false, 11, S::FourEntries},
-    {"Quorvex P8MG",       "Quorvex P8",       kP4,     kP4Mms, kP4Smtp, L::P4,           kP4Images,      kP4Videos, true, false, 12, S::P4},
+    {"Quorvex P8MG",       "Quorvex P8",       kP4,     kP4Mms, kP4Smtp, L::P4,           kP4Images,      kP4Videos, true, false, 12, S::P4, false},
     {"Quorvex K9A",        "Quorvex K9",       kK9,     {},     {},      L::K9A,          kK9AImages,     kFullHd720, true, false, 0, S::FourEntries},
     {"Quorvex K9WA",       "Quorvex K9",       kK9,     {},     {},      L::K9A,          kK9AImages,     kFullHd720, true, false, 0, S::FourEntries},
     {"Quorvex K9MG",       "Quorvex K9",       kK9,     kP4Mms, kP4Smtp, L::K9MG,         k12MpOf5MpList, kFullHd720, true, false, 12, S::P4},

@@ -61,6 +61,7 @@ struct ModelFacts {
     bool smsMode;      // the MMS form has an SMS mode for this model
     int mmsPhoneLimit; // Phone No digits in the MMS form's phone rule (domestic numbering)
     MmsSendList mmsSend;
+    bool sidePirAfterDefault = true; // the side PIR "Default" selects (the P8's is Off)
 };
 
 // ModelIds run from 1 to 17 in the main window's list; 0 stands for no model selected.
