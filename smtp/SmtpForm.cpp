@@ -105,7 +105,7 @@ void SmtpForm::onInit(ui::DialogWindow& w) {
     const ids::FamilyIds& f = m_spec.ids;
     w.setIcon(ui::kWindowIcon);
     w.setTitle(modelFacts(m_context.state.modelId).title);
-    const std::array<std::pair<int, const LocalizedText*>, 25> labels{{
+    const std::array<std::pair<int, const LocalizedText*>, 24> labels{{
         {ids::kModeLabel, &kLabelSmtpMode},
         {f.statusLabel, &kLabelSmtpStatus},
         {ids::kPicturesLabel, &mms::kLabelPicturesPerDay},
@@ -130,10 +130,9 @@ void SmtpForm::onInit(ui::DialogWindow& w) {
         {ids::kSelectFolder, &kButtonSelect},
         {ids::kGenerate, &kButtonGenerate},
         {ui::kIdCancel, &kButtonExit},
-        {0, nullptr},
     }};
     for (const auto& [id, text] : labels)
-        if (id != 0 && text)
+        if (id != 0) // the K4 template has no SMTP Status label
             w.setText(id, textFor(*text, lang));
     for (int id : kGprsEdits)
         w.setReadOnly(id, true);
