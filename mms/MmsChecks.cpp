@@ -17,11 +17,8 @@ const MmsForm& mmsForm(const ui::FormBase& form) {
     return static_cast<const MmsForm&>(form);
 }
 
-std::size_t length(const MmsForm& form, int field) {
-    return ui::utf8Length(form.text(field));
-}
 bool has(const MmsForm& form, int field, char c) {
-    return form.text(field).find(c) != std::string_view::npos;
+    return form.heldText(field).find(c) != std::string_view::npos;
 }
 bool isDigit(const std::string& character) {
     return character.size() == 1 && character[0] >= '0' && character[0] <= '9';
@@ -29,48 +26,48 @@ bool isDigit(const std::string& character) {
 
 bool bothEmpty(const ui::FormBase& base, int field) {
     const MmsForm& form = mmsForm(base);
-    return form.text(field).empty() && form.text(ids::kEmail).empty();
+    return form.heldText(field).empty() && form.heldText(ids::kEmail).empty();
 }
 bool oneToFour(const ui::FormBase& base, int field) {
     const MmsForm& form = mmsForm(base);
-    const std::size_t n = length(form, field);
+    const std::size_t n = form.heldLength(field);
     return n >= 1 && n <= 4;
 }
 // Phone No: digits only, but with international numbering its first character ("+") is free.
 bool phoneNotDigits(const ui::FormBase& base, int field) {
     const MmsForm& form = mmsForm(base);
-    if (length(form, field) < 5)
+    if (form.heldLength(field) < 5)
         return false;
-    const auto characters = ui::splitUtf8(form.text(field));
+    const auto characters = ui::splitUtf8(form.heldText(field));
     const std::size_t first = form.international() ? 1 : 0;
     return !std::all_of(characters.begin() + static_cast<std::ptrdiff_t>(first), characters.end(),
                         isDigit);
 }
 bool notDigitsOrPlus(const MmsForm& form, int field) {
-    const auto characters = ui::splitUtf8(form.text(field));
+    const auto characters = ui::splitUtf8(form.heldText(field));
     return !std::all_of(characters.begin(), characters.end(),
                         [](const std::string& c) { return isDigit(c) || c == "+"; });
 }
 // A recipient with "@" is an e-mail address and passes; otherwise a phone number.
 bool recipientNotPhone(const ui::FormBase& base, int field) {
     const MmsForm& form = mmsForm(base);
-    return length(form, field) >= 5 && !has(form, field, '@') && notDigitsOrPlus(form, field);
+    return form.heldLength(field) >= 5 && !has(form, field, '@') && notDigitsOrPlus(form, field);
 }
 bool smsRecipientNotPhone(const ui::FormBase& base, int field) {
     const MmsForm& form = mmsForm(base);
-    return length(form, field) >= 5 && notDigitsOrPlus(form, field);
+    return form.heldLength(field) >= 5 && notDigitsOrPlus(form, field);
 }
 bool lacksAt(const ui::FormBase& base, int field) {
     const MmsForm& form = mmsForm(base);
-    return !form.text(field).empty() && !has(form, field, '@');
+    return !form.heldText(field).empty() && !has(form, field, '@');
 }
 bool lacksDotWhenFilled(const ui::FormBase& base, int field) {
     const MmsForm& form = mmsForm(base);
-    return !form.text(field).empty() && !has(form, field, '.');
+    return !form.heldText(field).empty() && !has(form, field, '.');
 }
 bool empty(const ui::FormBase& base, int field) {
     const MmsForm& form = mmsForm(base);
-    return form.text(field).empty();
+    return form.heldText(field).empty();
 }
 bool lacksDot(const ui::FormBase& base, int field) {
     const MmsForm& form = mmsForm(base);

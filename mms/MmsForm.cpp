@@ -18,7 +18,6 @@ namespace ids = ui::mms_ids;
 
 namespace {
 
-constexpr int kRemoteOff = 25; // the remote-control list: hours 0-24, then Off
 constexpr int kDomesticNumbering = 0;
 constexpr int kManualCountryByte = 128;
 
@@ -44,10 +43,6 @@ struct LabelRow {
     int id;
     const LocalizedText* text;
 };
-
-std::size_t length(std::string_view text) {
-    return ui::utf8Length(text);
-}
 
 } // namespace
 
@@ -95,10 +90,7 @@ void MmsForm::onInit(ui::DialogWindow& w) {
     for (const LabelRow& label : labels)
         w.setText(label.id, textFor(*label.text, lang));
 
-    w.clearList(ids::kMode);
-    for (const LocalizedText& mode : kOptionsMmsMode)
-        w.addItem(ids::kMode, textFor(mode, lang));
-    w.select(ids::kMode, 0);
+    fillList(ids::kMode, kOptionsMmsMode, 0);
     w.clearList(ids::kSend);
     for (const SendEntry& entry : m_spec.send)
         w.addItem(ids::kSend, textFor(*entry.text, lang));
@@ -107,15 +99,8 @@ void MmsForm::onInit(ui::DialogWindow& w) {
     w.clearList(ids::kConnection);
     w.addItem(ids::kConnection, kConnectionApn);
     w.select(ids::kConnection, 0);
-    w.clearList(m_spec.remote.list);
-    for (int hour = 0; hour < kRemoteOff; ++hour)
-        w.addItem(m_spec.remote.list, std::to_string(hour));
-    w.addItem(m_spec.remote.list, textFor(kTextOffMms, lang));
-    w.select(m_spec.remote.list, kRemoteOff);
-    w.clearList(ids::kNumbering);
-    for (const LocalizedText& plan : kOptionsNumbering)
-        w.addItem(ids::kNumbering, textFor(plan, lang));
-    w.select(ids::kNumbering, kDomesticNumbering);
+    fillRemoteControl(w, m_spec.remote.list, textFor(kTextOffMms, lang));
+    fillList(ids::kNumbering, kOptionsNumbering, kDomesticNumbering);
     refresh();
 }
 
@@ -144,7 +129,7 @@ bool MmsForm::checkField(int id) {
     if (id != ids::kPhoneNo)
         return true;
     const int limit = international() ? 32 : m_spec.exchangePhoneLimit;
-    if (length(heldText(ids::kPhoneNo)) <= static_cast<std::size_t>(limit))
+    if (heldLength(ids::kPhoneNo) <= static_cast<std::size_t>(limit))
         return true;
     host().showInfoMessage(
         ui::formatPercentD(messageFor(kMessagePhoneTooLong, language()), limit, 0));
@@ -170,7 +155,7 @@ void MmsForm::onEditChange(int id) {
             refresh();
         break;
     default:
-        if (std::find(std::begin(ids::kTexts), std::end(ids::kTexts), id) != std::end(ids::kTexts))
+        if (holdsField(id))
             exchange();
         break;
     }
@@ -262,9 +247,9 @@ void MmsForm::switchSms() {
 void MmsForm::phoneRule() {
     exchange();
     const int limit = international() ? 32 : modelFacts(m_context.state.modelId).mmsPhoneLimit;
-    if (length(heldText(ids::kPhoneNo)) > static_cast<std::size_t>(limit))
+    if (heldLength(ids::kPhoneNo) > static_cast<std::size_t>(limit))
         setText(ids::kPhoneNo, "");
-    if (length(heldText(ids::kPhoneNo)) < 5)
+    if (heldLength(ids::kPhoneNo) < 5)
         lockRecipients({ids::kRecipient2, ids::kRecipient3});
     else
         setReadOnly({ids::kRecipient2}, false);
@@ -274,7 +259,7 @@ void MmsForm::phoneRule() {
 void MmsForm::emailRule() {
     exchange();
     const std::string_view email = heldText(ids::kEmail);
-    if (length(email) < 5) {
+    if (heldLength(ids::kEmail) < 5) {
         lockRecipients({ids::kRecipient2, ids::kRecipient3});
         refresh();
     } else if (email.find('@') != std::string_view::npos) {
@@ -285,7 +270,7 @@ void MmsForm::emailRule() {
 
 void MmsForm::secondRecipientRule() {
     exchange();
-    if (length(heldText(ids::kRecipient2)) < 5)
+    if (heldLength(ids::kRecipient2) < 5)
         lockRecipients({ids::kRecipient3});
     else
         setReadOnly({ids::kRecipient3}, false);
@@ -379,8 +364,8 @@ void MmsForm::generate() {
             for (int id : kConnection)
                 setText(id, "");
     };
-    if (window().selected(m_spec.remote.list) != kRemoteOff &&
-        length(heldText(ids::kPhoneNo)) < 5) {
+    if (window().selected(m_spec.remote.list) != kRemoteControlOff &&
+        heldLength(ids::kPhoneNo) < 5) {
         host().showInfoMessage(messageFor(kMessageRemoteNeedsPhone, language()));
         forgetCatalogue();
         return;

@@ -47,8 +47,7 @@ class MmsForm : public ui::FormBase {
     void onListPick(int id) override;
     void onClick(int id) override;
 
-    // What the checks of Generate read.
-    std::string_view text(int field) const { return heldText(field); }
+    // Whether numbering is international (Generate's phone check reads it).
     bool international() const { return m_context.state.messaging.internationalNumbering; }
 
   protected:

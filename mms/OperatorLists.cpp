@@ -5,6 +5,8 @@
 #include "mms/MmsOperatorCatalogue.h"
 #include "mms/OtherText.h"
 
+#include <string>
+
 namespace quorvex {
 
 namespace {
@@ -34,6 +36,14 @@ void fillList(ui::DialogWindow& window, int id, const std::vector<std::string_vi
 const OperatorCatalogueView& mmsCatalogueView() {
     static const MmsCatalogueView kView;
     return kView;
+}
+
+void fillRemoteControl(ui::DialogWindow& window, int list, std::string_view offText) {
+    window.clearList(list);
+    for (int hour = 0; hour < kRemoteControlOff; ++hour)
+        window.addItem(list, std::to_string(hour));
+    window.addItem(list, offText);
+    window.select(list, kRemoteControlOff);
 }
 
 void OperatorLists::fill(ui::DialogWindow& window, LanguageId language, bool opening) const {

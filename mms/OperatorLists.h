@@ -26,6 +26,10 @@ class OperatorCatalogueView {
 
 const OperatorCatalogueView& mmsCatalogueView();
 
+// The SMS remote-control list of the messaging forms: the hours "0" to "24", then Off, selected.
+inline constexpr int kRemoteControlOff = 25;
+void fillRemoteControl(ui::DialogWindow& window, int list, std::string_view offText);
+
 // The two lists of a form and what they show: the catalogue in Auto mode, the single "Other"
 // entry in Manual mode.
 class OperatorLists final {

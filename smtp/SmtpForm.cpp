@@ -19,8 +19,6 @@ namespace ids = ui::smtp_ids;
 
 namespace {
 
-constexpr int kRemoteOff = 25; // the remote-control list: hours 0-24, then Off
-
 ui::FormTable smtpTable(const ids::FamilyIds& f) {
     ui::FormTable table;
     table.fields = {ui::frameworkNumberField(ids::kPicturesPerDay, 0, 99),
@@ -50,11 +48,8 @@ constexpr std::array kGprsEdits{ids::kApn, ids::kAccount, ids::kGprsPassword};
 const SmtpForm& smtpForm(const ui::FormBase& form) {
     return static_cast<const SmtpForm&>(form);
 }
-std::size_t length(const ui::FormBase& form, int field) {
-    return ui::utf8Length(form.heldText(field));
-}
 bool shorterThanTwo(const ui::FormBase& form, int field) {
-    return length(form, field) < 2;
+    return form.heldLength(field) < 2;
 }
 bool lacksAt(const ui::FormBase& form, int field) {
     return form.heldText(field).find('@') == std::string::npos;
@@ -63,11 +58,11 @@ bool lacksDot(const ui::FormBase& form, int field) {
     return form.heldText(field).find('.') == std::string::npos;
 }
 bool shortPhone(const ui::FormBase& form, int field) {
-    const std::size_t n = length(form, field);
+    const std::size_t n = form.heldLength(field);
     return n >= 1 && n < 5;
 }
 bool remoteWithoutPhone(const ui::FormBase& form, int field) {
-    return smtpForm(form).remoteOn() && length(form, field) < 5;
+    return smtpForm(form).remoteOn() && form.heldLength(field) < 5;
 }
 
 } // namespace
@@ -136,22 +131,11 @@ void SmtpForm::onInit(ui::DialogWindow& w) {
             w.setText(id, textFor(*text, lang));
     for (int id : kGprsEdits)
         w.setReadOnly(id, true);
-    w.clearList(ids::kMode);
-    for (const LocalizedText& mode : kOptionsSmtpMode)
-        w.addItem(ids::kMode, textFor(mode, lang));
-    w.select(ids::kMode, 0);
-    if (f.status != 0) {
-        w.clearList(f.status);
-        for (const LocalizedText& status : kOptionsSmtpStatus)
-            w.addItem(f.status, textFor(status, lang));
-        w.select(f.status, 1); // VGA
-    }
+    fillList(ids::kMode, kOptionsSmtpMode, 0);
+    if (f.status != 0)
+        fillList(f.status, kOptionsSmtpStatus, 1); // VGA
     m_lists.fill(w, lang, true);
-    w.clearList(f.remote);
-    for (int hour = 0; hour < kRemoteOff; ++hour)
-        w.addItem(f.remote, std::to_string(hour));
-    w.addItem(f.remote, textFor(kTextRemoteOff, lang));
-    w.select(f.remote, kRemoteOff);
+    fillRemoteControl(w, f.remote, textFor(kTextRemoteOff, lang));
     refresh();
 }
 
@@ -160,7 +144,7 @@ bool SmtpForm::manual() const {
 }
 
 bool SmtpForm::remoteOn() const {
-    return window().selected(m_spec.ids.remote) != kRemoteOff;
+    return window().selected(m_spec.ids.remote) != kRemoteControlOff;
 }
 
 void SmtpForm::onEditChange(int id) {

@@ -31,6 +31,10 @@ const std::string& FormBase::heldText(int id) const {
     return found == m_texts.end() ? kNone : found->second;
 }
 
+std::size_t FormBase::heldLength(int id) const {
+    return utf8Length(heldText(id));
+}
+
 const FieldSpec* FormBase::field(int id) const {
     const auto found = std::find_if(m_table.fields.begin(), m_table.fields.end(),
                                     [id](const FieldSpec& f) { return f.id == id; });
@@ -136,6 +140,13 @@ bool FormBase::correct(int fieldId) {
         }
     }
     return changed;
+}
+
+void FormBase::fillList(int id, OptionList options, int selected) {
+    window().clearList(id);
+    for (const LocalizedText& option : options)
+        window().addItem(id, textFor(option, m_language));
+    window().select(id, selected);
 }
 
 void FormBase::chooseFolder(int folderField) {

@@ -117,6 +117,8 @@ class FormBase : public Dialog {
 
     int heldNumber(int id) const;
     const std::string& heldText(int id) const;
+    // The held text's length in characters, as the forms' rules count it.
+    std::size_t heldLength(int id) const;
 
   protected:
     FormBase(DialogHost& host, LanguageId messageLanguage, FormTable table,
@@ -137,6 +139,8 @@ class FormBase : public Dialog {
     // The folder chooser; a cancelled choice or one without a path gives the default folder.
     void chooseFolder(int folderField);
 
+    // Fills a list with localised options in the form's language and selects `selected`.
+    void fillList(int id, OptionList options, int selected);
     void setNumber(int id, int value) { m_numbers[id] = value; }
     void setText(int id, std::string text) { m_texts[id] = std::move(text); }
     // A check that is code rather than a range or a limit (a phone number's length); runs after
