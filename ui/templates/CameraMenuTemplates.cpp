@@ -20,7 +20,7 @@ using template_parts::s;
 
 constexpr int kWidth = 340;
 constexpr int kRowHeight = 19; // option rows: a frame holding a label and its control
-constexpr int kRowPitch = 21;
+constexpr int kRowPitch = 20;
 constexpr int kEditHeight = 12;
 using template_parts::kListHeight;
 constexpr unsigned kNumber = DigitsOnly | Centred;
@@ -83,7 +83,7 @@ constexpr LowerGeometry kWideLower{kWidth, 62, 76, 48, 130, 42, 174, 34, 235, 42
 
 // Timers: a switch, then start and stop each on its own line as hour : minute.
 using camera_ids::TimerIds;
-constexpr int kTimerHeight = 36;
+constexpr int kTimerHeight = 34;
 constexpr std::array<ControlSpec, 15> timerRows(const LowerGeometry& g, const TimerIds& t,
                                                 std::string_view text, int y) {
     auto line = [&g](int labelId, std::string_view name, int hour, int hourLabel, int colonId,
@@ -97,15 +97,15 @@ constexpr std::array<ControlSpec, 15> timerRows(const LowerGeometry& g, const Ti
             label(minuteLabel, "Minute", g.minuteX + 20, top + 2, g.minuteLabelW)};
     };
     return join(std::array{frame(t.frame, 6, y, g.width - 12, kTimerHeight),
-                           label(t.label, text, 12, y + 8, g.nameWidth),
+                           label(t.label, text, 12, y + 7, g.nameWidth),
                            list(t.list, g.listX, y + 5, g.listW)},
                 line(t.startLabel, "Start", t.startHour, t.startHourLabel, t.startColon,
-                     t.startMinute, t.startMinuteLabel, y + 6),
+                     t.startMinute, t.startMinuteLabel, y + 5),
                 line(t.stopLabel, "Stop", t.stopHour, t.stopHourLabel, t.stopColon, t.stopMinute,
-                     t.stopMinuteLabel, y + 21));
+                     t.stopMinuteLabel, y + 19));
 }
 
-constexpr int kLineHeight = 22;
+constexpr int kLineHeight = 20;
 
 constexpr std::array<ControlSpec, 4> clockRow(const LowerGeometry& g, int y) {
     const camera_ids::ClockIds& c = camera_ids::kClock;
@@ -300,13 +300,13 @@ constexpr auto coordinateBlock(int x, int y) {
                                           number(c.minutes, x + kFirst + kColumn, top, 24),
                                           number(c.seconds, x + kFirst + 2 * kColumn, top, 24)};
     };
-    return join(std::array{frame(kUnnamed, x, y, 212, 61),
+    return join(std::array{frame(kUnnamed, x, y, 212, 3 * kRowPitch - 2),
                            label(h.title, "Coordinate", x + 5, y + 6, 48),
                            label(h.direction, "Dir.", x + 55, y + 6, 28),
                            label(h.degree, "Degree", x + kFirst, y + 6, kColumn - 1),
                            label(h.minute, "Minute", x + kFirst + kColumn, y + 6, kColumn - 1),
                            label(h.second, "Second", x + kFirst + 2 * kColumn, y + 6, 44)},
-                line(kLongitude, "Longitude", y + 22), line(kLatitude, "Latitude", y + 40));
+                line(kLongitude, "Longitude", y + 21), line(kLatitude, "Latitude", y + 39));
 }
 
 constexpr int kK9LowerTop = row(7) + 4;
@@ -349,7 +349,7 @@ constexpr auto kD2Controls = join(
 template <std::size_t N>
 constexpr DialogTemplate cameraMenu(int id, int width, int lowerTop,
                                     const std::array<ControlSpec, N>& controls) {
-    return {id, "Camera Menu", s(width), s(lowerTop + lowerBlockHeight() + 6), controls};
+    return {id, "Camera Menu", s(width), s(lowerTop + lowerBlockHeight() + 4), controls};
 }
 
 } // namespace
