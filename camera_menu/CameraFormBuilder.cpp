@@ -317,11 +317,6 @@ CameraFormBuilder& CameraFormBuilder::moves(std::vector<Move> moves) {
     return *this;
 }
 
-CameraFormBuilder& CameraFormBuilder::label(int id, const LocalizedText& text) {
-    m_spec.labels.push_back({id, &text});
-    return *this;
-}
-
 CameraFormBuilder& CameraFormBuilder::factory(FactorySource source,
                                               std::initializer_list<Selection> selections,
                                               FactoryResets resets, bool folderBeforeExchange) {

@@ -70,7 +70,6 @@ class CameraFormBuilder final {
     // Moves each row (frame, label, control and companion) down by `dy(n)` for its position n.
     CameraFormBuilder& moveRows(std::span<const ui::camera_ids::RowIds> rows, int (*dy)(int n));
     CameraFormBuilder& moves(std::vector<Move> moves);
-    CameraFormBuilder& label(int id, const LocalizedText& text);
     // "Default": the list positions a form sets besides the blocks' (every switch Off, serial
     // characters "0"), the fields it brings back to their opening values besides video length,
     // time lapse and timer 1, and where the record comes from.

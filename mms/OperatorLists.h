@@ -45,9 +45,6 @@ class OperatorLists final {
     // "Other" alone in both lists, selected.
     void showOther(ui::DialogWindow& window, LanguageId language) const;
 
-    int countryList() const { return m_country; }
-    int operatorList() const { return m_operator; }
-
   private:
     const OperatorCatalogueView& m_catalogue;
     int m_country;
