@@ -155,7 +155,8 @@ void MmsForm::onEditChange(int id) {
             refresh();
         break;
     default:
-        if (holdsField(id))
+        // The folder text is the form's own, never typed into: it sets off nothing.
+        if (holdsField(id) && id != ids::kFolder)
             exchange();
         break;
     }
