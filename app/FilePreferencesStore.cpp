@@ -2,6 +2,7 @@
 #include "app/FilePreferencesStore.h"
 
 #include "core/DurableFile.h"
+#include "core/SystemText.h"
 #include "core/Utf8.h"
 
 #include <cstdlib>
@@ -61,24 +62,27 @@ FilePreferencesStore::FilePreferencesStore(std::string path, LanguageId systemDe
     : m_path(std::move(path)), m_systemDefaultLanguage(systemDefaultLanguage) {}
 
 std::string FilePreferencesStore::defaultPath() {
-    if (const char* explicitPath = std::getenv("QUORVEX_PREFERENCES");
-        explicitPath && *explicitPath)
-        return explicitPath;
-    if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg)
-        return std::string(xdg) + "/quorvex/preferences";
-    if (const char* home = std::getenv("HOME"); home && *home)
-        return std::string(home) + "/.config/quorvex/preferences";
+    if (auto explicitPath = environmentVariable("QUORVEX_PREFERENCES"))
+        return *explicitPath;
+#ifdef _WIN32
+    if (auto appData = environmentVariable("APPDATA"))
+        return *appData + "\\Quorvex\\preferences";
+#endif
+    if (auto xdg = environmentVariable("XDG_CONFIG_HOME"))
+        return *xdg + "/quorvex/preferences";
+    if (auto home = environmentVariable("HOME"))
+        return *home + "/.config/quorvex/preferences";
     return "quorvex-preferences";
 }
 
 FilePreferencesStore::Presence FilePreferencesStore::load(std::vector<std::string>& lines) const {
     std::error_code ec;
-    const auto status = std::filesystem::status(m_path, ec);
+    const auto status = std::filesystem::status(pathFromUtf8(m_path), ec);
     if (status.type() == std::filesystem::file_type::not_found)
         return Presence::Missing;
     if (ec || status.type() != std::filesystem::file_type::regular)
         return Presence::Unreadable;
-    std::ifstream in(m_path, std::ios::binary);
+    std::ifstream in(pathFromUtf8(m_path), std::ios::binary);
     if (!in)
         return Presence::Unreadable;
     std::string content;
@@ -110,7 +114,7 @@ FilePreferencesStore::Presence FilePreferencesStore::load(std::vector<std::strin
 
 bool FilePreferencesStore::create() const {
     std::error_code ec;
-    const auto folder = std::filesystem::path(m_path).parent_path();
+    const auto folder = pathFromUtf8(m_path).parent_path();
     if (!folder.empty())
         std::filesystem::create_directories(folder, ec);
     return writeFileDurably(m_path, {}).ok;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "core/DurableFile.h"
 
+#include "core/SystemText.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -62,21 +64,8 @@ bool isLeftoverName(std::basic_string_view<Char> entry, std::basic_string_view<C
 #ifdef _WIN32
 
 namespace {
-std::wstring widen(const std::string& text) {
-    int n = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(n), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(), n);
-    return wide;
-}
-
 std::string lastError() {
-    char buffer[512] = {};
-    FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
-                   GetLastError(), 0, buffer, sizeof buffer, nullptr);
-    std::string text(buffer);
-    while (!text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == '.'))
-        text.pop_back();
-    return text;
+    return windowsErrorText(GetLastError());
 }
 
 // A file still open in another write is not shared for deletion, so it is skipped by itself.
@@ -96,7 +85,7 @@ void removeLeftovers(const std::wstring& folderPart, const std::wstring& prefix)
 } // namespace
 
 WriteOutcome writeFileDurably(const std::string& path, std::span<const std::uint8_t> bytes) {
-    const std::wstring target = widen(path);
+    const std::wstring target = widenUtf8(path);
     const auto separator = target.find_last_of(L"\\/");
     const std::size_t nameStart = separator == std::wstring::npos ? 0 : separator + 1;
     const std::wstring folderPart = target.substr(0, nameStart);
@@ -126,6 +115,9 @@ WriteOutcome writeFileDurably(const std::string& path, std::span<const std::uint
         written == bytes.size() && FlushFileBuffers(file);
     std::string reason = ok ? std::string() : lastError();
     CloseHandle(file);
+    // Windows offers no flush of a folder entry to an ordinary program (a folder handle takes no
+    // FlushFileBuffers without backup rights); MOVEFILE_WRITE_THROUGH instead returns only once
+    // the rename has reached the device, which is what the folder sync does elsewhere.
     if (ok && MoveFileExW(temp.c_str(), target.c_str(),
                           MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         removeLeftovers(folderPart, prefix);
@@ -138,7 +130,7 @@ WriteOutcome writeFileDurably(const std::string& path, std::span<const std::uint
 }
 
 bool removeIfPresent(const std::string& path, std::string* reason) {
-    const std::wstring target = widen(path);
+    const std::wstring target = widenUtf8(path);
     if (DeleteFileW(target.c_str()) || GetLastError() == ERROR_FILE_NOT_FOUND)
         return true;
     if (reason)
@@ -239,7 +231,7 @@ WriteOutcome writeFileDurably(const std::string& path, std::span<const std::uint
                std::string(kTempSuffix);
         fd = ::mkstemps(temp.data(), static_cast<int>(kTempSuffix.size()));
         if (fd < 0)
-            return {false, std::strerror(errno)};
+            return {false, errnoText(errno)};
         // Held until the rename, so another write's clearing of leftovers passes this file by.
         // That clearing may have taken the file between its creation and the lock: then the
         // file has no name any more, and a new one is made.
@@ -253,7 +245,7 @@ WriteOutcome writeFileDurably(const std::string& path, std::span<const std::uint
         const int saved = errno;
         ::unlink(temp.c_str());
         ::close(fd);
-        return {false, std::strerror(saved)};
+        return {false, errnoText(saved)};
     };
     ::fchmod(fd, 0644);
     if (!writeAll(fd, bytes) || ::fsync(fd) != 0)
@@ -263,7 +255,7 @@ WriteOutcome writeFileDurably(const std::string& path, std::span<const std::uint
     // The bytes are on the device already; closing only gives up the lock.
     ::close(fd);
     if (!syncFolder(folder))
-        return {false, std::strerror(errno)};
+        return {false, errnoText(errno)};
     removeLeftovers(folder, prefix);
     return {true, {}};
 }
@@ -272,7 +264,7 @@ bool removeIfPresent(const std::string& path, std::string* reason) {
     if (::unlink(path.c_str()) == 0 || errno == ENOENT)
         return true;
     if (reason)
-        *reason = std::strerror(errno);
+        *reason = errnoText(errno);
     return false;
 }
 

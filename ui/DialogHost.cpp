@@ -3,19 +3,24 @@
 
 #include "ui/ScriptedHost.h"
 
+#include "core/SystemText.h"
+
 #include <chrono>
-#include <cstdlib>
 #include <ctime>
 #include <iostream>
 
 namespace quorvex::ui {
 
 std::string DialogHost::defaultFolder() const {
+    if (auto home = environmentVariable("HOME"))
+        return *home;
 #ifdef _WIN32
+    // Windows sets no HOME of its own; the user's profile folder is its home.
+    if (auto profile = environmentVariable("USERPROFILE"))
+        return *profile;
     return "C:\\";
 #else
-    const char* home = std::getenv("HOME");
-    return home && *home ? home : "/";
+    return "/";
 #endif
 }
 

@@ -5,6 +5,8 @@
 
 #include "support/TempDir.h"
 
+#include "support/Environment.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -282,13 +284,19 @@ TEST_F(FileStore, EditsByHandCreateTheStoreOnlyToHoldAValue) {
 }
 
 TEST(FileStoreLocation, EnvironmentChoosesThePath) {
-    ::setenv("QUORVEX_PREFERENCES", "/x/y/prefs", 1);
+    testing::setEnvironment("QUORVEX_PREFERENCES", "/x/y/prefs");
     EXPECT_EQ(FilePreferencesStore::defaultPath(), "/x/y/prefs");
-    ::unsetenv("QUORVEX_PREFERENCES");
-    ::setenv("XDG_CONFIG_HOME", "/cfg", 1);
+    testing::unsetEnvironment("QUORVEX_PREFERENCES");
+#ifdef _WIN32
+    testing::setEnvironment("APPDATA", "C:\\Users\\ann\\AppData\\Roaming");
+    EXPECT_EQ(FilePreferencesStore::defaultPath(),
+              "C:\\Users\\ann\\AppData\\Roaming\\Quorvex\\preferences");
+    GTEST_SKIP() << "Windows keeps the file under APPDATA; XDG_CONFIG_HOME and HOME are not read";
+#endif
+    testing::setEnvironment("XDG_CONFIG_HOME", "/cfg");
     EXPECT_EQ(FilePreferencesStore::defaultPath(), "/cfg/quorvex/preferences");
-    ::unsetenv("XDG_CONFIG_HOME");
-    ::setenv("HOME", "/home/ann", 1);
+    testing::unsetEnvironment("XDG_CONFIG_HOME");
+    testing::setEnvironment("HOME", "/home/ann");
     EXPECT_EQ(FilePreferencesStore::defaultPath(), "/home/ann/.config/quorvex/preferences");
 }
 

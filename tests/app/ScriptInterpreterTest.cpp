@@ -3,7 +3,10 @@
 
 #include "ui/MemoryHost.h"
 
+#include "support/Platform.h"
 #include "support/TempDir.h"
+
+#include "support/Environment.h"
 
 #include <gtest/gtest.h>
 
@@ -15,10 +18,10 @@ namespace {
 
 struct Driver {
     int run(std::istream& script) {
-        ::setenv("QUORVEX_PREFERENCES", dir.file("prefs").c_str(), 1);
+        testing::setEnvironment("QUORVEX_PREFERENCES", dir.file("prefs"));
         script::ScriptInterpreter interpreter(script, errors, host, transcript, forms);
         const int status = interpreter.run();
-        ::unsetenv("QUORVEX_PREFERENCES");
+        testing::unsetEnvironment("QUORVEX_PREFERENCES");
         return status;
     }
 
@@ -31,6 +34,7 @@ struct Driver {
 
 // A folder opens like a file but cannot be read: that is bad usage, not an empty script.
 TEST(ScriptInterpreter, AScriptThatCannotBeReadIsNotAnEmptyOne) {
+    QUORVEX_SKIP_ON_WINDOWS("Windows opens no folder as a file");
     Driver driver;
     std::ifstream folder(driver.dir.path());
     ASSERT_TRUE(folder.is_open());

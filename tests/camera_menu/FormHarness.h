@@ -98,11 +98,19 @@ class FormHarness {
             all.push_back(line);
         return all;
     }
+    // The transcript's quoting undone: "\\\\" and "\\\"" stand for one character each.
+    static std::string unquoted(const std::string& text) {
+        std::string out;
+        for (std::size_t i = 0; i < text.size(); ++i)
+            out += text[i] == '\\' && i + 1 < text.size() ? text[++i] : text[i];
+        return out;
+    }
+
     std::vector<std::string> messages() const {
         std::vector<std::string> found;
         for (const std::string& line : lines())
             if (line.rfind("message ", 0) == 0)
-                found.push_back(line.substr(9, line.size() - 10));
+                found.push_back(unquoted(line.substr(9, line.size() - 10)));
         return found;
     }
 

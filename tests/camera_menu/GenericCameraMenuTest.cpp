@@ -2,6 +2,8 @@
 #include "camera_menu/CQuorvexCameraMenu.h"
 
 #include "FormHarness.h"
+#include "core/DurableFile.h"
+#include "support/Platform.h"
 
 #include <gtest/gtest.h>
 
@@ -423,7 +425,8 @@ TEST(GenericCameraMenu, FolderThatCannotBeWrittenIsReported) {
         host.userClick(1);
         host.userClick(1062);
     }));
-    const std::string reason = "Cannot write " + missing + "/menu.dat: No such file or directory";
+    const std::string reason = "Cannot write " + outputFilePath(missing, "menu.dat") + ": " +
+                               testing::missingFolderReason();
     EXPECT_EQ(h.messages(), (std::vector<std::string>{reason, reason}));
     EXPECT_FALSE(std::filesystem::exists(missing));
 }

@@ -4,6 +4,7 @@
 
 #include "support/RecordingMessages.h"
 #include "support/ScratchMount.h"
+#include "support/Platform.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -38,10 +39,11 @@ TEST(DurableFile, MissingFolderGivesTheSystemsReason) {
     TempDir dir;
     const auto outcome = writeFileDurably(dir.file("nope/menu.dat"), bytesOf("x"));
     EXPECT_FALSE(outcome.ok);
-    EXPECT_EQ(outcome.reason, "No such file or directory");
+    EXPECT_EQ(outcome.reason, testing::missingFolderReason());
 }
 
 TEST(DurableFile, ALinkInTheFolderIsReplacedNotFollowed) {
+    QUORVEX_SKIP_WITHOUT_LINKS();
     TempDir dir;
     writeText(dir.file("victim"), "keep me");
     std::filesystem::create_symlink(dir.file("victim"), dir.file("menu.dat"));
@@ -102,6 +104,7 @@ TEST(DurableFile, ReadOnlyCardIsReported) {
 }
 
 TEST(DurableFile, RemoveIfPresentRemovesLinksNotTargets) {
+    QUORVEX_SKIP_WITHOUT_LINKS();
     TempDir dir;
     writeText(dir.file("victim"), "keep");
     std::filesystem::create_symlink(dir.file("victim"), dir.file("mms.dat"));
@@ -112,6 +115,12 @@ TEST(DurableFile, RemoveIfPresentRemovesLinksNotTargets) {
 }
 
 TEST(OutputPath, JoinsWithoutLookingAtTheEnd) {
+#ifdef _WIN32
+    // "C:\\" gives "C:\\\\menu.dat", which Windows reads as "C:\\menu.dat".
+    EXPECT_EQ(outputFilePath("E:\\", "menu.dat"), "E:\\\\menu.dat");
+    EXPECT_EQ(outputFilePath("E:\\DCIM", "menu.dat"), "E:\\DCIM\\menu.dat");
+    GTEST_SKIP() << "Windows joins with a backslash";
+#endif
     EXPECT_EQ(outputFilePath("/media/card", "menu.dat"), "/media/card/menu.dat");
     EXPECT_EQ(outputFilePath("/media/card/", "menu.dat"), "/media/card//menu.dat");
     EXPECT_EQ(outputFilePath("", "smtp.dat"), "/smtp.dat");
@@ -134,8 +143,8 @@ TEST(OutputWriter, FailureNamesThePathAndReasonInTheMessageLanguage) {
     EXPECT_FALSE(writeOutputFile(path, bytesOf("abc"), "done", 1, out));
     EXPECT_TRUE(out.written.empty());
     ASSERT_EQ(out.messages.size(), 2u);
-    EXPECT_EQ(out.messages[0], "Cannot write " + path + ": No such file or directory");
-    EXPECT_EQ(out.messages[1], "无法写入 " + path + "：No such file or directory");
+    EXPECT_EQ(out.messages[0], "Cannot write " + path + ": " + testing::missingFolderReason());
+    EXPECT_EQ(out.messages[1], "无法写入 " + path + "：" + testing::missingFolderReason());
 }
 
 TEST(FormatPercentS, FillsInOrderAndKeepsOtherPercents) {

@@ -8,8 +8,14 @@
 #include <string>
 #include <vector>
 
-#include <stdlib.h>
+#include <random>
+
+#ifndef _WIN32
 #include <unistd.h>
+#endif
+
+#include "core/DurableFile.h"
+#include "core/SystemText.h"
 
 namespace quorvex::testing {
 
@@ -17,50 +23,67 @@ namespace quorvex::testing {
 class TempDir {
   public:
     TempDir() {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "quorvex-test-XXXXXX").string();
-        m_path = ::mkdtemp(pattern.data());
+        static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+        std::random_device random;
+        const auto base = std::filesystem::temp_directory_path();
+        for (;;) {
+            std::string name = "quorvex-test-";
+            for (int i = 0; i < 10; ++i)
+                name += kLetters[random() % (sizeof kLetters - 1)];
+            // create_directory is false for a folder that is already there: try another name.
+            if (std::filesystem::create_directory(base / name)) {
+                m_path = utf8FromPath(base / name);
+                break;
+            }
+        }
     }
     ~TempDir() {
         std::error_code ec;
-        std::filesystem::permissions(m_path, std::filesystem::perms::owner_all,
+        const auto path = pathFromUtf8(m_path);
+        std::filesystem::permissions(path, std::filesystem::perms::owner_all,
                                      std::filesystem::perm_options::add, ec);
-        std::filesystem::remove_all(m_path, ec);
+        std::filesystem::remove_all(path, ec);
     }
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;
 
     const std::string& path() const { return m_path; }
-    std::string file(const std::string& name) const { return m_path + "/" + name; }
+    // Joined as the writers join a folder and a file name ("\\" on Windows, "/" elsewhere).
+    std::string file(const std::string& name) const { return outputFilePath(m_path, name); }
 
   private:
     std::string m_path;
 };
 
 inline std::vector<std::uint8_t> readBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(pathFromUtf8(path), std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 inline std::string readText(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(pathFromUtf8(path), std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 inline void writeText(const std::string& path, const std::string& content) {
-    std::ofstream(path, std::ios::binary) << content;
+    std::ofstream(pathFromUtf8(path), std::ios::binary) << content;
 }
 
 inline std::vector<std::string> folderEntries(const std::string& folder) {
     std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder))
-        names.push_back(entry.path().filename().string());
+    for (const auto& entry : std::filesystem::directory_iterator(pathFromUtf8(folder)))
+        names.push_back(utf8FromPath(entry.path().filename()));
     return names;
 }
 
-// Permission bits do not stop root; tests of unwritable folders skip themselves then.
+// Permission bits do not stop root, and Windows ignores them on folders; tests of unwritable
+// folders skip themselves then.
 inline bool runningAsRoot() {
+#ifdef _WIN32
+    return true;
+#else
     return ::geteuid() == 0;
+#endif
 }
 
 } // namespace quorvex::testing

@@ -5,6 +5,7 @@
 #include "tools/inspect/MenuFileDecoder.h"
 #include "tools/inspect/SetupFileDecoder.h"
 #include "tools/inspect/SmtpFileDecoder.h"
+#include "core/SystemText.h"
 
 #include <algorithm>
 #include <array>
@@ -39,18 +40,18 @@ void inspectFile(const fs::path& path, FileKind kind, const InspectOptions& opti
     std::error_code ec;
     const auto status = fs::status(path, ec);
     if (ec || !fs::is_regular_file(status)) {
-        sink.error({path.string(), ec ? ec.message() : "not a regular file"});
+        sink.error({utf8FromPath(path), ec ? ec.message() : "not a regular file"});
         return;
     }
     std::ifstream in(path, std::ios::binary);
     if (!in) {
-        sink.error({path.string(), std::strerror(errno)});
+        sink.error({utf8FromPath(path), errnoText(errno)});
         return;
     }
     std::vector<std::uint8_t> bytes(kReadLimit + 1);
     in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     if (in.bad()) {
-        sink.error({path.string(), "read error"});
+        sink.error({utf8FromPath(path), "read error"});
         return;
     }
     bytes.resize(static_cast<std::size_t>(in.gcount()));
@@ -67,7 +68,7 @@ void inspectFile(const fs::path& path, FileKind kind, const InspectOptions& opti
                  " bytes; " + fileKindName(kind) + " has " +
                  (kind == FileKind::Menu ? "60" : "720 (12 records of 60)")});
     }
-    report.path = path.string();
+    report.path = utf8FromPath(path);
     sink.report(std::move(report));
 }
 
@@ -75,7 +76,7 @@ void inspectFolder(const fs::path& folder, const InspectOptions& options, Inspec
     std::error_code ec;
     std::array<std::optional<fs::path>, 3> found;
     for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-        const auto kind = fileKindFromName(it->path().filename().string());
+        const auto kind = fileKindFromName(utf8FromPath(it->path().filename()));
         if (!kind)
             continue;
         auto& slot = found[static_cast<std::size_t>(*kind)];
@@ -85,7 +86,7 @@ void inspectFolder(const fs::path& folder, const InspectOptions& options, Inspec
             slot = it->path();
     }
     if (ec) {
-        sink.error({folder.string(), ec.message()});
+        sink.error({utf8FromPath(folder), ec.message()});
         return;
     }
     bool any = false;
@@ -96,7 +97,7 @@ void inspectFolder(const fs::path& folder, const InspectOptions& options, Inspec
         }
     }
     if (!any)
-        sink.error({folder.string(), "holds no menu.dat, setup.dat or smtp.dat"});
+        sink.error({utf8FromPath(folder), "holds no menu.dat, setup.dat or smtp.dat"});
 }
 
 } // namespace
@@ -128,7 +129,7 @@ FileReport decodeSettingsFile(FileKind kind, std::span<const std::uint8_t> bytes
 
 void inspectPath(const std::string& path, const InspectOptions& options, InspectSink& sink) {
     std::error_code ec;
-    const fs::path p(path);
+    const fs::path p = pathFromUtf8(path);
     const auto status = fs::status(p, ec);
     if (ec) {
         sink.error({path, ec.message()});
@@ -138,7 +139,7 @@ void inspectPath(const std::string& path, const InspectOptions& options, Inspect
         inspectFolder(p, options, sink);
         return;
     }
-    const auto kind = fileKindFromName(p.filename().string());
+    const auto kind = fileKindFromName(utf8FromPath(p.filename()));
     if (!kind) {
         sink.error({path, "is not named menu.dat, setup.dat or smtp.dat"});
         return;

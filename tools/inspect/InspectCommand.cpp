@@ -32,7 +32,7 @@ std::optional<int> parseModel(std::string_view text) {
 }
 
 std::string printable(std::string_view text) {
-    return printableText({reinterpret_cast<const std::uint8_t*>(text.data()), text.size()});
+    return printablePath(text);
 }
 
 int usageError(std::ostream& err, std::string_view problem) {

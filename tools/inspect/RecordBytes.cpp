@@ -76,6 +76,24 @@ std::string printableText(std::span<const std::uint8_t> bytes) {
     return out;
 }
 
+std::string printablePath(std::string_view path) {
+    std::string out;
+    std::size_t start = 0;
+    while (start <= path.size()) {
+        auto end = path.find('\\', start);
+#ifndef _WIN32
+        end = std::string_view::npos;
+#endif
+        const auto part = path.substr(start, end == std::string_view::npos ? end : end - start);
+        out += printableText({reinterpret_cast<const std::uint8_t*>(part.data()), part.size()});
+        if (end == std::string_view::npos)
+            break;
+        out += '\\';
+        start = end + 1;
+    }
+    return out;
+}
+
 std::string oemTextAsUtf8(std::span<const std::uint8_t> bytes) {
     std::string out;
     for (std::uint8_t b : bytes) {

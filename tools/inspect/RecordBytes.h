@@ -34,6 +34,10 @@ void checkZeroBytes(FileReport& report, int recordIndex, const Record& record, s
 // else (control bytes, stray high bytes, the backslash) escaped as \xNN or \\.
 std::string printableText(std::span<const std::uint8_t> bytes);
 
+// A path for a terminal or JSON: as printableText, except that on Windows, where every path comes
+// from UTF-16 (so is well-formed) and the backslash separates folders, the backslash stays single.
+std::string printablePath(std::string_view path);
+
 // A text of a setup.dat or smtp.dat record (code page 437, as the cameras read it) in UTF-8,
 // control bytes and the backslash escaped.
 std::string oemTextAsUtf8(std::span<const std::uint8_t> bytes);

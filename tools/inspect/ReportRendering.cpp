@@ -33,8 +33,7 @@ std::string locationText(FileKind kind, int record, int byte) {
 }
 
 std::string renderText(const FileReport& report) {
-    std::string out = printableText({reinterpret_cast<const std::uint8_t*>(report.path.data()),
-                                     report.path.size()}) +
+    std::string out = printablePath(report.path) +
                       ": " + fileKindName(report.kind) + ", " + std::to_string(report.size) +
                       " bytes, " + report.layout + "\n";
     for (const std::string& note : report.notes)

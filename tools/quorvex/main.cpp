@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // quorvex: the desktop tool. Takes nothing from the command line.
 #include "app/CSetupApp.h"
-#include "app/FilePreferencesStore.h"
 #include "app/SystemLanguage.h"
+#include "app/SystemPreferencesStore.h"
 #include "tools/forms/RegisterForms.h"
 #include "ui/qt/FocusStyle.h"
 #include "ui/qt/QtHost.h"
@@ -20,12 +20,12 @@ int main(int argc, char** argv) {
     quorvex::ui::installStartupProbeIfAsked();
 
     const std::uint16_t systemLanguage = quorvex::systemDefaultLanguageId();
-    quorvex::FilePreferencesStore store(quorvex::FilePreferencesStore::defaultPath(),
-                                        quorvex::languageForSystemId(systemLanguage));
+    const auto store =
+        quorvex::systemPreferencesStore(quorvex::languageForSystemId(systemLanguage));
     quorvex::ui::QtHost host;
     quorvex::FormRegistry forms;
     quorvex::registerForms(forms);
-    quorvex::CSetupApp app(store, host, forms);
+    quorvex::CSetupApp app(*store, host, forms);
     app.run(systemLanguage);
     return 0;
 }

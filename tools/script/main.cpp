@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // quorvex-script [--host memory|qt] [SCRIPT]: runs the application driven by a script and prints
 // what a person would see.
+#include "core/SystemText.h"
 #include "tools/forms/RegisterForms.h"
 #include "tools/script/ScriptInterpreter.h"
 #include "ui/MemoryHost.h"
@@ -13,6 +14,7 @@
 #include <iostream>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -26,10 +28,11 @@ int usage() {
 int main(int argc, char** argv) {
     std::string hostName = "memory";
     std::string scriptPath;
-    for (int i = 1; i < argc; ++i) {
-        const std::string arg = argv[i];
-        if (arg == "--host" && i + 1 < argc) {
-            hostName = argv[++i];
+    const std::vector<std::string> args = quorvex::commandLineArguments(argc, argv);
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "--host" && i + 1 < args.size()) {
+            hostName = args[++i];
         } else if (arg.rfind("--host=", 0) == 0) {
             hostName = arg.substr(7);
         } else if (arg == "-h" || arg == "--help") {
@@ -46,7 +49,7 @@ int main(int argc, char** argv) {
 
     std::ifstream file;
     if (!scriptPath.empty() && scriptPath != "-") {
-        file.open(scriptPath);
+        file.open(quorvex::pathFromUtf8(scriptPath));
         if (!file) {
             std::cerr << "error: cannot read " << scriptPath << '\n';
             return 2;

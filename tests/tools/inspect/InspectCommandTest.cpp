@@ -164,8 +164,12 @@ TEST(InspectCommand, EachReportIsPrintedBeforeTheNextFileIsRead) {
         }
         std::size_t seen = 0;
         WatchedOutput watched([&](const std::string& text) {
-            while (seen + 1 < dirs.size() &&
-                   text.find(dirs[seen].file("menu.dat")) != std::string::npos)
+            // As the output shows the path: JSON escapes a Windows path's backslashes.
+            const auto shown = [&](const TempDir& dir) {
+                const std::string path = dir.file("menu.dat");
+                return json ? nlohmann::json(path).dump() : path;
+            };
+            while (seen + 1 < dirs.size() && text.find(shown(dirs[seen])) != std::string::npos)
                 writeBytes(dirs[++seen].file("menu.dat"), {1, 2, 3});
         });
         std::ostream out(&watched);
@@ -297,6 +301,9 @@ TEST(InspectCommand, JsonHoldsTheValues) {
 }
 
 TEST(InspectCommand, JsonStaysValidForAnyPathBytes) {
+#ifdef _WIN32
+    GTEST_SKIP() << "Windows names are UTF-16: no folder name holds bytes that are not UTF-8";
+#else
     TempDir dir;
     const std::string odd = dir.path() + "/\xff\x01";
     ::mkdir(odd.c_str(), 0700);
@@ -307,15 +314,18 @@ TEST(InspectCommand, JsonStaysValidForAnyPathBytes) {
     EXPECT_EQ(json.at("files").at(0).at("problems").at(0).at("reason"),
               "the file has 3 bytes; menu.dat has 60");
     EXPECT_EQ(run({odd}).out.substr(dir.path().size(), 12), "/\\xFF\\x01/me");
+#endif
 }
 
 TEST(InspectCommand, NeitherHangsNorReadsWholeOnOddFiles) {
     TempDir dir;
+#ifndef _WIN32 // Windows has no named pipes in the file system
     const std::string fifo = dir.file("menu.dat");
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     const Outcome pipe = run({fifo});
     EXPECT_EQ(pipe.status, 2);
     EXPECT_NE(pipe.err.find("not a regular file"), std::string::npos);
+#endif
 
     TempDir big;
     {

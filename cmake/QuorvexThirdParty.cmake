@@ -1,0 +1,42 @@
+# SPDX-License-Identifier: MIT
+# GoogleTest and nlohmann-json: the installed packages where the build's target can use them, else
+# built or copied from the host's Debian packages (a cross build for Windows finds no Windows
+# copy of either, but GoogleTest's sources and the header-only json library serve any target).
+
+function(quorvex_find_nlohmann_json)
+  if(TARGET nlohmann_json::nlohmann_json)
+    return()
+  endif()
+  find_package(nlohmann_json 3 QUIET)
+  if(nlohmann_json_FOUND)
+    return()
+  endif()
+  # Only the library's own headers, never the host's whole include folder.
+  set(header /usr/include/nlohmann/json.hpp)
+  if(NOT EXISTS ${header})
+    message(FATAL_ERROR "nlohmann-json not found (Debian: nlohmann-json3-dev)")
+  endif()
+  set(copy ${PROJECT_BINARY_DIR}/third_party/include)
+  file(COPY /usr/include/nlohmann DESTINATION ${copy})
+  add_library(nlohmann_json::nlohmann_json INTERFACE IMPORTED GLOBAL)
+  target_include_directories(nlohmann_json::nlohmann_json SYSTEM INTERFACE ${copy})
+endfunction()
+
+function(quorvex_find_gtest)
+  if(TARGET GTest::gtest)
+    return()
+  endif()
+  if(NOT CMAKE_CROSSCOMPILING)
+    find_package(GTest QUIET)
+    if(GTest_FOUND)
+      return()
+    endif()
+  endif()
+  set(source /usr/src/googletest)
+  if(NOT EXISTS ${source}/CMakeLists.txt)
+    message(FATAL_ERROR "GoogleTest not found (Debian: googletest, libgtest-dev)")
+  endif()
+  set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+  set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+  add_subdirectory(${source} ${PROJECT_BINARY_DIR}/third_party/googletest EXCLUDE_FROM_ALL SYSTEM)
+endfunction()
