@@ -54,15 +54,11 @@ class Database:
             for c in self.root.findall("country")
             if c.get("code") == code
             for p in c.findall("provider")
-            if name in [text_of_name(n) for n in p.findall("name")]
+            if name in [(n.text or "").strip() for n in p.findall("name")]
         ]
         if len(matches) != 1:
             raise MappingError(f"{code} '{name}': {len(matches)} providers of that name")
         return matches[0]
-
-
-def text_of_name(element):
-    return (element.text or "").strip()
 
 
 def usages(apn):
@@ -94,7 +90,8 @@ def mms_values(db, row, where):
     apn = None
     if row.get("source"):
         # Only an APN that names a message centre is MMS data; an APN alone reaches nothing.
-        candidates = [a for a in db.provider(*row["source"]).findall("gsm/apn") if text_of(a, "mmsc")]
+        apns = db.provider(*row["source"]).findall("gsm/apn")
+        candidates = [a for a in apns if text_of(a, "mmsc")]
         if len(candidates) > 1 and not row.get("select"):
             raise MappingError(f"{where}: several MMS entries, the mapping has to choose")
         if candidates or row.get("select"):
@@ -171,7 +168,7 @@ def render_rows(countries, row_type, entry, fields):
     return lines
 
 
-def mms_header(db, mapping):
+def mms_header(mapping):
     countries = mapping["mms"]
 
     def entry(row):
@@ -210,7 +207,7 @@ def mms_header(db, mapping):
     return "\n".join(lines)
 
 
-def gprs_header(db, mapping):
+def gprs_header(mapping):
     countries = mapping["gprs"]
 
     def entry(row):
@@ -253,11 +250,9 @@ def resolve(db, mapping):
                 row["values"] = make(db, row, where)
 
 
-def build(database_path, mapping_path):
-    mapping = json.loads(mapping_path.read_text(encoding="utf-8"))
-    db = Database(database_path)
-    resolve(db, mapping)
-    return {MMS_HEADER: mms_header(db, mapping), GPRS_HEADER: gprs_header(db, mapping)}
+def build(database_path, mapping):
+    resolve(Database(database_path), mapping)
+    return {MMS_HEADER: mms_header(mapping), GPRS_HEADER: gprs_header(mapping)}
 
 
 def main():
@@ -287,7 +282,7 @@ def main():
         return 2
 
     try:
-        files = build(args.database, args.mapping)
+        files = build(args.database, mapping)
     except MappingError as error:
         print(f"mapping.json: {error}", file=sys.stderr)
         return 2
