@@ -24,274 +24,274 @@ using OperatorRow = std::array<OperatorEntry, kOperatorSlots>;
 
 // The operators of each country in list order with their own published MMS settings
 // (MMSC URL, APN, proxy address, proxy port, user, password); the port is the catalogue's.
-// An operator without published settings has an empty profile: Manual mode is the way.
+// An operator without published settings has only its port: Manual mode is the way.
 // Names are shown exactly as written here ("Tele2 " included).
 // clang-format off
 inline constexpr std::array<OperatorRow, kCountryCount> kMmsOperatorRows{{
     // 0 China
     OperatorRow{{
-        {"China Mobile", {"http://mmsc.monternet.com", "cmwap", "10.0.0.172", "80", "", ""}}, // cn China Mobile
-        {"China Unicom", {"http://mmsc.myuni.com.cn", "3gwap", "10.0.0.172", "80", "", ""}}, // cn China Unicom
+        {"China Mobile", {"http://mmsc.monternet.com", "cmwap", "10.0.0.172", "80", "", ""}}, // cn "China Mobile"
+        {"China Unicom", {"http://mmsc.myuni.com.cn", "3gwap", "10.0.0.172", "80", "", ""}}, // cn "China Unicom"
     }},
     // 1 United States
     OperatorRow{{
-        {"T-Mobile", {"http://mms.msg.eng.t-mobile.com/mms/wapenc", "fast.t-mobile.com", "", "8080", "", ""}}, // us T-Mobile
-        {"AT&T", {"http://mmsc.mobile.att.net", "NXTGENPHONE", "", "80", "", ""}}, // us AT&T
+        {"T-Mobile", {"http://mms.msg.eng.t-mobile.com/mms/wapenc", "fast.t-mobile.com", "", "8080", "", ""}}, // us "T-Mobile"
+        {"AT&T", {"http://mmsc.mobile.att.net", "NXTGENPHONE", "", "80", "", ""}}, // us "AT&T"
     }},
     // 2 Deutschland
     OperatorRow{{
-        {"Vodafone", {"", "", "", "80", "", ""}}, // de Vodafone: no settings published
-        {"T-Mobile", {"http://mms.t-mobile.de/servlets/mms", "internet.t-mobile", "172.28.23.131", "8008", "t-mobile", "tm"}}, // de T-Mobile(Telekom)
-        {"E-Plus", {"", "", "", "8080", "", ""}}, // de E-Plus: no settings published
-        {"O2", {"http://10.81.0.7:8002", "internet", "195.182.114.52", "8080", "", ""}}, // de O2
+        {"Vodafone", {"", "", "", "80", "", ""}}, // de "Vodafone": no settings published
+        {"T-Mobile", {"http://mms.t-mobile.de/servlets/mms", "internet.t-mobile", "172.28.23.131", "8008", "t-mobile", "tm"}}, // de "T-Mobile(Telekom)"
+        {"E-Plus", {"", "", "", "8080", "", ""}}, // de "E-Plus": no settings published
+        {"O2", {"http://10.81.0.7:8002", "internet", "195.182.114.52", "8080", "", ""}}, // de "O2"
     }},
     // 3 United Kingdom
     OperatorRow{{
-        {"Vodafone", {"", "", "", "9201", "", ""}}, // gb Vodafone: no settings published
-        {"O2", {"", "", "", "8080", "", ""}}, // gb O2: no settings published
-        {"O2 Payandgo", {"", "", "", "8080", "", ""}}, // gb O2: no settings published
-        {"Orange", {"http://mms/", "eezone", "149.254.201.135", "8080", "eesecure", "secure"}}, // gb EE
-        {"3", {"", "", "", "8799", "", ""}}, // gb 3: no settings published
-        {"Virgin", {"", "", "", "8080", "", ""}}, // no entry of its own
-        {"Vodafone Prepay", {"", "", "", "8799", "", ""}}, // gb Vodafone: no settings published
-        {"BT Mobile", {"", "", "", "8799", "", ""}}, // gb BT Mobile: no settings published
-        {"ASDA Mobile", {"http://mms.asdamobiles.co.uk/servlets/mms", "asdamobiles.co.uk", "212.183.137.12", "9201", "wap", "wap"}}, // gb Asda Mobile
+        {"Vodafone", {"", "", "", "9201", "", ""}}, // gb "Vodafone": no settings published
+        {"O2", {"", "", "", "8080", "", ""}}, // gb "O2": no settings published
+        {"O2 Payandgo", {"", "", "", "8080", "", ""}}, // gb "O2": no settings published
+        {"Orange", {"http://mms/", "eezone", "149.254.201.135", "8080", "eesecure", "secure"}}, // gb "EE"
+        {"3", {"", "", "", "8799", "", ""}}, // gb "3": no settings published
+        {"Virgin", {"", "", "", "8080", "", ""}}, // no settings of its own in the database
+        {"Vodafone Prepay", {"", "", "", "8799", "", ""}}, // gb "Vodafone": no settings published
+        {"BT Mobile", {"", "", "", "8799", "", ""}}, // gb "BT Mobile": no settings published
+        {"ASDA Mobile", {"http://mms.asdamobiles.co.uk/servlets/mms", "asdamobiles.co.uk", "212.183.137.12", "9201", "wap", "wap"}}, // gb "Asda Mobile"
     }},
     // 4 Canada
     OperatorRow{{
-        {"Fido", {"http://mms.fido.ca", "mms.fido.ca", "", "8080", "", ""}}, // ca Fido
-        {"Rogers", {"http://mms.gprs.rogers.com", "media.com", "10.128.1.69", "80", "media", "mda01"}}, // ca Rogers
+        {"Fido", {"http://mms.fido.ca", "mms.fido.ca", "", "8080", "", ""}}, // ca "Fido"
+        {"Rogers", {"http://mms.gprs.rogers.com", "media.com", "10.128.1.69", "80", "media", "mda01"}}, // ca "Rogers"
     }},
     // 5 Sweden
     OperatorRow{{
-        {"Telenor", {"http://mms", "sp-services", "172.30.253.241", "8799", "", ""}}, // se Telenor
-        {"Telia", {"", "", "", "8080", "", ""}}, // se Telia: no settings published
-        {"Tele2 ", {"", "", "", "8080", "", ""}}, // se Tele2: no settings published
+        {"Telenor", {"http://mms", "sp-services", "172.30.253.241", "8799", "", ""}}, // se "Telenor"
+        {"Telia", {"", "", "", "8080", "", ""}}, // se "Telia": no settings published
+        {"Tele2 ", {"", "", "", "8080", "", ""}}, // se "Tele2": no settings published
     }},
     // 6 Slovenia
     OperatorRow{{
-        {"Mobitel", {"", "", "", "8080", "", ""}}, // si Mobitel: no settings published
-        {"Izi Mobil", {"", "", "", "8080", "", ""}}, // no entry of its own
-        {"Si Mobil", {"http://mmc/", "mms.simobil.si", "80.95.224.46", "9201", "simobil", "internet"}}, // si Vodafone / Simobil
-        {"Bob", {"", "", "", "9201", "", ""}}, // no entry of its own
-        {"Telemach", {"", "", "", "8080", "", ""}}, // si Telemach: no settings published
+        {"Mobitel", {"", "", "", "8080", "", ""}}, // si "Mobitel": no settings published
+        {"Izi Mobil", {"", "", "", "8080", "", ""}}, // no settings of its own in the database
+        {"Si Mobil", {"http://mmc/", "mms.simobil.si", "80.95.224.46", "9201", "simobil", "internet"}}, // si "Vodafone / Simobil"
+        {"Bob", {"", "", "", "9201", "", ""}}, // no settings of its own in the database
+        {"Telemach", {"", "", "", "8080", "", ""}}, // si "Telemach": no settings published
     }},
     // 7 Portugal
     OperatorRow{{
-        {"Optimus", {"", "", "", "8799", "", ""}}, // pt Optimus: no settings published
-        {"Vodafone", {"", "", "", "8799", "", ""}}, // pt Vodafone: no settings published
+        {"Optimus", {"", "", "", "8799", "", ""}}, // pt "Optimus": no settings published
+        {"Vodafone", {"", "", "", "8799", "", ""}}, // pt "Vodafone": no settings published
     }},
     // 8 Turkey
     OperatorRow{{
-        {"Avea", {"http://mms.avea.com.tr/servlets/mms", "mms", "213.161.151.201", "8080", "mms", "mms"}}, // tr Avea
-        {"Turkcell", {"http://mms.turkcell.com.tr/servlets/mms", "mms", "212.252.169.217", "8080", "mms", "mms"}}, // tr Turkcell
+        {"Avea", {"http://mms.avea.com.tr/servlets/mms", "mms", "213.161.151.201", "8080", "mms", "mms"}}, // tr "Avea"
+        {"Turkcell", {"http://mms.turkcell.com.tr/servlets/mms", "mms", "212.252.169.217", "8080", "mms", "mms"}}, // tr "Turkcell"
     }},
     // 9 Schweiz
     OperatorRow{{
-        {"Orange", {"http://192.168.151.3:8002", "mms", "192.168.151.2", "8080", "", ""}}, // ch Salt
-        {"Sunrise", {"http://mmsc.sunrise.ch", "mms.sunrise.ch", "212.35.34.75", "8080", "mms", "mms"}}, // ch Sunrise
-        {"Swisscom", {"http://mms.natel.ch:8079", "event.swisscom.ch", "192.168.210.2", "8080", "", ""}}, // ch Swisscom
+        {"Orange", {"http://192.168.151.3:8002", "mms", "192.168.151.2", "8080", "", ""}}, // ch "Salt"
+        {"Sunrise", {"http://mmsc.sunrise.ch", "mms.sunrise.ch", "212.35.34.75", "8080", "mms", "mms"}}, // ch "Sunrise"
+        {"Swisscom", {"http://mms.natel.ch:8079", "event.swisscom.ch", "192.168.210.2", "8080", "", ""}}, // ch "Swisscom"
     }},
     // 10 Spain
     OperatorRow{{
-        {"Orange", {"", "", "", "8080", "", ""}}, // es Orange: no settings published
-        {"Vodafone", {"http://mmsc.vodafone.es/servlets/mms", "mms.vodafone.net", "212.73.32.10", "80", "wap@wap", "wap125"}}, // es Vodafone
-        {"Telstra", {"", "", "", "8080", "", ""}}, // no entry of its own
-        {"Movistar", {"", "", "", "8080", "", ""}}, // es Movistar (Telefónica): no settings published
+        {"Orange", {"", "", "", "8080", "", ""}}, // es "Orange": no settings published
+        {"Vodafone", {"http://mmsc.vodafone.es/servlets/mms", "mms.vodafone.net", "212.73.32.10", "80", "wap@wap", "wap125"}}, // es "Vodafone"
+        {"Telstra", {"", "", "", "8080", "", ""}}, // no settings of its own in the database
+        {"Movistar", {"", "", "", "8080", "", ""}}, // es "Movistar (Telefónica)": no settings published
     }},
     // 11 Slovakia
     OperatorRow{{
-        {"T-Mobile", {"http://mms", "mms", "192.168.1.1", "8080", "mms", "mms"}}, // sk Slovak Telekom
-        {"Orange", {"", "", "", "8799", "", ""}}, // sk Orange: no settings published
-        {"O2", {"http://mms.o2world.sk:8002", "o2mms", "10.97.1.11", "8080", "", ""}}, // sk O2
+        {"T-Mobile", {"http://mms", "mms", "192.168.1.1", "8080", "mms", "mms"}}, // sk "Slovak Telekom"
+        {"Orange", {"", "", "", "8799", "", ""}}, // sk "Orange": no settings published
+        {"O2", {"http://mms.o2world.sk:8002", "o2mms", "10.97.1.11", "8080", "", ""}}, // sk "O2"
     }},
     // 12 Russia
     OperatorRow{{
-        {"Мегафон", {"http://mmsc:8002", "mms", "10.10.10.10", "8080", "mms", "mms"}}, // ru Мегафон
-        {"Билайн", {"", "", "", "8080", "", ""}}, // ru Билайн: no settings published
-        {"МТС", {"", "", "", "8080", "", ""}}, // ru MTS: no settings published
-        {"Tele2", {"", "", "", "8080", "", ""}}, // ru Tele2: no settings published
+        {"Мегафон", {"http://mmsc:8002", "mms", "10.10.10.10", "8080", "mms", "mms"}}, // ru "Мегафон"
+        {"Билайн", {"", "", "", "8080", "", ""}}, // ru "Билайн": no settings published
+        {"МТС", {"", "", "", "8080", "", ""}}, // ru "MTS": no settings published
+        {"Tele2", {"", "", "", "8080", "", ""}}, // ru "Tele2": no settings published
     }},
     // 13 Romania
     OperatorRow{{
-        {"Orange", {"http://wap.mms.orange.ro:8002", "mms", "62.217.247.252", "8080", "mms", "mms"}}, // ro Orange
-        {"Telekom", {"", "", "", "8080", "", ""}}, // no entry of its own
-        {"Vodafone", {"", "", "", "8080", "", ""}}, // ro Vodafone: no settings published
+        {"Orange", {"http://wap.mms.orange.ro:8002", "mms", "62.217.247.252", "8080", "mms", "mms"}}, // ro "Orange"
+        {"Telekom", {"", "", "", "8080", "", ""}}, // no settings of its own in the database
+        {"Vodafone", {"", "", "", "8080", "", ""}}, // ro "Vodafone": no settings published
     }},
     // 14 Poland
     OperatorRow{{
-        {"ERA", {"http://mms/servlets/mms", "mms", "213.158.194.226", "8080", "", ""}}, // pl T-Mobile
-        {"Orange", {"http://mms.orange.pl", "mms", "192.168.6.104", "8080", "mms", "mms"}}, // pl Orange
-        {"Plus", {"http://mms.plusgsm.pl:8002", "mms", "212.2.96.16", "8080", "", ""}}, // pl Plus
-        {"Heyah", {"http://mms.heyah.pl/servlets/mms", "heyahmms", "213.158.194.226", "8080", "heyah", "heyah"}}, // pl Heyah
-        {"Play", {"http://mmsc.play.pl/mms/wapenc", "mms", "", "8080", "", ""}}, // pl Play
+        {"ERA", {"http://mms/servlets/mms", "mms", "213.158.194.226", "8080", "", ""}}, // pl "T-Mobile"
+        {"Orange", {"http://mms.orange.pl", "mms", "192.168.6.104", "8080", "mms", "mms"}}, // pl "Orange"
+        {"Plus", {"http://mms.plusgsm.pl:8002", "mms", "212.2.96.16", "8080", "", ""}}, // pl "Plus"
+        {"Heyah", {"http://mms.heyah.pl/servlets/mms", "heyahmms", "213.158.194.226", "8080", "heyah", "heyah"}}, // pl "Heyah"
+        {"Play", {"http://mmsc.play.pl/mms/wapenc", "mms", "", "8080", "", ""}}, // pl "Play"
     }},
     // 15 Netherlands
     OperatorRow{{
-        {"T-Mobile", {"http://t-mobilemms", "mms", "10.10.10.11", "8080", "tmobilemms", "tmobilemms"}}, // nl T-Mobile
-        {"Vodafone", {"", "", "", "8799", "", ""}}, // nl Vodafone: no settings published
+        {"T-Mobile", {"http://t-mobilemms", "mms", "10.10.10.11", "8080", "tmobilemms", "tmobilemms"}}, // nl "T-Mobile"
+        {"Vodafone", {"", "", "", "8799", "", ""}}, // nl "Vodafone": no settings published
     }},
     // 16 Italy
     OperatorRow{{
-        {"TIM", {"", "", "", "80", "", ""}}, // it TIM: no settings published
-        {"Vodafone", {"", "", "", "8080", "", ""}}, // it Vodafone: no settings published
-        {"WIND", {"http://mms.wind.it", "mms.wind", "212.245.244.100", "8080", "", ""}}, // it Wind
-        {"TRE", {"", "", "", "8799", "", ""}}, // it 3: no settings published
+        {"TIM", {"", "", "", "80", "", ""}}, // it "TIM": no settings published
+        {"Vodafone", {"", "", "", "8080", "", ""}}, // it "Vodafone": no settings published
+        {"WIND", {"http://mms.wind.it", "mms.wind", "212.245.244.100", "8080", "", ""}}, // it "Wind"
+        {"TRE", {"", "", "", "8799", "", ""}}, // it "3": no settings published
     }},
     // 17 Ireland
     OperatorRow{{
-        {"Meteor", {"", "", "", "8799", "", ""}}, // ie Meteor: no settings published
-        {"Vodafone", {"", "", "", "80", "", ""}}, // ie Vodafone: no settings published
+        {"Meteor", {"", "", "", "8799", "", ""}}, // ie "Meteor": no settings published
+        {"Vodafone", {"", "", "", "80", "", ""}}, // ie "Vodafone": no settings published
     }},
     // 18 Hungary
     OperatorRow{{
-        {"T-Mobile", {"", "", "", "8080", "", ""}}, // hu T-Mobile: no settings published
-        {"Vodafone", {"", "", "", "8080", "", ""}}, // hu Vodafone: no settings published
+        {"T-Mobile", {"", "", "", "8080", "", ""}}, // hu "T-Mobile": no settings published
+        {"Vodafone", {"", "", "", "8080", "", ""}}, // hu "Vodafone": no settings published
     }},
     // 19 Greece
     OperatorRow{{
-        {"T-Cosmote", {"", "", "", "8080", "", ""}}, // gr Cosmote: no settings published
-        {"Vodafone", {"", "", "", "8080", "", ""}}, // gr Vodafone: no settings published
+        {"T-Cosmote", {"", "", "", "8080", "", ""}}, // gr "Cosmote": no settings published
+        {"Vodafone", {"", "", "", "8080", "", ""}}, // gr "Vodafone": no settings published
     }},
     // 20 France
     OperatorRow{{
-        {"Bouygues", {"http://mms.bouyguestelecom.fr/mms/wapenc", "mmsbouygtel.com", "62.201.129.226", "8080", "", ""}}, // fr Bouygues Telecom
-        {"Orange", {"http://mms.orange.fr", "orange-acte", "192.168.10.200", "8080", "orange", "orange"}}, // fr Orange
-        {"SFR", {"http://mms65", "mms65", "10.143.156.8", "8080", "", ""}}, // fr SFR
-        {"Free", {"http://mms.free.fr", "mmsfree", "", "", "", ""}}, // fr Free Mobile
+        {"Bouygues", {"http://mms.bouyguestelecom.fr/mms/wapenc", "mmsbouygtel.com", "62.201.129.226", "8080", "", ""}}, // fr "Bouygues Telecom"
+        {"Orange", {"http://mms.orange.fr", "orange-acte", "192.168.10.200", "8080", "orange", "orange"}}, // fr "Orange"
+        {"SFR", {"http://mms65", "mms65", "10.143.156.8", "8080", "", ""}}, // fr "SFR"
+        {"Free", {"http://mms.free.fr", "mmsfree", "", "", "", ""}}, // fr "Free Mobile"
     }},
     // 21 Australia
     OperatorRow{{
-        {"Optus", {"", "", "", "8070", "", ""}}, // au Optus: no settings published
-        {"Telstra", {"http://mmsc.telstra.com:8002", "telstra.mms", "10.1.1.180", "80", "", ""}}, // au Telstra
-        {"Mic1", {"", "", "", "9201", "", ""}}, // no entry of its own
-        {"Vodafone", {"", "", "", "8080", "", ""}}, // au Vodafone: no settings published
-        {"Three", {"", "", "", "8799", "", ""}}, // au Three: no settings published
-        {"Virgin", {"", "", "", "8070", "", ""}}, // au Virgin Mobile: no settings published
+        {"Optus", {"", "", "", "8070", "", ""}}, // au "Optus": no settings published
+        {"Telstra", {"http://mmsc.telstra.com:8002", "telstra.mms", "10.1.1.180", "80", "", ""}}, // au "Telstra"
+        {"Mic1", {"", "", "", "9201", "", ""}}, // no settings of its own in the database
+        {"Vodafone", {"", "", "", "8080", "", ""}}, // au "Vodafone": no settings published
+        {"Three", {"", "", "", "8799", "", ""}}, // au "Three": no settings published
+        {"Virgin", {"", "", "", "8070", "", ""}}, // au "Virgin Mobile": no settings published
     }},
     // 22 Oesterreich
     OperatorRow{{
-        {"A1", {"http://mmsc.A1.net", "free.A1.net", "", "8001", "ppp@A1plus.at", "ppp"}}, // at A1/Telekom Austria
-        {"T-Mobile", {"", "", "", "80", "", ""}}, // no entry of its own
+        {"A1", {"http://mmsc.A1.net", "free.A1.net", "", "8001", "ppp@A1plus.at", "ppp"}}, // at "A1/Telekom Austria"
+        {"T-Mobile", {"", "", "", "80", "", ""}}, // no settings of its own in the database
     }},
     // 23 Brazil
     OperatorRow{{
-        {"Brazil Telecom", {"http://mms.brasiltelecom.com.br/", "mms.brt.br", "200.96.8.29", "8080", "brt", "brt"}}, // br Brasil Telecom
-        {"Claro", {"", "", "", "8080", "", ""}}, // br Claro: no settings published
+        {"Brazil Telecom", {"http://mms.brasiltelecom.com.br/", "mms.brt.br", "200.96.8.29", "8080", "brt", "brt"}}, // br "Brasil Telecom"
+        {"Claro", {"", "", "", "8080", "", ""}}, // br "Claro": no settings published
     }},
     // 24 Bulgaria
     OperatorRow{{
-        {"Globul", {"http://mmsc1.mms.globul.bg:8002", "mms.globul.bg", "192.168.87.11", "8004", "mms", ""}}, // bg GloBul
-        {"Mtel", {"http://mmsc/", "mms-gprs.mtel.bg", "10.150.0.33", "8080", "mtel", "mtel"}}, // bg M-Tel
-        {"Vivacom", {"http://mmsc.vivacom.bg", "mms.vivacom.bg", "192.168.123.123", "8080", "mms", "mms"}}, // bg Vivacom
+        {"Globul", {"http://mmsc1.mms.globul.bg:8002", "mms.globul.bg", "192.168.87.11", "8004", "mms", ""}}, // bg "GloBul"
+        {"Mtel", {"http://mmsc/", "mms-gprs.mtel.bg", "10.150.0.33", "8080", "mtel", "mtel"}}, // bg "M-Tel"
+        {"Vivacom", {"http://mmsc.vivacom.bg", "mms.vivacom.bg", "192.168.123.123", "8080", "mms", "mms"}}, // bg "Vivacom"
     }},
     // 25 Croatia
     OperatorRow{{
-        {"VIPNet", {"http://mms.vipnet.hr/servlets/mms", "mms.vipnet.hr", "212.91.99.91", "8080", "", ""}}, // hr VIPNET
-        {"T-mobile HR", {"", "", "", "8080", "", ""}}, // hr T-Mobile: no settings published
+        {"VIPNet", {"http://mms.vipnet.hr/servlets/mms", "mms.vipnet.hr", "212.91.99.91", "8080", "", ""}}, // hr "VIPNET"
+        {"T-mobile HR", {"", "", "", "8080", "", ""}}, // hr "T-Mobile": no settings published
     }},
     // 26 Ceska republika
     OperatorRow{{
-        {"Eurotel", {"http://mms.o2active.cz:8002", "mms", "160.218.160.218", "8080", "", ""}}, // cz O2
-        {"O2", {"http://mms.o2active.cz:8002", "mms", "160.218.160.218", "8080", "", ""}}, // cz O2
-        {"T-Mobile", {"", "", "", "80", "", ""}}, // cz T-Mobile: no settings published
-        {"Vodafone", {"", "", "", "80", "", ""}}, // cz Vodafone: no settings published
+        {"Eurotel", {"http://mms.o2active.cz:8002", "mms", "160.218.160.218", "8080", "", ""}}, // cz "O2"
+        {"O2", {"http://mms.o2active.cz:8002", "mms", "160.218.160.218", "8080", "", ""}}, // cz "O2"
+        {"T-Mobile", {"", "", "", "80", "", ""}}, // cz "T-Mobile": no settings published
+        {"Vodafone", {"", "", "", "80", "", ""}}, // cz "Vodafone": no settings published
     }},
     // 27 Denmark
     OperatorRow{{
-        {"Sonofon", {"http://mms.telenor.dk", "telenor", "212.88.64.8", "8080", "", ""}}, // dk Telenor
-        {"TDC", {"", "", "", "8080", "", ""}}, // no entry of its own
-        {"Telia", {"http://mms.telia.dk", "www.mms.mtelia.dk", "193.209.134.131", "8080", "", ""}}, // dk Telia
+        {"Sonofon", {"http://mms.telenor.dk", "telenor", "212.88.64.8", "8080", "", ""}}, // dk "Telenor"
+        {"TDC", {"", "", "", "8080", "", ""}}, // no settings of its own in the database
+        {"Telia", {"http://mms.telia.dk", "www.mms.mtelia.dk", "193.209.134.131", "8080", "", ""}}, // dk "Telia"
     }},
     // 28 Finland
     OperatorRow{{
-        {"Alands", {"", "", "", "8080", "", ""}}, // no entry of its own
-        {"DNA", {"http://mmsc.dnafinland.fi", "mms", "10.1.1.2", "8080", "dna", "mms"}}, // fi DNA
-        {"Sonera", {"http://mms.sonera.net:8002", "telefinland", "195.156.25.33", "80", "", ""}}, // fi Telia
-        {"Elisa", {"", "", "", "80", "", ""}}, // fi Elisa: no settings published
+        {"Alands", {"", "", "", "8080", "", ""}}, // no settings of its own in the database
+        {"DNA", {"http://mmsc.dnafinland.fi", "mms", "10.1.1.2", "8080", "dna", "mms"}}, // fi "DNA"
+        {"Sonera", {"http://mms.sonera.net:8002", "telefinland", "195.156.25.33", "80", "", ""}}, // fi "Telia"
+        {"Elisa", {"", "", "", "80", "", ""}}, // fi "Elisa": no settings published
     }},
     // 29 New Zealand
     OperatorRow{{
-        {"Vodafone", {"", "", "", "8080", "", ""}}, // nz Vodafone: no settings published
+        {"Vodafone", {"", "", "", "8080", "", ""}}, // nz "Vodafone": no settings published
     }},
     // 30 Norway
     OperatorRow{{
-        {"Teila N", {"http://mms/", "mms.netcom.no", "212.169.66.4", "8080", "mms", "netcom"}}, // no Netcom
-        {"Telenor", {"http://mmsc", "telenor.smart", "", "8080", "", ""}}, // no Telenor
-        {"Onecall", {"", "", "", "80", "", ""}}, // no OneCall: no settings published
-        {"Tele2", {"", "", "", "8080", "", ""}}, // no Tele2: no settings published
-        {"NetworkNorway", {"http://mms.nwn.no", "mms", "89.254.65.20", "80", "", ""}}, // no Network Norway
-        {"Chess", {"http://mms/", "mms.netcom.no", "212.169.66.4", "8080", "chess", "chess"}}, // no Chess
+        {"Teila N", {"http://mms/", "mms.netcom.no", "212.169.66.4", "8080", "mms", "netcom"}}, // no "Netcom"
+        {"Telenor", {"http://mmsc", "telenor.smart", "", "8080", "", ""}}, // no "Telenor"
+        {"Onecall", {"", "", "", "80", "", ""}}, // no "OneCall": no settings published
+        {"Tele2", {"", "", "", "8080", "", ""}}, // no "Tele2": no settings published
+        {"NetworkNorway", {"http://mms.nwn.no", "mms", "89.254.65.20", "80", "", ""}}, // no "Network Norway"
+        {"Chess", {"http://mms/", "mms.netcom.no", "212.169.66.4", "8080", "chess", "chess"}}, // no "Chess"
     }},
     // 31 South Africa
     OperatorRow{{
-        {"Cell C", {"http://mms.cmobile.co.za/", "mms", "196.31.116.250", "8080", "", ""}}, // za Cell-c
-        {"Virgin", {"", "", "", "8080", "", ""}}, // za Virgin Mobile: no settings published
-        {"MTN", {"http://mms.mtn.co.za/mms/wapenc", "mymtn", "196.11.240.211", "8080", "mtnmms", "mtnmms"}}, // za MTN
-        {"Vodacom", {"http://mmsc.vodacom4me.co.za", "mms.vodacom.net", "196.6.128.13", "8080", "", ""}}, // za Vodacom
+        {"Cell C", {"http://mms.cmobile.co.za/", "mms", "196.31.116.250", "8080", "", ""}}, // za "Cell-c"
+        {"Virgin", {"", "", "", "8080", "", ""}}, // za "Virgin Mobile": no settings published
+        {"MTN", {"http://mms.mtn.co.za/mms/wapenc", "mymtn", "196.11.240.211", "8080", "mtnmms", "mtnmms"}}, // za "MTN"
+        {"Vodacom", {"http://mmsc.vodacom4me.co.za", "mms.vodacom.net", "196.6.128.13", "8080", "", ""}}, // za "Vodacom"
     }},
     // 32 Egypt
     OperatorRow{{
-        {"MobilNil", {"http://10.7.13.24:8002/", "mobinilmms", "62.241.155.45", "8080", "", ""}}, // eg MobiNil
-        {"Vodafone", {"http://mmsc.vodafone.com.eg/servlets/mms", "mms.vodafone.eg", "163.121.178.2", "8080", "mms", "mms"}}, // eg Vodafone
+        {"MobilNil", {"http://10.7.13.24:8002/", "mobinilmms", "62.241.155.45", "8080", "", ""}}, // eg "MobiNil"
+        {"Vodafone", {"http://mmsc.vodafone.com.eg/servlets/mms", "mms.vodafone.eg", "163.121.178.2", "8080", "mms", "mms"}}, // eg "Vodafone"
     }},
     // 33 Ukraine
     OperatorRow{{
-        {"KiyvStar", {"http://mms.kyivstar.net", "mms.kyivstar.net", "10.10.10.10", "8080", "mms", "mms"}}, // ua kyivstar
-        {"MTS", {"", "", "", "8080", "", ""}}, // ua MTS: no settings published
-        {"LIFE", {"", "", "", "8080", "", ""}}, // ua life:): no settings published
-        {"Beeline UA", {"", "", "", "8080", "", ""}}, // ua Beeline: no settings published
-        {"UMC Ukraine", {"", "", "", "8080", "", ""}}, // ua MTS: no settings published
-        {"Vodafone-MTS", {"", "", "", "8080", "", ""}}, // ua MTS: no settings published
+        {"KiyvStar", {"http://mms.kyivstar.net", "mms.kyivstar.net", "10.10.10.10", "8080", "mms", "mms"}}, // ua "kyivstar"
+        {"MTS", {"", "", "", "8080", "", ""}}, // ua "MTS": no settings published
+        {"LIFE", {"", "", "", "8080", "", ""}}, // ua "life:)": no settings published
+        {"Beeline UA", {"", "", "", "8080", "", ""}}, // ua "Beeline": no settings published
+        {"UMC Ukraine", {"", "", "", "8080", "", ""}}, // ua "MTS": no settings published
+        {"Vodafone-MTS", {"", "", "", "8080", "", ""}}, // ua "MTS": no settings published
     }},
     // 34 Lithuania
     OperatorRow{{
-        {"Omnitel", {"http://mms.omnitel.net:8002/", "gprs.mms.lt", "194.176.32.149", "8080", "mms", "mms"}}, // lt Omnitel (contract)
-        {"Omnitel Ezio", {"http://mms.omnitel.net:8002/", "gprs.mms.lt", "194.176.32.149", "8080", "mms", "mms"}}, // lt Omnitel (contract)
-        {"Tele2 Pildyk", {"http://mmsc.tele2.lt", "mms.tele2.lt", "193.12.40.29", "8080", "wap", "wap"}}, // lt TELE2 GPRS
-        {"Bite", {"http://mmsc/servlets/mms", "mms", "192.168.150.2", "8080", "mms@mms", "mms"}}, // lt Bite
+        {"Omnitel", {"http://mms.omnitel.net:8002/", "gprs.mms.lt", "194.176.32.149", "8080", "mms", "mms"}}, // lt "Omnitel (contract)"
+        {"Omnitel Ezio", {"http://mms.omnitel.net:8002/", "gprs.mms.lt", "194.176.32.149", "8080", "mms", "mms"}}, // lt "Omnitel (contract)"
+        {"Tele2 Pildyk", {"http://mmsc.tele2.lt", "mms.tele2.lt", "193.12.40.29", "8080", "wap", "wap"}}, // lt "TELE2 GPRS"
+        {"Bite", {"http://mmsc/servlets/mms", "mms", "192.168.150.2", "8080", "mms@mms", "mms"}}, // lt "Bite"
     }},
     // 35 India
     OperatorRow{{
-        {"Idea", {"http://10.4.42.21:8002", "mmsc", "10.4.42.15", "8080", "", ""}}, // in Idea Cellular
-        {"CellOne", {"http://bsnlmmsc.in:8514", "bsnlmms", "10.210.10.11", "8080", "", ""}}, // in BSNL/CellOne
-        {"BPL", {"", "", "", "8080", "", ""}}, // no entry of its own
-        {"Airtel", {"", "", "", "8080", "", ""}}, // in Airtel: no settings published
-        {"VodaFone", {"", "", "", "8080", "", ""}}, // in Vodafone: no settings published
+        {"Idea", {"http://10.4.42.21:8002", "mmsc", "10.4.42.15", "8080", "", ""}}, // in "Idea Cellular"
+        {"CellOne", {"http://bsnlmmsc.in:8514", "bsnlmms", "10.210.10.11", "8080", "", ""}}, // in "BSNL/CellOne"
+        {"BPL", {"", "", "", "8080", "", ""}}, // no settings of its own in the database
+        {"Airtel", {"", "", "", "8080", "", ""}}, // in "Airtel": no settings published
+        {"VodaFone", {"", "", "", "8080", "", ""}}, // in "Vodafone": no settings published
     }},
     // 36 Latvia
     OperatorRow{{
-        {"Okarte", {"http://mmsc.lmt.lv/mmsc", "mms.lmt.lv", "", "8080", "lmt", "lmt"}}, // lv LMT
-        {"Zelta zivtina", {"", "", "", "8080", "", ""}}, // lv Tele2: no settings published
-        {"BITE Latvia", {"", "", "", "8080", "", ""}}, // lv Bite: no settings published
+        {"Okarte", {"http://mmsc.lmt.lv/mmsc", "mms.lmt.lv", "", "8080", "lmt", "lmt"}}, // lv "LMT"
+        {"Zelta zivtina", {"", "", "", "8080", "", ""}}, // lv "Tele2": no settings published
+        {"BITE Latvia", {"", "", "", "8080", "", ""}}, // lv "Bite": no settings published
     }},
     // 37 Namibia
     OperatorRow{{
-        {"MTC", {"", "", "", "80", "", ""}}, // na MTC: no settings published
+        {"MTC", {"", "", "", "80", "", ""}}, // na "MTC": no settings published
     }},
     // 38 Estonia
     OperatorRow{{
-        {"EMT", {"http://mms.emt.ee/servlets/mms", "mms.emt.ee", "217.71.32.82", "8080", "", ""}}, // ee EMT
-        {"ELISA", {"http://194.204.2.10", "mms", "194.204.2.6", "8000", "", ""}}, // ee Elisa
-        {"TELE2", {"", "", "", "9201", "", ""}}, // no entry of its own
+        {"EMT", {"http://mms.emt.ee/servlets/mms", "mms.emt.ee", "217.71.32.82", "8080", "", ""}}, // ee "EMT"
+        {"ELISA", {"http://194.204.2.10", "mms", "194.204.2.6", "8000", "", ""}}, // ee "Elisa"
+        {"TELE2", {"", "", "", "9201", "", ""}}, // no settings of its own in the database
     }},
     // 39 Belgium
     OperatorRow{{
-        {"Proximus", {"http://mmsc.proximus.be/mms", "event.proximus.be", "10.55.14.75", "80", "mms", "mms"}}, // be Proximus
-        {"Mobistar", {"http://mmsc.mobistar.be", "mms.be", "212.65.63.143", "8080", "", ""}}, // be Mobistar
-        {"Base", {"http://mmsc.base.be", "mms.base.be", "217.72.235.1", "8080", "base", "base"}}, // be Base
+        {"Proximus", {"http://mmsc.proximus.be/mms", "event.proximus.be", "10.55.14.75", "80", "mms", "mms"}}, // be "Proximus"
+        {"Mobistar", {"http://mmsc.mobistar.be", "mms.be", "212.65.63.143", "8080", "", ""}}, // be "Mobistar"
+        {"Base", {"http://mmsc.base.be", "mms.base.be", "217.72.235.1", "8080", "base", "base"}}, // be "Base"
     }},
     // 40 Cyprus
     OperatorRow{{
-        {"Cyta", {"http://mmsc.cyta.com.cy", "cytamobile", "212.31.96.161", "8080", "", ""}}, // cy Cytamobile-Vodafone
+        {"Cyta", {"http://mmsc.cyta.com.cy", "cytamobile", "212.31.96.161", "8080", "", ""}}, // cy "Cytamobile-Vodafone"
     }},
     // 41 Cayman Islands
     OperatorRow{{
-        {"Digicel", {"", "", "", "8080", "", ""}}, // no entry of its own
+        {"Digicel", {"", "", "", "8080", "", ""}}, // no settings of its own in the database
     }},
     // 42 Israel
     OperatorRow{{
-        {"Golan Telecom", {"http://mmsc.golantelecom.co.il", "mms.golantelecom.net.il", "10.224.228.81", "80", "", ""}}, // il GolanTelecom
+        {"Golan Telecom", {"http://mmsc.golantelecom.co.il", "mms.golantelecom.net.il", "10.224.228.81", "80", "", ""}}, // il "GolanTelecom"
     }},
 }};
 // clang-format on

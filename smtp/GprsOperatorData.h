@@ -24,245 +24,245 @@ using GprsOperatorRow = std::array<GprsOperator, kGprsOperatorSlots>;
 inline constexpr std::array<GprsOperatorRow, kGprsCountryCount> kGprsOperatorRows{{
     // 0 China
     GprsOperatorRow{{
-        {"China Mobile", {"cmnet", "", ""}}, // cn China Mobile
+        {"China Mobile", {"cmnet", "", ""}}, // cn "China Mobile"
         {"China Unicom", {"uninet", "", ""}}, // fixed by the catalogue
     }},
     // 1 United States
     GprsOperatorRow{{
-        {"T-Mobile", {"fast.t-mobile.com", "", ""}}, // us T-Mobile
-        {"AT&T", {"NXTGENPHONE", "", ""}}, // us AT&T
+        {"T-Mobile", {"fast.t-mobile.com", "", ""}}, // us "T-Mobile"
+        {"AT&T", {"NXTGENPHONE", "", ""}}, // us "AT&T"
     }},
     // 2 Deutschland
     GprsOperatorRow{{
-        {"Vodafone", {"web.vodafone.de", "", ""}}, // de Vodafone
-        {"T-Mobile", {"internet.t-mobile", "t-mobile", "tm"}}, // de T-Mobile(Telekom)
-        {"E-Plus", {"internet.eplus.de", "eplus", "gprs"}}, // de E-Plus
-        {"O2", {"internet", "", ""}}, // de O2
+        {"Vodafone", {"web.vodafone.de", "", ""}}, // de "Vodafone"
+        {"T-Mobile", {"internet.t-mobile", "t-mobile", "tm"}}, // de "T-Mobile(Telekom)"
+        {"E-Plus", {"internet.eplus.de", "eplus", "gprs"}}, // de "E-Plus"
+        {"O2", {"internet", "", ""}}, // de "O2"
     }},
     // 3 United Kingdom
     GprsOperatorRow{{
-        {"Vodafone", {"internet", "web", "web"}}, // gb Vodafone
-        {"O2", {"mobile.o2.co.uk", "o2web", "password"}}, // gb O2
-        {"T-Mobile", {"everywhere", "eesecure", "secure"}}, // gb EE
-        {"Orange", {"everywhere", "eesecure", "secure"}}, // gb EE
-        {"3", {"3internet", "", ""}}, // gb 3
-        {"Virgin", {"goto.virginmobile.uk", "user", ""}}, // gb Virgin Mobile
-        {"Tesco Mobile", {"prepay.tesco-mobile.com", "tescowap", "password"}}, // gb Tesco Mobile
-        {"ASDA Mobile", {"asdamobiles.co.uk", "web", "web"}}, // gb Asda Mobile
+        {"Vodafone", {"internet", "web", "web"}}, // gb "Vodafone"
+        {"O2", {"mobile.o2.co.uk", "o2web", "password"}}, // gb "O2"
+        {"T-Mobile", {"everywhere", "eesecure", "secure"}}, // gb "EE"
+        {"Orange", {"everywhere", "eesecure", "secure"}}, // gb "EE"
+        {"3", {"3internet", "", ""}}, // gb "3"
+        {"Virgin", {"goto.virginmobile.uk", "user", ""}}, // gb "Virgin Mobile"
+        {"Tesco Mobile", {"prepay.tesco-mobile.com", "tescowap", "password"}}, // gb "Tesco Mobile"
+        {"ASDA Mobile", {"asdamobiles.co.uk", "web", "web"}}, // gb "Asda Mobile"
     }},
     // 4 Canada
     GprsOperatorRow{{
-        {"Fido", {"ltemobile.apn", "", ""}}, // ca Fido
-        {"Rogers", {"internet.com", "wapuser1", "wap"}}, // ca Rogers
+        {"Fido", {"ltemobile.apn", "", ""}}, // ca "Fido"
+        {"Rogers", {"internet.com", "wapuser1", "wap"}}, // ca "Rogers"
     }},
     // 5 Sweden
     GprsOperatorRow{{
-        {"Telenor", {"internet.telenor.se", "", ""}}, // se Telenor
-        {"Telia", {"online.telia.se", "", ""}}, // se Telia
-        {"Tele2", {"internet.tele2.se", "", ""}}, // se Tele2
+        {"Telenor", {"internet.telenor.se", "", ""}}, // se "Telenor"
+        {"Telia", {"online.telia.se", "", ""}}, // se "Telia"
+        {"Tele2", {"internet.tele2.se", "", ""}}, // se "Tele2"
     }},
     // 6 Slovenia
     GprsOperatorRow{{
-        {"Mobitel", {"internet", "mobitel", "internet"}}, // si Mobitel
-        {"Simobil", {"internet.simobil.si", "simobil", "internet"}}, // si Vodafone / Simobil
-        {"izimobil", {"", "", ""}}, // no entry of its own
-        {"Bob", {"", "", ""}}, // no entry of its own
-        {"Telemach", {"internet", "", ""}}, // si Telemach
+        {"Mobitel", {"internet", "mobitel", "internet"}}, // si "Mobitel"
+        {"Simobil", {"internet.simobil.si", "simobil", "internet"}}, // si "Vodafone / Simobil"
+        {"izimobil", {"", "", ""}}, // no settings of its own in the database
+        {"Bob", {"", "", ""}}, // no settings of its own in the database
+        {"Telemach", {"internet", "", ""}}, // si "Telemach"
     }},
     // 7 Portugal
     GprsOperatorRow{{
-        {"Optimus", {"internet", "", ""}}, // pt Optimus
-        {"Vodafone", {"internet.vodafone.pt", "vodafone", "vodafone"}}, // pt Vodafone
+        {"Optimus", {"internet", "", ""}}, // pt "Optimus"
+        {"Vodafone", {"internet.vodafone.pt", "vodafone", "vodafone"}}, // pt "Vodafone"
     }},
     // 8 Turkey
     GprsOperatorRow{{
-        {"Avea", {"internet", "", ""}}, // tr Avea
-        {"Turkcell", {"internet", "", ""}}, // tr Turkcell
+        {"Avea", {"internet", "", ""}}, // tr "Avea"
+        {"Turkcell", {"internet", "", ""}}, // tr "Turkcell"
     }},
     // 9 Schweiz
     GprsOperatorRow{{
-        {"Orange", {"internet", "", ""}}, // ch Salt
-        {"Sunrise", {"internet", "internet", "internet"}}, // ch Sunrise
-        {"Swisscom", {"gprs.swisscom.ch", "", ""}}, // ch Swisscom
+        {"Orange", {"internet", "", ""}}, // ch "Salt"
+        {"Sunrise", {"internet", "internet", "internet"}}, // ch "Sunrise"
+        {"Swisscom", {"gprs.swisscom.ch", "", ""}}, // ch "Swisscom"
     }},
     // 10 Spain
     GprsOperatorRow{{
-        {"Amena", {"orangeworld", "orange", "orange"}}, // es Amena
-        {"Vodafone", {"ac.vodafone.es", "vodafone", "vodafone"}}, // es Vodafone
-        {"Telefonica", {"telefonica.es", "telefonica", "telefonica"}}, // es Movistar (Telefónica)
-        {"Orange", {"internet", "ORANGE", "ORANGE"}}, // es Orange
+        {"Amena", {"orangeworld", "orange", "orange"}}, // es "Amena"
+        {"Vodafone", {"ac.vodafone.es", "vodafone", "vodafone"}}, // es "Vodafone"
+        {"Telefonica", {"telefonica.es", "telefonica", "telefonica"}}, // es "Movistar (Telefónica)"
+        {"Orange", {"internet", "ORANGE", "ORANGE"}}, // es "Orange"
     }},
     // 11 Slovakia
     GprsOperatorRow{{
-        {"T-Mobile", {"internet", "", ""}}, // sk Slovak Telekom
-        {"Orange", {"internet", "", ""}}, // sk Orange
-        {"O2", {"o2internet", "", ""}}, // sk O2
+        {"T-Mobile", {"internet", "", ""}}, // sk "Slovak Telekom"
+        {"Orange", {"internet", "", ""}}, // sk "Orange"
+        {"O2", {"o2internet", "", ""}}, // sk "O2"
     }},
     // 12 Russia
     GprsOperatorRow{{
-        {"Мегафон", {"internet", "gdata", "gdata"}}, // ru Мегафон
-        {"Билайн", {"internet.beeline.ru", "beeline", "beeline"}}, // ru Билайн
-        {"МТС", {"internet.mts.ru", "mts", "mts"}}, // ru MTS
-        {"Tele2", {"internet.tele2.ru", "", ""}}, // ru Tele2
+        {"Мегафон", {"internet", "gdata", "gdata"}}, // ru "Мегафон"
+        {"Билайн", {"internet.beeline.ru", "beeline", "beeline"}}, // ru "Билайн"
+        {"МТС", {"internet.mts.ru", "mts", "mts"}}, // ru "MTS"
+        {"Tele2", {"internet.tele2.ru", "", ""}}, // ru "Tele2"
     }},
     // 13 Romania
     GprsOperatorRow{{
-        {"Orange", {"net", "", ""}}, // ro Orange
+        {"Orange", {"net", "", ""}}, // ro "Orange"
     }},
     // 14 Poland
     GprsOperatorRow{{
-        {"ERA", {"internet", "", ""}}, // pl T-Mobile
-        {"Orange", {"internet", "internet", "internet"}}, // pl Orange
+        {"ERA", {"internet", "", ""}}, // pl "T-Mobile"
+        {"Orange", {"internet", "internet", "internet"}}, // pl "Orange"
     }},
     // 15 Netherlands
     GprsOperatorRow{{
-        {"T-Mobile", {"internet", "", ""}}, // nl T-Mobile
-        {"Vodafone", {"live.vodafone.com", "vodafone", "vodafone"}}, // nl Vodafone
+        {"T-Mobile", {"internet", "", ""}}, // nl "T-Mobile"
+        {"Vodafone", {"live.vodafone.com", "vodafone", "vodafone"}}, // nl "Vodafone"
     }},
     // 16 Italy
     GprsOperatorRow{{
-        {"TIM", {"ibox.tim.it", "", ""}}, // it TIM
-        {"Vodafone", {"mobile.vodafone.it", "", ""}}, // it Vodafone
-        {"WIND", {"internet.wind", "Wind", "Wind"}}, // it Wind
-        {"TRE", {"tre.it", "", ""}}, // it 3
+        {"TIM", {"ibox.tim.it", "", ""}}, // it "TIM"
+        {"Vodafone", {"mobile.vodafone.it", "", ""}}, // it "Vodafone"
+        {"WIND", {"internet.wind", "Wind", "Wind"}}, // it "Wind"
+        {"TRE", {"tre.it", "", ""}}, // it "3"
     }},
     // 17 Ireland
     GprsOperatorRow{{
-        {"Meteor", {"data.mymeteor.ie", "my", "meteor"}}, // ie Meteor
-        {"Vodafone", {"hs.vodafone.ie", "vodafone", "vodafone"}}, // ie Vodafone
+        {"Meteor", {"data.mymeteor.ie", "my", "meteor"}}, // ie "Meteor"
+        {"Vodafone", {"hs.vodafone.ie", "vodafone", "vodafone"}}, // ie "Vodafone"
     }},
     // 18 Hungary
     GprsOperatorRow{{
-        {"Pannon (contract)", {"net", "", ""}}, // hu Telenor
-        {"Vodafone", {"internet.vodafone.net", "", ""}}, // hu Vodafone
-        {"T-Mobile", {"internet", "", ""}}, // hu T-Mobile
+        {"Pannon (contract)", {"net", "", ""}}, // hu "Telenor"
+        {"Vodafone", {"internet.vodafone.net", "", ""}}, // hu "Vodafone"
+        {"T-Mobile", {"internet", "", ""}}, // hu "T-Mobile"
     }},
     // 19 Greece
     GprsOperatorRow{{
-        {"T-Cosmote", {"internet", "", ""}}, // gr Cosmote
-        {"Vodafone", {"internet", "", ""}}, // gr Vodafone
+        {"T-Cosmote", {"internet", "", ""}}, // gr "Cosmote"
+        {"Vodafone", {"internet", "", ""}}, // gr "Vodafone"
     }},
     // 20 France
     GprsOperatorRow{{
-        {"Bouygues", {"ebouygtel.com", "", ""}}, // fr Bouygues Telecom
-        {"Orange", {"orange.fr", "", ""}}, // fr Orange
+        {"Bouygues", {"ebouygtel.com", "", ""}}, // fr "Bouygues Telecom"
+        {"Orange", {"orange.fr", "", ""}}, // fr "Orange"
     }},
     // 21 Australia
     GprsOperatorRow{{
-        {"Optus", {"internet", "", ""}}, // au Optus
-        {"Telstra", {"telstra.internet", "", ""}}, // au Telstra
-        {"Vodafone", {"vfinternet.au", "", ""}}, // au Vodafone
-        {"Three", {"3netaccess", "a", "a"}}, // au Three
-        {"Virgin", {"VirginInternet", "guest", "guest"}}, // au Virgin Mobile
+        {"Optus", {"internet", "", ""}}, // au "Optus"
+        {"Telstra", {"telstra.internet", "", ""}}, // au "Telstra"
+        {"Vodafone", {"vfinternet.au", "", ""}}, // au "Vodafone"
+        {"Three", {"3netaccess", "a", "a"}}, // au "Three"
+        {"Virgin", {"VirginInternet", "guest", "guest"}}, // au "Virgin Mobile"
     }},
     // 22 Oesterreich
     GprsOperatorRow{{
-        {"A1", {"a1.net", "ppp@a1plus.at", "ppp"}}, // at A1/Telekom Austria
-        {"T-Mobile", {"gprsinternet", "t-mobile", "tm"}}, // at T-Mobile
+        {"A1", {"a1.net", "ppp@a1plus.at", "ppp"}}, // at "A1/Telekom Austria"
+        {"T-Mobile", {"gprsinternet", "t-mobile", "tm"}}, // at "T-Mobile"
     }},
     // 23 Brazil
     GprsOperatorRow{{
-        {"Brazil Telecom", {"brt.br", "BrT", "BrT"}}, // br Brasil Telecom
-        {"Claro", {"claro.com.br", "claro", "claro"}}, // br Claro
+        {"Brazil Telecom", {"brt.br", "BrT", "BrT"}}, // br "Brasil Telecom"
+        {"Claro", {"claro.com.br", "claro", "claro"}}, // br "Claro"
     }},
     // 24 Bulgaria
     GprsOperatorRow{{
-        {"Globul", {"internet.globul.bg", "globul", ""}}, // bg GloBul
-        {"Mtel", {"inet-gprs.mtel.bg", "", ""}}, // bg M-Tel
-        {"Vivacom", {"internet.vivacom.bg", "vivacom", "vivacom"}}, // bg Vivacom
+        {"Globul", {"internet.globul.bg", "globul", ""}}, // bg "GloBul"
+        {"Mtel", {"inet-gprs.mtel.bg", "", ""}}, // bg "M-Tel"
+        {"Vivacom", {"internet.vivacom.bg", "vivacom", "vivacom"}}, // bg "Vivacom"
     }},
     // 25 Croatia
     GprsOperatorRow{{
-        {"VIPNet", {"data.vip.hr", "", ""}}, // hr VIPNET
+        {"VIPNet", {"data.vip.hr", "", ""}}, // hr "VIPNET"
     }},
     // 26 Ceska republika
     GprsOperatorRow{{
-        {"Eurotel", {"internet", "", ""}}, // cz O2
-        {"O2", {"internet", "", ""}}, // cz O2
-        {"T-Mobile", {"internet.t-mobile.cz", "", ""}}, // cz T-Mobile
-        {"Vodafone", {"internet", "", ""}}, // cz Vodafone
+        {"Eurotel", {"internet", "", ""}}, // cz "O2"
+        {"O2", {"internet", "", ""}}, // cz "O2"
+        {"T-Mobile", {"internet.t-mobile.cz", "", ""}}, // cz "T-Mobile"
+        {"Vodafone", {"internet", "", ""}}, // cz "Vodafone"
     }},
     // 27 Denmark
     GprsOperatorRow{{
-        {"TDC", {"internet", "", ""}}, // dk TDC
-        {"Telia", {"www.internet.mtelia.dk", "", ""}}, // dk Telia
+        {"TDC", {"internet", "", ""}}, // dk "TDC"
+        {"Telia", {"www.internet.mtelia.dk", "", ""}}, // dk "Telia"
     }},
     // 28 Finland
     GprsOperatorRow{{
-        {"Radiolinja", {"internet", "", ""}}, // fi Elisa
-        {"DNA", {"internet", "", ""}}, // fi DNA
-        {"Sonera", {"internet", "", ""}}, // fi Telia
-        {"Elisa", {"internet", "", ""}}, // fi Elisa
+        {"Radiolinja", {"internet", "", ""}}, // fi "Elisa"
+        {"DNA", {"internet", "", ""}}, // fi "DNA"
+        {"Sonera", {"internet", "", ""}}, // fi "Telia"
+        {"Elisa", {"internet", "", ""}}, // fi "Elisa"
     }},
     // 29 New Zealand
     GprsOperatorRow{{
-        {"Vodafone", {"www.vodafone.net.nz", "", ""}}, // nz Vodafone
+        {"Vodafone", {"www.vodafone.net.nz", "", ""}}, // nz "Vodafone"
     }},
     // 30 Norway
     GprsOperatorRow{{
-        {"Teila N", {"internet.netcom.no", "netcom", "netcom"}}, // no Netcom
-        {"Telenor", {"telenor.smart", "", ""}}, // no Telenor
-        {"Tele2", {"mobileinternet.tele2.no", "", ""}}, // no Tele2
-        {"NetworkNorway", {"internet", "", ""}}, // no Network Norway
+        {"Teila N", {"internet.netcom.no", "netcom", "netcom"}}, // no "Netcom"
+        {"Telenor", {"telenor.smart", "", ""}}, // no "Telenor"
+        {"Tele2", {"mobileinternet.tele2.no", "", ""}}, // no "Tele2"
+        {"NetworkNorway", {"internet", "", ""}}, // no "Network Norway"
     }},
     // 31 South Africa
     GprsOperatorRow{{
-        {"Cell C", {"internet", "", ""}}, // za Cell-c
-        {"Vodacom", {"internet", "", ""}}, // za Vodacom
-        {"MTN", {"internet", "", ""}}, // za MTN
+        {"Cell C", {"internet", "", ""}}, // za "Cell-c"
+        {"Vodacom", {"internet", "", ""}}, // za "Vodacom"
+        {"MTN", {"internet", "", ""}}, // za "MTN"
     }},
     // 32 Egypt
     GprsOperatorRow{{
-        {"MobilNil", {"mobinilweb", "", ""}}, // eg MobiNil
-        {"Vodafone", {"internet.vodafone.net", "internet", "internet"}}, // eg Vodafone
+        {"MobilNil", {"mobinilweb", "", ""}}, // eg "MobiNil"
+        {"Vodafone", {"internet.vodafone.net", "internet", "internet"}}, // eg "Vodafone"
     }},
     // 33 Ukraine
     GprsOperatorRow{{
-        {"KiyvStar", {"www.kyivstar.net", "", ""}}, // ua kyivstar
-        {"MTS", {"internet", "internet", ""}}, // ua MTS
-        {"LIFE", {"internet", "", ""}}, // ua life:)
-        {"Beeline UA", {"internet.beeline.ua", "", ""}}, // ua Beeline
-        {"Vodafone-MTS", {"internet", "internet", ""}}, // ua MTS
+        {"KiyvStar", {"www.kyivstar.net", "", ""}}, // ua "kyivstar"
+        {"MTS", {"internet", "internet", ""}}, // ua "MTS"
+        {"LIFE", {"internet", "", ""}}, // ua "life:)"
+        {"Beeline UA", {"internet.beeline.ua", "", ""}}, // ua "Beeline"
+        {"Vodafone-MTS", {"internet", "internet", ""}}, // ua "MTS"
     }},
     // 34 Lithuania
     GprsOperatorRow{{
-        {"Omnitel", {"gprs.omnitel.net", "", ""}}, // lt Omnitel (contract)
-        {"Bite", {"banga", "", ""}}, // lt Bite
+        {"Omnitel", {"gprs.omnitel.net", "", ""}}, // lt "Omnitel (contract)"
+        {"Bite", {"banga", "", ""}}, // lt "Bite"
     }},
     // 35 India
     GprsOperatorRow{{
-        {"Idea", {"internet", "", ""}}, // in Idea Cellular
-        {"BPL", {"", "", ""}}, // no entry of its own
-        {"Airtel", {"airtelgprs.com", "", ""}}, // in Airtel
-        {"VodaFone", {"www", "", ""}}, // in Vodafone
+        {"Idea", {"internet", "", ""}}, // in "Idea Cellular"
+        {"BPL", {"", "", ""}}, // no settings of its own in the database
+        {"Airtel", {"airtelgprs.com", "", ""}}, // in "Airtel"
+        {"VodaFone", {"www", "", ""}}, // in "Vodafone"
     }},
     // 36 Latvia
     GprsOperatorRow{{
-        {"LMT", {"internet.lmt.lv", "", ""}}, // lv LMT
+        {"LMT", {"internet.lmt.lv", "", ""}}, // lv "LMT"
     }},
     // 37 Namibia
     GprsOperatorRow{{
-        {"MTC", {"internet", "", ""}}, // na MTC
+        {"MTC", {"internet", "", ""}}, // na "MTC"
     }},
     // 38 Estonia
     GprsOperatorRow{{
-        {"EMT", {"internet.emt.ee", "", ""}}, // ee EMT
-        {"ELISA", {"internet", "", ""}}, // ee Elisa
-        {"TELE2", {"internet.tele2.ee", "wap", "wap"}}, // ee Tele2
+        {"EMT", {"internet.emt.ee", "", ""}}, // ee "EMT"
+        {"ELISA", {"internet", "", ""}}, // ee "Elisa"
+        {"TELE2", {"internet.tele2.ee", "wap", "wap"}}, // ee "Tele2"
     }},
     // 39 Belgium
     GprsOperatorRow{{
-        {"Proximus", {"internet.proximus.be", "", ""}}, // be Proximus
-        {"Mobistar", {"internet.be", "mobistar", "mobistar"}}, // be Mobistar
-        {"Base", {"gprs.base.be", "base", "base"}}, // be Base
+        {"Proximus", {"internet.proximus.be", "", ""}}, // be "Proximus"
+        {"Mobistar", {"internet.be", "mobistar", "mobistar"}}, // be "Mobistar"
+        {"Base", {"gprs.base.be", "base", "base"}}, // be "Base"
     }},
     // 40 Cyprus
     GprsOperatorRow{{
-        {"Cyta", {"internet", "", ""}}, // cy Cytamobile-Vodafone
+        {"Cyta", {"internet", "", ""}}, // cy "Cytamobile-Vodafone"
     }},
     // 41 Israel
     GprsOperatorRow{{
-        {"Golan Telecom", {"internet.golantelecom.net.il", "", ""}}, // il GolanTelecom
+        {"Golan Telecom", {"internet.golantelecom.net.il", "", ""}}, // il "GolanTelecom"
     }},
 }};
 // clang-format on

@@ -139,10 +139,10 @@ def source_note(row, filled):
     """Where a row's values come from, as a trailing comment."""
     source = row.get("source")
     if source and filled:
-        return f"// {source[0]} {source[1]}"
+        return f'// {source[0]} "{source[1]}"'
     if source:
-        return f"// {source[0]} {source[1]}: no settings published"
-    return "// fixed by the catalogue" if filled else "// no entry of its own"
+        return f'// {source[0]} "{source[1]}": no settings published'
+    return "// fixed by the catalogue" if filled else "// no settings of its own in the database"
 
 
 def header_comment(database):
@@ -197,7 +197,7 @@ def mms_header(mapping):
         "",
         "// The operators of each country in list order with their own published MMS settings",
         "// (MMSC URL, APN, proxy address, proxy port, user, password); the port is the catalogue's.",
-        "// An operator without published settings has an empty profile: Manual mode is the way.",
+        "// An operator without published settings has only its port: Manual mode is the way.",
         "// Names are shown exactly as written here (\"Tele2 \" included).",
         "// clang-format off",
         "inline constexpr std::array<OperatorRow, kCountryCount> kMmsOperatorRows{{",
