@@ -12,6 +12,7 @@ PACKAGES=(
   qt6-base-dev qt6-svg-dev libgl-dev
   xvfb xauth fonts-dejavu-core fonts-noto-cjk
   clang libclang-rt-14-dev
+  python3 mobile-broadband-provider-info
 )
 
 install_missing() {

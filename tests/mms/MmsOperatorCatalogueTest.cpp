@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "mms/MmsOperatorCatalogue.h"
+#include "mms/ScrambledSettingsFile.h"
 
 #include <gtest/gtest.h>
 
@@ -220,6 +221,7 @@ TEST(MmsOperatorCatalogue, EveryValueFitsItsFieldAndRecord) {
             EXPECT_LE(p.password.size(), 20u);
             for (std::string_view value :
                  {p.mmscUrl, p.apn, p.gateway, p.port, p.account, p.password}) {
+                EXPECT_LE(value.size(), kTextRecordCapacity) << value;
                 EXPECT_TRUE(isAscii(value)) << value;
                 EXPECT_EQ(value.find(' '), std::string_view::npos) << value;
             }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "smtp/GprsOperatorCatalogue.h"
 
+#include "mms/ScrambledSettingsFile.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -143,6 +145,9 @@ TEST(GprsOperatorCatalogue, EveryConnectionFitsItsBoundsInPlainAscii) {
             EXPECT_LE(c.apn.size(), 28u);
             EXPECT_LE(c.account.size(), 20u);
             EXPECT_LE(c.password.size(), 11u);
+            // smtp.dat stores each text in one record.
+            for (std::string_view value : {c.apn, c.account, c.password})
+                EXPECT_LE(value.size(), kTextRecordCapacity) << value;
             EXPECT_TRUE(ascii(c.apn) && ascii(c.account) && ascii(c.password));
             EXPECT_TRUE(noSurroundingSpace(c.apn) && noSurroundingSpace(c.account) &&
                         noSurroundingSpace(c.password));
