@@ -12,6 +12,7 @@ PACKAGES=(
   qt6-base-dev qt6-svg-dev libgl-dev
   xvfb xauth fonts-dejavu-core fonts-noto-cjk
   clang libclang-rt-14-dev
+  dpkg-dev lintian desktop-file-utils appstream
 )
 
 install_missing() {
@@ -65,6 +66,8 @@ case "${1:-}" in
     else
       echo "clang++ not found: the fuzz step is skipped" >&2
     fi
+    # The Debian package of the Qt build, checked and run from where it installs the programs.
+    ./scripts/check-package.sh build
     ;;
   *)
     echo "usage: $0 run|test" >&2
