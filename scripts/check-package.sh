@@ -13,7 +13,10 @@ root="$out/root"
 rm -rf "$out"
 cpack --config "$build/CPackConfig.cmake" -B "$out"
 debs=("$out"/quorvex_*.deb)
-[ ${#debs[@]} -eq 1 ] && [ -f "${debs[0]}" ] || { echo "expected one quorvex_*.deb in $out" >&2; exit 1; }
+if [ ${#debs[@]} -ne 1 ] || [ ! -f "${debs[0]}" ]; then
+  echo "expected one quorvex_*.deb in $out" >&2
+  exit 1
+fi
 deb="${debs[0]}"
 case "$(basename "$deb")" in
   quorvex_"$(dpkg-deb -f "$deb" Version)"_"$(dpkg --print-architecture)".deb) ;;
