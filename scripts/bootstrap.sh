@@ -13,6 +13,8 @@ PACKAGES=(
   xvfb xauth fonts-dejavu-core fonts-noto-cjk
   clang libclang-rt-14-dev
   python3 mobile-broadband-provider-info
+  dpkg-dev lintian desktop-file-utils appstream
+  g++-mingw-w64-x86-64-posix wine wine64
 )
 
 install_missing() {
@@ -66,6 +68,8 @@ case "${1:-}" in
     else
       echo "clang++ not found: the fuzz step is skipped" >&2
     fi
+    # The Debian package of the Qt build, checked and run from where it installs the programs.
+    ./scripts/check-package.sh build
     ;;
   *)
     echo "usage: $0 run|test" >&2

@@ -15,7 +15,7 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("quorvex"));
     quorvex::ui::useFocusStyle();
-    QApplication::setDesktopFileName(QStringLiteral("quorvex"));
+    QApplication::setDesktopFileName(QStringLiteral(QUORVEX_APP_ID));
     QApplication::setWindowIcon(quorvex::ui::resourceIcon(quorvex::ui::kWindowIcon));
     quorvex::ui::installStartupProbeIfAsked();
 
