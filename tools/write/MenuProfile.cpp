@@ -87,6 +87,10 @@ const LayoutField* fieldAtOffset(const RecordLayout& layout, std::size_t offset)
 
 void readValues(const ProfileFields& fields, const ProfileOptions& options, MenuFilePlan& plan) {
     const RecordLayout& layout = *plan.layout;
+    for (const ProfileFields::Entry& entry : fields.entries())
+        if (entry.name != kClockLine && !fieldNamed(layout, entry.name))
+            fields.refuse(entry.name,
+                          "unknown field: the " + std::string(layout.name) + " layout has none");
     for (const LayoutField& field : layout.fields) {
         if (field.kind == FieldKind::Fixed || field.kind == FieldKind::CopyOf)
             continue;
@@ -119,9 +123,6 @@ void readValues(const ProfileFields& fields, const ProfileOptions& options, Menu
             if (options.clock == ClockChoice::Keep && clock != clockLine(plan.values))
                 fields.refuse(entry.name, "says " + clock + " but the clock fields say " +
                                               clockLine(plan.values));
-        } else if (!field) {
-            fields.refuse(entry.name,
-                          "unknown field: the " + std::string(layout.name) + " layout has none");
         }
     }
 }

@@ -7,6 +7,7 @@
 
 #include "tools/inspect/FileInspector.h"
 
+#include <algorithm>
 #include <array>
 #include <map>
 #include <utility>
@@ -73,7 +74,9 @@ void checkAsInspected(const ProfileFields& fields, inspect::FileKind kind,
         inspect::decodeSettingsFile(kind, bytes, inspect::InspectOptions{options.modelId});
     if (!report.valid()) {
         const inspect::Problem& problem = report.problems.front();
-        fields.refuse(problem.record < 0 ? "" : fields.nameAt(problem.record, problem.byte),
+        fields.refuse(problem.record < 0
+                          ? std::vector<std::string>{}
+                          : fields.namesAt(problem.record, problem.byte, problem.reason),
                       problem.reason);
     }
     std::map<std::string, std::vector<const inspect::ReportField*>> decoded;
@@ -95,6 +98,18 @@ void checkAsInspected(const ProfileFields& fields, inspect::FileKind kind,
     }
 }
 
+// The names the inspector gives the fields of a file of this kind and header layout: read from
+// what it makes of the writer's default file.
+void refuseUnknownFields(const ProfileFields& fields, inspect::FileKind kind,
+                         std::span<const std::uint8_t> defaultFile) {
+    const inspect::FileReport report =
+        inspect::decodeSettingsFile(kind, defaultFile, inspect::InspectOptions{});
+    for (const ProfileFields::Entry& entry : fields.entries())
+        if (std::none_of(report.fields.begin(), report.fields.end(),
+                         [&](const inspect::ReportField& f) { return f.name == entry.name; }))
+            fields.refuse(entry.name, "unknown field: " + fields.fileName() + " has none");
+}
+
 DataSetupMode dataMode(const ProfileFields& fields, std::string_view name) {
     return fields.numberIn(name, 0, 1) == dataModeByte(DataSetupMode::Auto) ? DataSetupMode::Auto
                                                                             : DataSetupMode::Manual;
@@ -104,6 +119,8 @@ DataSetupMode dataMode(const ProfileFields& fields, std::string_view name) {
 
 SetupFilePlan readSetupProfile(const ProfileFields& fields, const ProfileOptions& options) {
     SetupFilePlan plan;
+    refuseUnknownFields(fields, inspect::FileKind::Setup,
+                        MmsFileWriter::build(plan.header, plan.texts).bytes);
     MmsHeaderValues& h = plan.header;
     h.sendCode = fields.byteValue("MMS Send");
     h.sendPosition = fields.byteValue("MMS Send position");
@@ -141,6 +158,8 @@ SmtpFilePlan readSmtpProfile(const json& file, const ProfileFields& fields,
         fields.refuse("layout", (layout == file.end() ? std::string("is missing")
                                                       : spelled(*layout) + " is no header layout") +
                                     "; smtp.dat is written in the \"P4\" or the \"K4\" layout");
+    refuseUnknownFields(fields, inspect::FileKind::Smtp,
+                        SmtpFileWriter::build(plan.header, plan.texts).bytes);
     h.operatorIndex = fields.byteValue("Operator");
     h.countryIndex = fields.byteValue("Country");
     h.picturesPerDay = fields.numberIn("Pictures per day", 0, 99);

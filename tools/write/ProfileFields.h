@@ -51,8 +51,12 @@ class ProfileFields final {
     // The entry the inspector put at `record` and `byte` (the nearest before it in a header),
     // for naming the field a problem of the built file lies in.
     std::string nameAt(int record, int byte) const;
+    // The fields a problem of the built file concerns: the one at its byte, and every other of a
+    // byte range the reason names.
+    std::vector<std::string> namesAt(int record, int byte, std::string_view reason) const;
 
     [[noreturn]] void refuse(std::string_view field, std::string reason) const;
+    [[noreturn]] void refuse(std::vector<std::string> fields, std::string reason) const;
 
   private:
     std::string m_fileName;

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 
 namespace quorvex::write {
 
@@ -34,13 +35,15 @@ std::optional<int> intKey(const json& entry, const char* key) {
 FilePlan readFile(const json& file, const ProfileOptions& options) {
     const auto kindKey = file.find("kind");
     if (kindKey == file.end() || !kindKey->is_string())
-        throw Refusal{{"", "kind", "each file needs its kind: menu.dat, setup.dat or smtp.dat"}};
+        throw Refusal{{"", {"kind"}, "each file needs its kind: menu.dat, setup.dat or smtp.dat"}};
     const auto kind = inspect::fileKindFromName(kindKey->get<std::string>());
     if (!kind)
-        throw Refusal{{"", "kind", spelled(*kindKey) + " is not menu.dat, setup.dat or smtp.dat"}};
+        throw Refusal{
+            {"", {"kind"}, spelled(*kindKey) + " is not menu.dat, setup.dat or smtp.dat"}};
     const std::string fileName = inspect::fileKindName(*kind);
     if (const auto valid = file.find("valid"); valid != file.end() && *valid == false)
-        throw Refusal{{fileName, "",
+        throw Refusal{{fileName,
+                       {},
                        "the profile was made from a damaged file; it describes no file the "
                        "camera reads"}};
     const ProfileFields fields(file, fileName);
@@ -76,9 +79,14 @@ std::string spelled(const json& value) {
 }
 
 std::string faultText(const ProfileFault& fault) {
+    std::string fields;
+    for (const std::string& field : fault.fields)
+        fields += (fields.empty() ? "\"" : ", \"") + field + "\"";
+    if (!fields.empty())
+        fields = (fault.fields.size() == 1 ? "field " : "fields ") + fields;
     std::string text = fault.file;
-    if (!fault.field.empty())
-        text += (text.empty() ? "" : ", ") + std::string("field \"") + fault.field + "\"";
+    if (!fields.empty())
+        text += (text.empty() ? "" : ", ") + fields;
     return text + (text.empty() ? "" : ": ") + fault.reason;
 }
 
@@ -168,15 +176,47 @@ std::string ProfileFields::nameAt(int record, int byte) const {
     return "record " + std::to_string(record) + ", byte " + std::to_string(byte);
 }
 
+std::vector<std::string> ProfileFields::namesAt(int record, int byte,
+                                                std::string_view reason) const {
+    // A problem with a combination of bytes ("bytes 6-8 hold ...") concerns every field in it.
+    int first = byte;
+    int last = byte;
+    if (const auto at = reason.find("bytes "); at != std::string_view::npos) {
+        const char* begin = reason.data() + at + 6;
+        const char* end = reason.data() + reason.size();
+        int from = 0;
+        int to = 0;
+        const auto [dash, ec1] = std::from_chars(begin, end, from);
+        if (ec1 == std::errc{} && dash != end && *dash == '-' && from == byte &&
+            std::from_chars(dash + 1, end, to).ec == std::errc{})
+            last = to;
+    }
+    std::vector<std::string> names;
+    for (const Entry& e : m_entries)
+        if (e.record == record && e.byte > first && e.byte <= last &&
+            std::find(names.begin(), names.end(), e.name) == names.end())
+            names.push_back(e.name);
+    const std::string own = nameAt(record, first);
+    if (std::find(names.begin(), names.end(), own) == names.end())
+        names.insert(names.begin(), own);
+    return names;
+}
+
 void ProfileFields::refuse(std::string_view field, std::string reason) const {
-    throw Refusal{{m_fileName, std::string(field), std::move(reason)}};
+    refuse(std::vector<std::string>{std::string(field)}, std::move(reason));
+}
+
+void ProfileFields::refuse(std::vector<std::string> fields, std::string reason) const {
+    if (fields.size() == 1 && fields[0].empty())
+        fields.clear();
+    throw Refusal{{m_fileName, std::move(fields), std::move(reason)}};
 }
 
 std::variant<std::vector<FilePlan>, ProfileFault> readProfile(std::string_view text,
                                                               const ProfileOptions& options) {
     const json document = json::parse(text, nullptr, false);
     if (document.is_discarded())
-        return ProfileFault{"", "", "not JSON (the profile is what quorvex-inspect --json prints)"};
+        return ProfileFault{"", {}, "not JSON (the profile is what quorvex-inspect --json prints)"};
     try {
         std::vector<const json*> files;
         if (document.is_object() && document.contains("kind")) {
@@ -187,15 +227,16 @@ std::variant<std::vector<FilePlan>, ProfileFault> readProfile(std::string_view t
                 files.push_back(&file);
         }
         if (files.empty())
-            return ProfileFault{"", "", "the profile holds no file"};
+            return ProfileFault{"", {}, "the profile holds no file"};
         std::vector<FilePlan> plans;
         std::array<bool, 3> seen{};
         for (const json* file : files) {
             if (!file->is_object())
-                return ProfileFault{"", "", "each file of the profile is a JSON object"};
+                return ProfileFault{"", {}, "each file of the profile is a JSON object"};
             FilePlan plan = readFile(*file, options);
             if (std::exchange(seen[static_cast<std::size_t>(plan.kind)], true))
-                return ProfileFault{inspect::fileKindName(plan.kind), "",
+                return ProfileFault{inspect::fileKindName(plan.kind),
+                                    {},
                                     "the profile holds two files of this kind"};
             plans.push_back(std::move(plan));
         }

@@ -25,10 +25,11 @@ struct ProfileOptions {
     ClockChoice clock = ClockChoice::Now;
 };
 
-// Why a profile is refused: the file and the field (empty when the whole file is meant).
+// Why a profile is refused: the file and the fields (none when the whole file is meant; two or
+// more when only their combination is wrong).
 struct ProfileFault {
     std::string file;
-    std::string field;
+    std::vector<std::string> fields;
     std::string reason;
 };
 
