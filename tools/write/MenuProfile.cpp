@@ -4,6 +4,7 @@
 #include "tools/write/ProfileFields.h"
 
 #include <cstdio>
+#include <limits>
 
 namespace quorvex::write {
 
@@ -87,10 +88,13 @@ const LayoutField* fieldAtOffset(const RecordLayout& layout, std::size_t offset)
 
 void readValues(const ProfileFields& fields, const ProfileOptions& options, MenuFilePlan& plan) {
     const RecordLayout& layout = *plan.layout;
-    for (const ProfileFields::Entry& entry : fields.entries())
+    for (const ProfileFields::Entry& entry : fields.entries()) {
         if (entry.name != kClockLine && !fieldNamed(layout, entry.name))
             fields.refuse(entry.name,
                           "unknown field: the " + std::string(layout.name) + " layout has none");
+        if (fields.find(entry.name) != &entry)
+            fields.refuse(entry.name, "is given twice");
+    }
     for (const LayoutField& field : layout.fields) {
         if (field.kind == FieldKind::Fixed || field.kind == FieldKind::CopyOf)
             continue;
@@ -104,7 +108,7 @@ void readValues(const ProfileFields& fields, const ProfileOptions& options, Menu
             unit = entry.unit == "seconds" ? 0 : 1;
             plan.values.intervalUnit = unit;
         }
-        if (value < INT32_MIN || value > INT32_MAX ||
+        if (value < std::numeric_limits<int>::min() || value > std::numeric_limits<int>::max() ||
             !encodeMenuField(field, static_cast<int>(value), unit))
             fields.refuse(field.name, rangeText(field, value, unit));
         plan.values.values[field.field] = static_cast<int>(value);

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <array>
 #include <map>
+#include <optional>
 #include <utility>
 
 namespace quorvex::write {
@@ -66,19 +67,10 @@ std::string decodedText(const inspect::ReportField& decoded) {
     return "nothing";
 }
 
-// Reads the built file as the inspector reads a card: any problem refuses the field it lies in;
-// every field the profile names must be one the file holds, with the value the profile gives.
-void checkAsInspected(const ProfileFields& fields, inspect::FileKind kind,
-                      std::span<const std::uint8_t> bytes, const ProfileOptions& options) {
-    const inspect::FileReport report =
-        inspect::decodeSettingsFile(kind, bytes, inspect::InspectOptions{options.modelId});
-    if (!report.valid()) {
-        const inspect::Problem& problem = report.problems.front();
-        fields.refuse(problem.record < 0
-                          ? std::vector<std::string>{}
-                          : fields.namesAt(problem.record, problem.byte, problem.reason),
-                      problem.reason);
-    }
+// The first field of the profile that `report` does not hold with the profile's value: its name
+// and why.
+std::optional<std::pair<std::string, std::string>>
+firstMismatch(const ProfileFields& fields, const inspect::FileReport& report) {
     std::map<std::string, std::vector<const inspect::ReportField*>> decoded;
     for (const inspect::ReportField& field : report.fields)
         decoded[field.name].push_back(&field);
@@ -86,16 +78,41 @@ void checkAsInspected(const ProfileFields& fields, inspect::FileKind kind,
     for (const ProfileFields::Entry& entry : fields.entries()) {
         const auto found = decoded.find(entry.name);
         if (found == decoded.end())
-            fields.refuse(entry.name, "unknown field: " + fields.fileName() + " has none");
+            return std::pair(entry.name, "unknown field: " + fields.fileName() + " has none");
         const std::size_t n = seen[entry.name]++;
         if (n >= found->second.size())
-            fields.refuse(entry.name, "is given more often than " + fields.fileName() + " has it");
+            return std::pair(entry.name,
+                             "is given more often than " + fields.fileName() + " has it");
         const inspect::ReportField& field = *found->second[n];
         if (!sameValue(*entry.value, field))
-            fields.refuse(entry.name, "is " + spelled(*entry.value) + ", but " + fields.fileName() +
-                                          " would hold " + decodedText(field) + " (" +
-                                          field.meaning + ")");
+            return std::pair(entry.name, "is " + spelled(*entry.value) + ", but " +
+                                             fields.fileName() + " would hold " +
+                                             decodedText(field) + " (" + field.meaning + ")");
     }
+    return std::nullopt;
+}
+
+// Reads the built file as the inspector reads a card: any problem refuses the field it lies in;
+// every field the profile names must be one the file holds, with the value the profile gives.
+void checkAsInspected(const ProfileFields& fields, inspect::FileKind kind,
+                      std::span<const std::uint8_t> bytes, const ProfileOptions& options) {
+    const inspect::FileReport checked =
+        inspect::decodeSettingsFile(kind, bytes, inspect::InspectOptions{options.modelId});
+    if (!checked.valid()) {
+        const inspect::Problem& problem = checked.problems.front();
+        fields.refuse(problem.record < 0
+                          ? std::vector<std::string>{}
+                          : fields.namesAt(problem.record, problem.byte, problem.reason),
+                      problem.reason);
+    }
+    // Bytes 6-8 of smtp.dat that fit both header layouts are named as the P4 layout's without a
+    // model and as the model's form's with one; a profile may have been made either way.
+    auto mismatch = firstMismatch(fields, checked);
+    if (mismatch && options.modelId)
+        if (!firstMismatch(fields, inspect::decodeSettingsFile(kind, bytes, {})))
+            return;
+    if (mismatch)
+        fields.refuse(mismatch->first, mismatch->second);
 }
 
 // The names the inspector gives the fields of a file of this kind and header layout: read from

@@ -159,6 +159,8 @@ TEST(BadProfile, ProfilesThatAreNoProfile) {
     twice["files"][1] = good["files"][0];
     json noLayout = good;
     noLayout["files"][0].erase("layout");
+    json repeated = good;
+    repeated["files"][0]["fields"].push_back(good["files"][0]["fields"][0]);
     json otherLayout = good;
     otherLayout["files"][0]["layout"] = "K7";
     const std::vector<std::pair<std::string, std::string>> cases{
@@ -169,6 +171,7 @@ TEST(BadProfile, ProfilesThatAreNoProfile) {
         {damaged.dump(), "damaged file"},
         {twice.dump(), "two files of this kind"},
         {noLayout.dump(), "field \"layout\": is missing"},
+        {repeated.dump(), "field \"Capture mode\": is given twice"},
         {otherLayout.dump(), "field \"Side PIR\": unknown field: the K7 layout has none"},
     };
     for (const auto& [text, reason] : cases) {

@@ -59,10 +59,12 @@ void writeMenu(const Folder& card, const CameraSettingsRecord& record, RecordKin
 // card's `file`.
 std::vector<std::uint8_t> cloned(const Folder& source, const std::string& file,
                                  std::optional<int> modelId,
-                                 std::vector<std::string> extra = {"--clock", "keep"}) {
+                                 std::vector<std::string> extra = {"--clock", "keep"},
+                                 bool inspectedWithoutModel = false) {
     Folder work;
     Folder target;
-    writeText(work.file("profile.json"), inspectJson(source.path(), modelId));
+    writeText(work.file("profile.json"),
+              inspectJson(source.path(), inspectedWithoutModel ? std::nullopt : modelId));
     std::vector<std::string> args = extra;
     if (modelId) {
         args.push_back("--model");
@@ -231,6 +233,10 @@ TEST(ProfileRoundTrip, SmtpFilesOfBothLayouts) {
                 SmtpFileWriter::write(card.path(), header, texts, kEnglish, messages).written);
             EXPECT_EQ(cloned(card, "smtp.dat", model), readBytes(card.file("smtp.dat"))) << model;
             EXPECT_EQ(cloned(card, "smtp.dat", std::nullopt), readBytes(card.file("smtp.dat")))
+                << model;
+            // Read without a model (bytes 6-8 of 1, 1, 1 then read as P4), written for the model.
+            EXPECT_EQ(cloned(card, "smtp.dat", model, {"--clock", "keep"}, true),
+                      readBytes(card.file("smtp.dat")))
                 << model;
         }
     }
