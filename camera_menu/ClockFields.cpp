@@ -5,14 +5,19 @@
 
 namespace quorvex::camera_menu {
 
+ClockFields clockFieldsAt(const ui::LocalTime& now) {
+    return {now.year > 2031   ? 2031
+            : now.year < 2010 ? 2011
+                              : now.year,
+            now.month,
+            now.day,
+            now.hour,
+            now.minute,
+            now.second};
+}
+
 void readLocalClock(ClockFields& fields, ui::DialogHost& host) {
-    const ui::LocalTime now = host.localTime();
-    fields.year = now.year > 2031 ? 2031 : now.year < 2010 ? 2011 : now.year;
-    fields.month = now.month;
-    fields.day = now.day;
-    fields.hour = now.hour;
-    fields.minute = now.minute;
-    fields.second = now.second;
+    fields = clockFieldsAt(host.localTime());
 }
 
 std::optional<std::string> clockText(const ClockFields& f, int dateFormatPosition) {

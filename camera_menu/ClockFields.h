@@ -20,8 +20,11 @@ struct ClockFields {
     int second = 0;
 };
 
-// ReadLocalClock: the camera counts years from 2010 to 2031; a later year becomes 2031 and an
-// earlier one 2011 (the camera's own default year, not the first it can hold).
+// The camera counts years from 2010 to 2031; a later year becomes 2031 and an earlier one 2011
+// (the camera's own default year, not the first it can hold).
+ClockFields clockFieldsAt(const ui::LocalTime& now);
+
+// ReadLocalClock: the host's local clock as clockFieldsAt keeps it.
 void readLocalClock(ClockFields& fields, ui::DialogHost& host);
 
 // The clock text for a position of the date-format list: 0 year first, 1 month first, 2 day

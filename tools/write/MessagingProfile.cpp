@@ -1,0 +1,196 @@
+// SPDX-License-Identifier: MIT
+// setup.dat and smtp.dat from a profile: the values go into the writers' own header and text
+// structures under the names the inspector gives them; the file built from them is then read back
+// by the inspector, which checks every byte as it checks a card, and must say what the profile
+// says, field by field.
+#include "tools/write/ProfileFields.h"
+
+#include "tools/inspect/FileInspector.h"
+
+#include <algorithm>
+#include <array>
+#include <map>
+#include <optional>
+#include <utility>
+
+namespace quorvex::write {
+
+namespace {
+
+using nlohmann::json;
+
+constexpr std::array<std::pair<std::string_view, std::string MmsTexts::*>, 10> kMmsTexts{{
+    {"MMSC URL", &MmsTexts::url},
+    {"APN", &MmsTexts::apn},
+    {"Gateway", &MmsTexts::gateway},
+    {"Port", &MmsTexts::port},
+    {"Phone No", &MmsTexts::phoneNo},
+    {"Email", &MmsTexts::email},
+    {"Account", &MmsTexts::account},
+    {"Password", &MmsTexts::password},
+    {"Phone or Email 2", &MmsTexts::phoneOrEmail2},
+    {"Phone or Email 3", &MmsTexts::phoneOrEmail3},
+}};
+
+constexpr std::array<std::pair<std::string_view, std::string SmtpTexts::*>, 9> kSmtpTexts{{
+    {"APN", &SmtpTexts::apn},
+    {"GPRS account", &SmtpTexts::gprsAccount},
+    {"GPRS password", &SmtpTexts::gprsPassword},
+    {"SMTP server", &SmtpTexts::smtpServer},
+    {"SMTP port", &SmtpTexts::smtpPort},
+    {"Sender email", &SmtpTexts::senderEmail},
+    {"Sender password", &SmtpTexts::senderPassword},
+    {"SMS phone number", &SmtpTexts::smsPhone},
+    {"Recipient email", &SmtpTexts::recipient},
+}};
+
+// The field a refused text belongs to: the profile's entry of that record.
+void refuseText(const ProfileFields& fields, const SettingsFileBuild& build) {
+    if (!build.ok())
+        fields.refuse(fields.nameAt(build.refusedRecord, 0),
+                      refusalReason(build.refusedRecord, build.refusal));
+}
+
+bool sameValue(const json& profile, const inspect::ReportField& decoded) {
+    if (const auto* number = std::get_if<std::int64_t>(&decoded.value))
+        return profile.is_number_integer() && profile.get<std::int64_t>() == *number;
+    if (const auto* text = std::get_if<std::string>(&decoded.value))
+        return profile.is_string() && profile.get<std::string>() == *text;
+    return false;
+}
+
+std::string decodedText(const inspect::ReportField& decoded) {
+    if (const auto* number = std::get_if<std::int64_t>(&decoded.value))
+        return std::to_string(*number);
+    if (const auto* text = std::get_if<std::string>(&decoded.value))
+        return spelled(json(*text));
+    return "nothing";
+}
+
+// The first field of the profile that `report` does not hold with the profile's value: its name
+// and why.
+std::optional<std::pair<std::string, std::string>>
+firstMismatch(const ProfileFields& fields, const inspect::FileReport& report) {
+    std::map<std::string, std::vector<const inspect::ReportField*>> decoded;
+    for (const inspect::ReportField& field : report.fields)
+        decoded[field.name].push_back(&field);
+    std::map<std::string, std::size_t> seen;
+    for (const ProfileFields::Entry& entry : fields.entries()) {
+        const auto found = decoded.find(entry.name);
+        if (found == decoded.end())
+            return std::pair(entry.name, "unknown field: " + fields.fileName() + " has none");
+        const std::size_t n = seen[entry.name]++;
+        if (n >= found->second.size())
+            return std::pair(entry.name,
+                             "is given more often than " + fields.fileName() + " has it");
+        const inspect::ReportField& field = *found->second[n];
+        if (!sameValue(*entry.value, field))
+            return std::pair(entry.name, "is " + spelled(*entry.value) + ", but " +
+                                             fields.fileName() + " would hold " +
+                                             decodedText(field) + " (" + field.meaning + ")");
+    }
+    return std::nullopt;
+}
+
+// Reads the built file as the inspector reads a card: any problem refuses the field it lies in;
+// every field the profile names must be one the file holds, with the value the profile gives.
+void checkAsInspected(const ProfileFields& fields, inspect::FileKind kind,
+                      std::span<const std::uint8_t> bytes, const ProfileOptions& options) {
+    const inspect::FileReport checked =
+        inspect::decodeSettingsFile(kind, bytes, inspect::InspectOptions{options.modelId});
+    if (!checked.valid()) {
+        const inspect::Problem& problem = checked.problems.front();
+        fields.refuse(problem.record < 0
+                          ? std::vector<std::string>{}
+                          : fields.namesAt(problem.record, problem.byte, problem.reason),
+                      problem.reason);
+    }
+    // Bytes 6-8 of smtp.dat that fit both header layouts are named as the P4 layout's without a
+    // model and as the model's form's with one; a profile may have been made either way.
+    auto mismatch = firstMismatch(fields, checked);
+    if (mismatch && options.modelId)
+        if (!firstMismatch(fields, inspect::decodeSettingsFile(kind, bytes, {})))
+            return;
+    if (mismatch)
+        fields.refuse(mismatch->first, mismatch->second);
+}
+
+// The names the inspector gives the fields of a file of this kind and header layout: read from
+// what it makes of the writer's default file.
+void refuseUnknownFields(const ProfileFields& fields, inspect::FileKind kind,
+                         std::span<const std::uint8_t> defaultFile) {
+    const inspect::FileReport report =
+        inspect::decodeSettingsFile(kind, defaultFile, inspect::InspectOptions{});
+    for (const ProfileFields::Entry& entry : fields.entries())
+        if (std::none_of(report.fields.begin(), report.fields.end(),
+                         [&](const inspect::ReportField& f) { return f.name == entry.name; }))
+            fields.refuse(entry.name, "unknown field: " + fields.fileName() + " has none");
+}
+
+DataSetupMode dataMode(const ProfileFields& fields, std::string_view name) {
+    return fields.numberIn(name, 0, 1) == dataModeByte(DataSetupMode::Auto) ? DataSetupMode::Auto
+                                                                            : DataSetupMode::Manual;
+}
+
+} // namespace
+
+SetupFilePlan readSetupProfile(const ProfileFields& fields, const ProfileOptions& options) {
+    SetupFilePlan plan;
+    refuseUnknownFields(fields, inspect::FileKind::Setup,
+                        MmsFileWriter::build(plan.header, plan.texts).bytes);
+    MmsHeaderValues& h = plan.header;
+    h.sendCode = fields.byteValue("MMS Send");
+    h.sendPosition = fields.byteValue("MMS Send position");
+    h.connectionType = fields.byteValue("Connection type");
+    h.picturesPerDay = fields.numberIn("Pictures per day", 0, 99);
+    h.cameraLanguage = fields.byteValue("Camera language");
+    h.tvMode = fields.byteValue("TV mode");
+    h.internationalNumbering = fields.numberIn("Numbering", 0, 1) == 1;
+    h.countryByte = fields.byteValue("Country");
+    h.operatorByte = fields.byteValue("Operator");
+    h.remoteControl = fields.byteValue("SMS remote control");
+    h.mode = dataMode(fields, "Data mode");
+    for (const auto& [name, member] : kMmsTexts)
+        plan.texts.*member = fields.text(name);
+    const SettingsFileBuild build = MmsFileWriter::build(plan.header, plan.texts);
+    refuseText(fields, build);
+    checkAsInspected(fields, inspect::FileKind::Setup, build.bytes, options);
+    return plan;
+}
+
+SmtpFilePlan readSmtpProfile(const json& file, const ProfileFields& fields,
+                             const ProfileOptions& options) {
+    SmtpFilePlan plan;
+    SmtpHeaderValues& h = plan.header;
+    // The inspector names the header layout first: "P4", "K4", or "P4 or K4 (...)" when bytes
+    // 6-8 fit both, read as P4.
+    const auto layout = file.find("layout");
+    const std::string layoutName =
+        layout != file.end() && layout->is_string() ? layout->get<std::string>() : "";
+    if (layoutName.starts_with("P4"))
+        h.layout = SmtpLayout::P4;
+    else if (layoutName.starts_with("K4"))
+        h.layout = SmtpLayout::K4;
+    else
+        fields.refuse("layout", (layout == file.end() ? std::string("is missing")
+                                                      : spelled(*layout) + " is no header layout") +
+                                    "; smtp.dat is written in the \"P4\" or the \"K4\" layout");
+    refuseUnknownFields(fields, inspect::FileKind::Smtp,
+                        SmtpFileWriter::build(plan.header, plan.texts).bytes);
+    h.operatorIndex = fields.byteValue("Operator");
+    h.countryIndex = fields.byteValue("Country");
+    h.picturesPerDay = fields.numberIn("Pictures per day", 0, 99);
+    h.cameraLanguage = fields.byteValue("Camera language");
+    if (h.layout == SmtpLayout::P4)
+        h.smtpStatus = fields.byteValue("SMTP Status");
+    h.remoteControl = fields.byteValue("SMS remote control");
+    h.mode = dataMode(fields, "MMS Mode");
+    for (const auto& [name, member] : kSmtpTexts)
+        plan.texts.*member = fields.text(name);
+    const SettingsFileBuild build = SmtpFileWriter::build(plan.header, plan.texts);
+    refuseText(fields, build);
+    checkAsInspected(fields, inspect::FileKind::Smtp, build.bytes, options);
+    return plan;
+}
+
+} // namespace quorvex::write
