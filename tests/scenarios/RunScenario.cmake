@@ -1,6 +1,6 @@
 # SPDX-License-Identifier: MIT
 # Runs one scenario script through quorvex-script in a fresh folder and compares the transcript
-# with the expected one. -DDRIVER= -DHOST= -DSCRIPT= -DEXPECTED= -DWORK=
+# with the expected one. -DDRIVER= -DHOST= -DSCRIPT= -DEXPECTED= -DWORK= [-DEMULATOR=]
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK}/cache ${WORK}/config ${WORK}/runtime)
 file(CHMOD ${WORK}/runtime DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
@@ -21,11 +21,20 @@ if(exit_line)
   string(REGEX REPLACE "^# exit: " "" expected_exit "${exit_line}")
 endif()
 
-execute_process(COMMAND ${DRIVER} --host ${HOST} ${SCRIPT}
+execute_process(COMMAND ${EMULATOR} ${DRIVER} --host ${HOST} ${SCRIPT}
   WORKING_DIRECTORY ${WORK}
   OUTPUT_VARIABLE actual ERROR_VARIABLE errors RESULT_VARIABLE status
   TIMEOUT 60)
 file(READ ${EXPECTED} wanted)
+if(EMULATOR)
+  # What differs on Windows without being behaviour: line ends, the folder separator (shown
+  # escaped in the transcript) and the system's wording of the same error.
+  string(REPLACE "\r\n" "\n" actual "${actual}")
+  string(REPLACE "\\\\" "/" actual "${actual}")
+  string(REPLACE ": Path not found" ": No such file or directory" actual "${actual}")
+  string(REPLACE ": File not found" ": No such file or directory" actual "${actual}")
+  string(REPLACE ": Access denied" ": Permission denied" actual "${actual}")
+endif()
 if(NOT actual STREQUAL wanted)
   file(WRITE ${WORK}/actual.transcript "${actual}")
   execute_process(COMMAND diff -u ${EXPECTED} ${WORK}/actual.transcript OUTPUT_VARIABLE difference)
