@@ -5,6 +5,10 @@ file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK}/cache ${WORK}/config ${WORK}/runtime)
 file(CHMOD ${WORK}/runtime DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
 set(ENV{QUORVEX_PREFERENCES} ${WORK}/prefs)
+# Wine keeps its prefix under HOME unless told otherwise: keep it where it was.
+if(EMULATOR AND NOT DEFINED ENV{WINEPREFIX})
+  set(ENV{WINEPREFIX} "$ENV{HOME}/.wine")
+endif()
 # The forms start in the home folder; a fixed text keeps transcripts the same everywhere.
 set(ENV{HOME} /home/ranger)
 set(ENV{XDG_CACHE_HOME} ${WORK}/cache)
@@ -27,13 +31,16 @@ execute_process(COMMAND ${EMULATOR} ${DRIVER} --host ${HOST} ${SCRIPT}
   TIMEOUT 60)
 file(READ ${EXPECTED} wanted)
 if(EMULATOR)
-  # What differs on Windows without being behaviour: line ends, the folder separator (shown
-  # escaped in the transcript) and the system's wording of the same error.
+  # What differs on Windows without being behaviour: line ends, the folder separator (escaped
+  # inside quotes), the user's home folder (Windows has its own) and the system's wording of the
+  # same error.
   string(REPLACE "\r\n" "\n" actual "${actual}")
   string(REPLACE "\\\\" "/" actual "${actual}")
-  string(REPLACE ": Path not found" ": No such file or directory" actual "${actual}")
-  string(REPLACE ": File not found" ": No such file or directory" actual "${actual}")
-  string(REPLACE ": Access denied" ": Permission denied" actual "${actual}")
+  string(REGEX REPLACE "\\\\([^\"])" "/\\1" actual "${actual}")
+  string(REGEX REPLACE "[A-Z]:/users/[^/\"]+" "/home/ranger" actual "${actual}")
+  string(REPLACE "Path not found" "No such file or directory" actual "${actual}")
+  string(REPLACE "File not found" "No such file or directory" actual "${actual}")
+  string(REPLACE "Access denied" "Permission denied" actual "${actual}")
 endif()
 if(NOT actual STREQUAL wanted)
   file(WRITE ${WORK}/actual.transcript "${actual}")
