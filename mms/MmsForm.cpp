@@ -4,6 +4,7 @@
 #include "core/ConfiguratorTexts.h"
 #include "core/ModelCatalogue.h"
 #include "core/Utf8.h"
+#include "mms/MmsFileReader.h"
 #include "mms/MmsOperatorCatalogue.h"
 #include "mms/MmsTexts.h"
 #include "mms/StorableTexts.h"
@@ -36,6 +37,8 @@ ui::FormTable mmsTable() {
     table.order.push_back(ids::kFolder);
     // A limit above 99 pictures a day becomes no limit.
     table.corrections.push_back(ui::above(ids::kPicturesPerDay, 99, 0));
+    table.folderField = ids::kFolder;
+    table.fileName = kMmsFileName;
     return table;
 }
 
@@ -288,7 +291,7 @@ void MmsForm::switchNumbering() {
 // A chosen folder the field cannot hold is refused, so later readings of the form do not keep
 // failing at it; the previous folder stays.
 void MmsForm::chooseFolder() {
-    const auto chosen = host().chooseFolder();
+    const auto chosen = host().chooseFolder(folderChooserStart(ids::kFolder));
     const std::string folder = chosen && !chosen->empty() ? *chosen : host().defaultFolder();
     if (ui::utf8Length(folder) > static_cast<std::size_t>(ids::kFolderLimit))
         host().showValidationMessage(ui::tooManyCharactersText(ids::kFolderLimit));
@@ -379,6 +382,38 @@ void MmsForm::generate() {
     if (storable(texts))
         MmsFileWriter::write(heldText(ids::kFolder), header(), texts, language(), host());
     forgetCatalogue();
+}
+
+// The header and texts read in reverse, in the order a person fills the form: the mode first (it
+// clears the texts), then the lists, the country before its operators, the numbering before the
+// phone number it limits, then the texts. In Auto mode the connection texts are the catalogue's,
+// which Generate takes from the selected operator again.
+ui::CardContent MmsForm::readCard(std::span<const std::uint8_t> bytes) const {
+    MmsFileContent file = readMmsFile(bytes, modelFacts(m_context.state.modelId).mmsSend);
+    ui::CardContent content{std::move(file.check), {}};
+    if (!content.check.readable())
+        return content;
+    const MmsHeaderValues& h = file.header;
+    const bool isManual = h.mode == DataSetupMode::Manual;
+    auto& e = content.entries;
+    e.push_back(ui::pickEntry(ids::kMode, isManual ? 1 : 0));
+    e.push_back(ui::pickEntry(ids::kSend, h.sendPosition - 1));
+    if (!isManual) {
+        e.push_back(ui::pickEntry(ids::kCountry, h.countryByte));
+        e.push_back(ui::pickEntry(ids::kOperator, h.operatorByte));
+    }
+    e.push_back(ui::pickEntry(ids::kConnection, h.connectionType));
+    e.push_back(ui::pickEntry(m_spec.remote.list, h.remoteControl));
+    e.push_back(ui::pickEntry(ids::kNumbering, h.internationalNumbering ? 1 : 0));
+    e.push_back(ui::typeEntry(ids::kPicturesPerDay, std::to_string(h.picturesPerDay)));
+    for (std::size_t i = 0; i < std::size(ids::kTexts); ++i) {
+        const int id = ids::kTexts[i];
+        const bool connection =
+            std::find(kConnection.begin(), kConnection.end(), id) != kConnection.end();
+        if (isManual || !connection)
+            e.push_back(ui::typeEntry(id, file.texts[static_cast<MmsTextField>(i + 1)]));
+    }
+    return content;
 }
 
 } // namespace quorvex::mms

@@ -52,6 +52,7 @@ class MmsForm : public ui::FormBase {
 
   protected:
     bool checkField(int id) override;
+    ui::CardContent readCard(std::span<const std::uint8_t> bytes) const override;
 
   private:
     bool manual() const;
