@@ -3,6 +3,7 @@
 
 #include "core/SettingsCrc16.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace quorvex {
@@ -30,6 +31,21 @@ std::string wrongByteText(const LayoutField& field, std::span<const std::uint8_t
     if (field.kind == FieldKind::Fixed)
         return holds + "; it is always " + std::to_string(field.fixed);
     return holds + ", which is no value of " + std::string(field.name);
+}
+
+// The layouts a foreign record fits, for a message: a model's own layouts before the generic
+// ones, at most two named.
+std::string fittingLayoutsText(std::vector<const RecordLayout*> layouts) {
+    constexpr std::size_t kNamed = 2;
+    std::stable_partition(layouts.begin(), layouts.end(), [](const RecordLayout* layout) {
+        return layout->name.substr(0, 7) != "generic";
+    });
+    const std::size_t more = layouts.size() > kNamed ? layouts.size() - kNamed : 0;
+    layouts.resize(layouts.size() - more);
+    std::string text = layoutListText(layouts);
+    if (more > 0)
+        text += " and " + std::to_string(more) + " more layout" + (more > 1 ? "s" : "");
+    return text;
 }
 
 } // namespace
@@ -105,7 +121,7 @@ MenuFileContent readMenuFile(std::span<const std::uint8_t> bytes, const RecordLa
     if (otherFactory)
         content.check = cardRefusal(CardVerdict::FactoryRecord);
     else if (!others.empty())
-        content.check = cardRefusal(CardVerdict::OtherLayout, layoutListText(others));
+        content.check = cardRefusal(CardVerdict::OtherLayout, fittingLayoutsText(others));
     else
         content.check = cardRefusal(CardVerdict::Damaged, wrongByteText(*wrong, bytes));
     return content;

@@ -155,10 +155,6 @@ class FormBase : public Dialog {
     // "Load from card…": the folder chooser, then the form's file in the chosen folder.
     std::string_view loadMenuText() const override;
     void onMenuLoad() override;
-    // Reads the form's file from `folder`, checks it and enters its values through the form's own
-    // rules, as a person would; a file that cannot be loaded is named with the reason and changes
-    // nothing.
-    void loadFromFolder(const std::string& folder);
 
   protected:
     FormBase(DialogHost& host, LanguageId messageLanguage, FormTable table,
@@ -215,6 +211,10 @@ class FormBase : public Dialog {
     };
 
   private:
+    // Reads the form's file from `folder`, checks it and enters its values through the form's own
+    // rules, as a person would; a file that cannot be loaded is named with the reason and changes
+    // nothing.
+    void loadFromFolder(const std::string& folder);
     const FieldSpec* field(int id) const;
     bool exchangeField(const FieldSpec& spec, bool& correctedAny);
 

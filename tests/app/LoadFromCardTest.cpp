@@ -289,10 +289,8 @@ TEST(LoadFromCard, RefusesDamagedForeignFactoryAndMissingFiles) {
     expectRefused(p4Again, factory.path(), "menu.dat holds the factory reset record");
     expectRefused(p4Again, empty.path(), "menu.dat was not found in the chosen folder");
     Session k7(6, Configurator::Camera);
-    expectRefused(
-        k7, p4.path(),
-        "menu.dat was written for another camera model (generic (K4) (ModelId 1, 3); "
-        "generic (K5) (ModelId 5); generic (1080P) (ModelId 15, 16, 17); P4 (ModelId 2, 4, 7, 10)");
+    expectRefused(k7, p4.path(),
+                  "menu.dat was written for another camera model (P4 (ModelId 2, 4, 7, 10); ");
 }
 
 TEST(LoadFromCard, MessagingFormsRefuseTheOtherFormsFiles) {
