@@ -47,12 +47,25 @@ struct LabelRow {
     const LocalizedText* text;
 };
 
+// The MMS Send list: Off, VGA, then QVGA where the list has it, and SMS, each with the code
+// header byte 0 stores for it.
+std::vector<SendEntry> sendEntries(MmsSendList list) {
+    const std::span<const int> codes = mmsSendCodes(list);
+    std::vector<const LocalizedText*> texts{&kTextOffMms, &kTextVga, &kTextSms};
+    if (codes.size() == 4)
+        texts.insert(texts.begin() + 2, &kTextQvga);
+    std::vector<SendEntry> entries;
+    for (std::size_t i = 0; i < codes.size(); ++i)
+        entries.push_back({texts[i], codes[i]});
+    return entries;
+}
+
 } // namespace
 
 MmsForm::MmsForm(AppContext& context, MmsFormSpec spec)
     : FormBase(context.host, context.state.languageId, mmsTable(), *spec.dialogTemplate,
                spec.className),
-      m_context(context), m_spec(std::move(spec)),
+      m_context(context), m_spec(std::move(spec)), m_send(sendEntries(m_spec.send)),
       m_lists(mmsCatalogueView(), ids::kCountry, ids::kOperator) {
     m_context.state.messaging.internationalNumbering = false;
     setText(ids::kFolder, m_context.host.defaultFolder());
@@ -95,7 +108,7 @@ void MmsForm::onInit(ui::DialogWindow& w) {
 
     fillList(ids::kMode, kOptionsMmsMode, 0);
     w.clearList(ids::kSend);
-    for (const SendEntry& entry : m_spec.send)
+    for (const SendEntry& entry : m_send)
         w.addItem(ids::kSend, textFor(*entry.text, lang));
     w.select(ids::kSend, 1); // VGA
     m_lists.fill(w, lang, true);
@@ -114,7 +127,7 @@ bool MmsForm::manual() const {
 // SMS mode: a model that has one, with the last entry of MMS Send ("SMS") selected.
 bool MmsForm::smsMode() const {
     return modelFacts(m_context.state.modelId).smsMode &&
-           window().selected(ids::kSend) == static_cast<int>(m_spec.send.size()) - 1;
+           window().selected(ids::kSend) == static_cast<int>(m_send.size()) - 1;
 }
 
 void MmsForm::setReadOnly(std::initializer_list<int> controls, bool readOnly) {
@@ -237,8 +250,7 @@ void MmsForm::switchSms() {
         return;
     }
     // Leaving SMS mode in Auto changes no flag: Email stays read-only until the mode is switched.
-    const bool smsPicked =
-        window().selected(ids::kSend) == static_cast<int>(m_spec.send.size()) - 1;
+    const bool smsPicked = window().selected(ids::kSend) == static_cast<int>(m_send.size()) - 1;
     if (manual() && !(m_spec.smsPickKeepsFlags && smsPicked)) {
         setReadOnly({ids::kUrl, ids::kApn, ids::kGateway, ids::kPort, ids::kPhoneNo, ids::kEmail,
                      ids::kAccount, ids::kPassword},
@@ -305,8 +317,8 @@ MmsHeaderValues MmsForm::header() const {
     const AppState& state = m_context.state;
     const int send = w.selected(ids::kSend);
     MmsHeaderValues h;
-    h.sendCode = send >= 0 && send < static_cast<int>(m_spec.send.size())
-                     ? m_spec.send[static_cast<std::size_t>(send)].code
+    h.sendCode = send >= 0 && send < static_cast<int>(m_send.size())
+                     ? m_send[static_cast<std::size_t>(send)].code
                      : send;
     h.sendPosition = send + 1;
     h.connectionType = w.selected(ids::kConnection);
@@ -389,7 +401,7 @@ void MmsForm::generate() {
 // phone number it limits, then the texts. In Auto mode the connection texts are the catalogue's,
 // which Generate takes from the selected operator again.
 ui::CardContent MmsForm::readCard(std::span<const std::uint8_t> bytes) const {
-    MmsFileContent file = readMmsFile(bytes, modelFacts(m_context.state.modelId).mmsSend);
+    MmsFileContent file = readMmsFile(bytes, m_spec.send);
     ui::CardContent content{std::move(file.check), {}};
     if (!content.check.readable())
         return content;

@@ -13,19 +13,14 @@ namespace {
 
 constexpr int kManualCountry = 0x80;
 
-bool fits(SmtpLayout layout, const SettingsRecordBytes& h) {
-    return layout == SmtpLayout::P4 ? h[6] <= 2 && h[7] <= 25 && h[8] == 1
-                                    : h[6] == 1 && h[7] == 1 && h[8] <= 25;
-}
-
 CardCheck headerFault(int byte, std::string_view why) {
     return cardRefusal(CardVerdict::Damaged, recordFault(0, byte, why));
 }
 
 CardCheck readHeader(const SettingsRecordBytes& h, SmtpLayout layout, SmtpHeaderValues& out) {
     const SmtpLayout other = layout == SmtpLayout::P4 ? SmtpLayout::K4 : SmtpLayout::P4;
-    if (!fits(layout, h))
-        return fits(other, h)
+    if (!fitsSmtpLayout(layout, h))
+        return fitsSmtpLayout(other, h)
                    ? cardRefusal(CardVerdict::OtherLayout,
                                  other == SmtpLayout::P4 ? "the P4 SMTP form" : "the K4 SMTP form")
                    : headerFault(6, "bytes 6-8 fit no SMTP form");
@@ -57,6 +52,11 @@ CardCheck readHeader(const SettingsRecordBytes& h, SmtpLayout layout, SmtpHeader
 }
 
 } // namespace
+
+bool fitsSmtpLayout(SmtpLayout layout, const SettingsRecordBytes& h) {
+    return layout == SmtpLayout::P4 ? h[6] <= 2 && h[7] <= 25 && h[8] == 1
+                                    : h[6] == 1 && h[7] == 1 && h[8] <= 25;
+}
 
 SmtpFileContent readSmtpFile(std::span<const std::uint8_t> bytes, SmtpLayout layout) {
     SmtpFileContent content;
