@@ -173,6 +173,8 @@ CameraFormBuilder& CameraFormBuilder::timeLapse() {
 
 CameraFormBuilder& CameraFormBuilder::folderAndButtons() {
     m_spec.form.fields.push_back(ui::textField(ids::kFolderRow.folder, ids::kFolderRow.limit));
+    m_spec.form.folderField = ids::kFolderRow.folder;
+    m_spec.form.fileName = kMenuFileName;
     m_spec.labels.insert(m_spec.labels.end(), {{ids::kFolderRow.select, &kButtonSelect},
                                                {ui::kIdOk, &kButtonGenerate},
                                                {ids::kDefault, &kButtonDefault},

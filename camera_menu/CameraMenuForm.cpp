@@ -2,9 +2,12 @@
 #include "camera_menu/CameraMenuForm.h"
 
 #include "camera_menu/CameraMenuTexts.h"
+#include "camera_menu/MenuFileReader.h"
 #include "ui/templates/CameraMenuIds.h"
 
 #include <algorithm>
+#include <map>
+#include <string>
 
 namespace quorvex::camera_menu {
 
@@ -203,6 +206,40 @@ void CameraMenuForm::writeFactoryRecord() {
                                             : *buildFactoryRecord(*m_spec.layout, values, kLowBits);
     writeMenuFile(record, folder, RecordKind::FactorySettings, m_spec.messages, language(),
                   m_context.host);
+}
+
+// The record sources read in reverse: the lists are picked first (the interval unit before its
+// value, every switch before the edits it governs), then the numbers are typed, the wireless code
+// as the digits the record holds; "Get Time" reads the clock anew, as a camera's clock is set to
+// now and never taken from a card.
+ui::CardContent CameraMenuForm::readCard(std::span<const std::uint8_t> bytes) const {
+    MenuFileContent file = readMenuFile(bytes, *m_spec.layout);
+    ui::CardContent content{std::move(file.check), {}};
+    if (!content.check.readable())
+        return content;
+    const MenuValues& values = file.values;
+    std::vector<ui::CardEntry> typed;
+    std::map<int, std::string> digits;
+    content.entries.push_back(ui::pickEntry(ids::kIntervalRow.control, values.intervalUnit));
+    for (const RecordSource& source : m_spec.record) {
+        const auto found = values.values.find(source.field);
+        if (found == values.values.end())
+            continue; // a byte this model's layout keeps fixed
+        if (source.digit >= 0) {
+            std::string& code = digits[source.control];
+            code.resize(std::max(code.size(), static_cast<std::size_t>(source.digit) + 1), '0');
+            code[static_cast<std::size_t>(source.digit)] = static_cast<char>('0' + found->second);
+        } else if (holdsNumber(source.control)) {
+            typed.push_back(ui::typeEntry(source.control, std::to_string(found->second)));
+        } else {
+            content.entries.push_back(ui::pickEntry(source.control, found->second));
+        }
+    }
+    content.entries.insert(content.entries.end(), typed.begin(), typed.end());
+    for (auto& [control, code] : digits)
+        content.entries.push_back(ui::typeEntry(control, std::move(code)));
+    content.entries.push_back(ui::clickEntry(ids::kClock.getTime));
+    return content;
 }
 
 } // namespace quorvex::camera_menu

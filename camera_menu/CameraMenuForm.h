@@ -128,6 +128,9 @@ class CameraMenuForm : public ui::FormBase {
     void onListPick(int id) override;
     void onClick(int id) override;
 
+  protected:
+    ui::CardContent readCard(std::span<const std::uint8_t> bytes) const override;
+
   private:
     void applySwitch(const SwitchRule& rule, int position);
     bool alwaysRefreshes(int id) const;

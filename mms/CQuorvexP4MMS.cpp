@@ -7,14 +7,12 @@
 
 namespace quorvex::mms {
 
-namespace {} // namespace
-
 // A gateway without a dot has its own Chinese message here.
 CQuorvexP4MMS::CQuorvexP4MMS(AppContext& context)
     : MmsForm(context, {.className = "CQuorvexP4MMS",
                         .dialogTemplate = &ui::kP4MmsTemplate,
                         .remote = ui::mms_ids::kP4Remote,
-                        .send = {{&kTextOffMms, 0}, {&kTextVga, 1}, {&kTextSms, 2}},
+                        .send = MmsSendList::P4,
                         .exchangePhoneLimit = 12,
                         .smsPickKeepsFlags = true,
                         .standardChecks = standardChecks(kMessageGatewayDotP4),

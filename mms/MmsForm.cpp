@@ -4,6 +4,7 @@
 #include "core/ConfiguratorTexts.h"
 #include "core/ModelCatalogue.h"
 #include "core/Utf8.h"
+#include "mms/MmsFileReader.h"
 #include "mms/MmsOperatorCatalogue.h"
 #include "mms/MmsTexts.h"
 #include "mms/StorableTexts.h"
@@ -36,6 +37,8 @@ ui::FormTable mmsTable() {
     table.order.push_back(ids::kFolder);
     // A limit above 99 pictures a day becomes no limit.
     table.corrections.push_back(ui::above(ids::kPicturesPerDay, 99, 0));
+    table.folderField = ids::kFolder;
+    table.fileName = kMmsFileName;
     return table;
 }
 
@@ -44,12 +47,25 @@ struct LabelRow {
     const LocalizedText* text;
 };
 
+// The MMS Send list: Off, VGA, then QVGA where the list has it, and SMS, each with the code
+// header byte 0 stores for it.
+std::vector<SendEntry> sendEntries(MmsSendList list) {
+    const std::span<const int> codes = mmsSendCodes(list);
+    std::vector<const LocalizedText*> texts{&kTextOffMms, &kTextVga, &kTextSms};
+    if (codes.size() == 4)
+        texts.insert(texts.begin() + 2, &kTextQvga);
+    std::vector<SendEntry> entries;
+    for (std::size_t i = 0; i < codes.size(); ++i)
+        entries.push_back({texts[i], codes[i]});
+    return entries;
+}
+
 } // namespace
 
 MmsForm::MmsForm(AppContext& context, MmsFormSpec spec)
     : FormBase(context.host, context.state.languageId, mmsTable(), *spec.dialogTemplate,
                spec.className),
-      m_context(context), m_spec(std::move(spec)),
+      m_context(context), m_spec(std::move(spec)), m_send(sendEntries(m_spec.send)),
       m_lists(mmsCatalogueView(), ids::kCountry, ids::kOperator) {
     m_context.state.messaging.internationalNumbering = false;
     setText(ids::kFolder, m_context.host.defaultFolder());
@@ -92,7 +108,7 @@ void MmsForm::onInit(ui::DialogWindow& w) {
 
     fillList(ids::kMode, kOptionsMmsMode, 0);
     w.clearList(ids::kSend);
-    for (const SendEntry& entry : m_spec.send)
+    for (const SendEntry& entry : m_send)
         w.addItem(ids::kSend, textFor(*entry.text, lang));
     w.select(ids::kSend, 1); // VGA
     m_lists.fill(w, lang, true);
@@ -111,7 +127,7 @@ bool MmsForm::manual() const {
 // SMS mode: a model that has one, with the last entry of MMS Send ("SMS") selected.
 bool MmsForm::smsMode() const {
     return modelFacts(m_context.state.modelId).smsMode &&
-           window().selected(ids::kSend) == static_cast<int>(m_spec.send.size()) - 1;
+           window().selected(ids::kSend) == static_cast<int>(m_send.size()) - 1;
 }
 
 void MmsForm::setReadOnly(std::initializer_list<int> controls, bool readOnly) {
@@ -234,8 +250,7 @@ void MmsForm::switchSms() {
         return;
     }
     // Leaving SMS mode in Auto changes no flag: Email stays read-only until the mode is switched.
-    const bool smsPicked =
-        window().selected(ids::kSend) == static_cast<int>(m_spec.send.size()) - 1;
+    const bool smsPicked = window().selected(ids::kSend) == static_cast<int>(m_send.size()) - 1;
     if (manual() && !(m_spec.smsPickKeepsFlags && smsPicked)) {
         setReadOnly({ids::kUrl, ids::kApn, ids::kGateway, ids::kPort, ids::kPhoneNo, ids::kEmail,
                      ids::kAccount, ids::kPassword},
@@ -288,7 +303,7 @@ void MmsForm::switchNumbering() {
 // A chosen folder the field cannot hold is refused, so later readings of the form do not keep
 // failing at it; the previous folder stays.
 void MmsForm::chooseFolder() {
-    const auto chosen = host().chooseFolder();
+    const auto chosen = host().chooseFolder(folderChooserStart(ids::kFolder));
     const std::string folder = chosen && !chosen->empty() ? *chosen : host().defaultFolder();
     if (ui::utf8Length(folder) > static_cast<std::size_t>(ids::kFolderLimit))
         host().showValidationMessage(ui::tooManyCharactersText(ids::kFolderLimit));
@@ -302,8 +317,8 @@ MmsHeaderValues MmsForm::header() const {
     const AppState& state = m_context.state;
     const int send = w.selected(ids::kSend);
     MmsHeaderValues h;
-    h.sendCode = send >= 0 && send < static_cast<int>(m_spec.send.size())
-                     ? m_spec.send[static_cast<std::size_t>(send)].code
+    h.sendCode = send >= 0 && send < static_cast<int>(m_send.size())
+                     ? m_send[static_cast<std::size_t>(send)].code
                      : send;
     h.sendPosition = send + 1;
     h.connectionType = w.selected(ids::kConnection);
@@ -379,6 +394,38 @@ void MmsForm::generate() {
     if (storable(texts))
         MmsFileWriter::write(heldText(ids::kFolder), header(), texts, language(), host());
     forgetCatalogue();
+}
+
+// The header and texts read in reverse, in the order a person fills the form: the mode first (it
+// clears the texts), then the lists, the country before its operators, the numbering before the
+// phone number it limits, then the texts. In Auto mode the connection texts are the catalogue's,
+// which Generate takes from the selected operator again.
+ui::CardContent MmsForm::readCard(std::span<const std::uint8_t> bytes) const {
+    MmsFileContent file = readMmsFile(bytes, m_spec.send);
+    ui::CardContent content{std::move(file.check), {}};
+    if (!content.check.readable())
+        return content;
+    const MmsHeaderValues& h = file.header;
+    const bool isManual = h.mode == DataSetupMode::Manual;
+    auto& e = content.entries;
+    e.push_back(ui::pickEntry(ids::kMode, isManual ? 1 : 0));
+    e.push_back(ui::pickEntry(ids::kSend, h.sendPosition - 1));
+    if (!isManual) {
+        e.push_back(ui::pickEntry(ids::kCountry, h.countryByte));
+        e.push_back(ui::pickEntry(ids::kOperator, h.operatorByte));
+    }
+    e.push_back(ui::pickEntry(ids::kConnection, h.connectionType));
+    e.push_back(ui::pickEntry(m_spec.remote.list, h.remoteControl));
+    e.push_back(ui::pickEntry(ids::kNumbering, h.internationalNumbering ? 1 : 0));
+    e.push_back(ui::typeEntry(ids::kPicturesPerDay, std::to_string(h.picturesPerDay)));
+    for (std::size_t i = 0; i < std::size(ids::kTexts); ++i) {
+        const int id = ids::kTexts[i];
+        const bool connection =
+            std::find(kConnection.begin(), kConnection.end(), id) != kConnection.end();
+        if (isManual || !connection)
+            e.push_back(ui::typeEntry(id, file.texts[static_cast<MmsTextField>(i + 1)]));
+    }
+    return content;
 }
 
 } // namespace quorvex::mms

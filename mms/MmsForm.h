@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/Language.h"
+#include "core/ModelCatalogue.h"
 #include "mms/MmsFileWriter.h"
 #include "mms/OperatorLists.h"
 #include "ui/AppContext.h"
@@ -27,7 +28,7 @@ struct MmsFormSpec {
     std::string_view className;
     const ui::DialogTemplate* dialogTemplate = nullptr;
     ui::mms_ids::RemoteControlIds remote;
-    std::vector<SendEntry> send; // the MMS Send list for this model
+    MmsSendList send = MmsSendList::FourEntries; // the MMS Send list for this model
     int exchangePhoneLimit = 11; // Phone No digits the field exchange accepts (domestic)
     // Picking "SMS" for a model without SMS mode leaves every read-only flag as it is (P4 form).
     bool smsPickKeepsFlags = false;
@@ -52,6 +53,7 @@ class MmsForm : public ui::FormBase {
 
   protected:
     bool checkField(int id) override;
+    ui::CardContent readCard(std::span<const std::uint8_t> bytes) const override;
 
   private:
     bool manual() const;
@@ -72,6 +74,7 @@ class MmsForm : public ui::FormBase {
 
     AppContext& m_context;
     MmsFormSpec m_spec;
+    std::vector<SendEntry> m_send;
     OperatorLists m_lists;
 };
 

@@ -8,6 +8,7 @@
 #include "mms/StorableTexts.h"
 #include "smtp/GprsCatalogueView.h"
 #include "smtp/GprsOperatorCatalogue.h"
+#include "smtp/SmtpFileReader.h"
 #include "smtp/SmtpTexts.h"
 
 #include <array>
@@ -36,6 +37,8 @@ ui::FormTable smtpTable(const ids::FamilyIds& f) {
         table.order.push_back(field.id);
     // A limit above 99 pictures a day becomes no limit.
     table.corrections.push_back(ui::above(ids::kPicturesPerDay, 99, 0));
+    table.folderField = ids::kFolder;
+    table.fileName = kSmtpFileName;
     return table;
 }
 
@@ -257,6 +260,40 @@ void SmtpForm::generate() {
     header.remoteControl = w.selected(m_spec.ids.remote);
     header.mode = isManual ? DataSetupMode::Manual : DataSetupMode::Auto;
     SmtpFileWriter::write(heldText(ids::kFolder), header, texts, language(), host());
+}
+
+// The header and texts read in reverse: the mode first (it clears the texts), the lists, the
+// country before its operators, then the texts. In Auto mode the GPRS texts are the catalogue's,
+// which Generate takes from the selected operator again.
+ui::CardContent SmtpForm::readCard(std::span<const std::uint8_t> bytes) const {
+    SmtpFileContent file = readSmtpFile(bytes, m_spec.layout);
+    ui::CardContent content{std::move(file.check), {}};
+    if (!content.check.readable())
+        return content;
+    const SmtpHeaderValues& h = file.header;
+    const SmtpTexts& t = file.texts;
+    const bool isManual = h.mode == DataSetupMode::Manual;
+    const ids::FamilyIds& f = m_spec.ids;
+    auto& e = content.entries;
+    e.push_back(ui::pickEntry(ids::kMode, isManual ? 1 : 0));
+    if (f.status != 0)
+        e.push_back(ui::pickEntry(f.status, h.smtpStatus));
+    if (!isManual) {
+        e.push_back(ui::pickEntry(ids::kCountry, h.countryIndex));
+        e.push_back(ui::pickEntry(ids::kOperator, h.operatorIndex));
+    }
+    e.push_back(ui::pickEntry(f.remote, h.remoteControl));
+    e.push_back(ui::typeEntry(ids::kPicturesPerDay, std::to_string(h.picturesPerDay)));
+    if (isManual)
+        e.insert(e.end(),
+                 {ui::typeEntry(ids::kApn, t.apn), ui::typeEntry(ids::kAccount, t.gprsAccount),
+                  ui::typeEntry(ids::kGprsPassword, t.gprsPassword)});
+    e.insert(e.end(),
+             {ui::typeEntry(ids::kServer, t.smtpServer), ui::typeEntry(ids::kPort, t.smtpPort),
+              ui::typeEntry(ids::kSenderEmail, t.senderEmail),
+              ui::typeEntry(ids::kSenderPassword, t.senderPassword),
+              ui::typeEntry(f.phone, t.smsPhone), ui::typeEntry(ids::kRecipient, t.recipient)});
+    return content;
 }
 
 } // namespace quorvex::smtp

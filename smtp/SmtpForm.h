@@ -37,6 +37,9 @@ class SmtpForm : public ui::FormBase {
     const ui::smtp_ids::FamilyIds& ids() const { return m_spec.ids; }
     bool remoteOn() const;
 
+  protected:
+    ui::CardContent readCard(std::span<const std::uint8_t> bytes) const override;
+
   private:
     bool manual() const;
     void changeMode();

@@ -65,6 +65,10 @@ class Dialog {
     // The label of the window's About item (in its system or context menu); empty: no item.
     virtual std::string_view aboutMenuText() const { return {}; }
     bool hasAboutMenu() const { return !aboutMenuText().empty(); }
+    // "Load from card…", beside About in the same menu; empty: no item.
+    virtual std::string_view loadMenuText() const { return {}; }
+    virtual void onMenuLoad() {}
+    bool hasLoadMenu() const { return !loadMenuText().empty(); }
 
     // The window is gone; no further calls follow.
     virtual void onDestroy() { m_window = nullptr; }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/DialogHost.h"
 
+#include "ui/RemovableVolumes.h"
 #include "ui/ScriptedHost.h"
 
 #include "core/SystemText.h"
@@ -24,6 +25,10 @@ std::string DialogHost::defaultFolder() const {
 #endif
 }
 
+std::vector<std::string> DialogHost::removableVolumes() const {
+    return systemRemovableVolumes();
+}
+
 LocalTime systemLocalTime() {
     const std::time_t now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
     std::tm parts{};
@@ -36,12 +41,17 @@ LocalTime systemLocalTime() {
             parts.tm_hour,        parts.tm_min,     parts.tm_sec};
 }
 
-std::optional<std::string> ScriptedHost::chooseFolder() {
+std::optional<std::string> ScriptedHost::chooseFolder(const std::string& startFolder) {
+    m_lastStart = startFolder;
     if (m_folders.empty())
         return std::nullopt;
     auto answer = std::move(m_folders.front());
     m_folders.pop_front();
     return answer;
+}
+
+std::vector<std::string> ScriptedHost::removableVolumes() const {
+    return m_volumes ? *m_volumes : DialogHost::removableVolumes();
 }
 
 LocalTime ScriptedHost::localTime() {

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace quorvex::ui {
 
@@ -25,9 +26,9 @@ class DialogHost : public InfoMessages {
     // nested (About over the main window), never side by side.
     virtual int run(Dialog& dialog) = 0;
 
-    // The folder chooser (no owner, empty title, a field for typing a path); nullopt: cancelled
-    // or no file-system path.
-    virtual std::optional<std::string> chooseFolder() = 0;
+    // The folder chooser (no owner, empty title, a field for typing a path), opening at
+    // `startFolder`; nullopt: cancelled or no file-system path.
+    virtual std::optional<std::string> chooseFolder(const std::string& startFolder) = 0;
     virtual LocalTime localTime() = 0;
     virtual void openUrl(std::string_view url) = 0;
     // Something worth a line in the log (stderr), never shown to the user.
@@ -36,6 +37,9 @@ class DialogHost : public InfoMessages {
     // The forms' starting folder: "C:\" on Windows; the user's home folder where there are no
     // drive letters, since "C:\" names no folder there.
     virtual std::string defaultFolder() const;
+    // The mount points of the removable volumes (memory cards) mounted now, where the folder
+    // chooser opens; a test host fakes them.
+    virtual std::vector<std::string> removableVolumes() const;
 };
 
 // The local clock of this machine.

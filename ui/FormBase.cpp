@@ -1,10 +1,15 @@
 // SPDX-License-Identifier: MIT
 #include "ui/FormBase.h"
 
+#include "core/CardTexts.h"
 #include "core/Utf8.h"
 #include "ui/FieldChecks.h"
+#include "ui/RemovableVolumes.h"
 
 #include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <optional>
 
 namespace quorvex::ui {
 
@@ -149,10 +154,143 @@ void FormBase::fillList(int id, OptionList options, int selected) {
     window().select(id, selected);
 }
 
+std::string FormBase::folderChooserStart(int folderField) const {
+    const std::vector<std::string> volumes = m_host.removableVolumes();
+    return ui::folderChooserStart(heldText(folderField), m_host.defaultFolder(), volumes);
+}
+
 void FormBase::chooseFolder(int folderField) {
-    const auto chosen = m_host.chooseFolder();
+    const auto chosen = m_host.chooseFolder(folderChooserStart(folderField));
     m_texts[folderField] = chosen && !chosen->empty() ? *chosen : m_host.defaultFolder();
     refresh();
+}
+
+namespace {
+
+// The largest settings file has 720 bytes; reading stops a little beyond that, so a huge file is
+// never read whole.
+constexpr std::size_t kReadLimit = 4096;
+
+// The file of that name in the folder, its case ignored as the card's file system does; the
+// first in name order when several differ only in case.
+std::optional<std::filesystem::path> findFile(const std::string& folder, std::string_view name) {
+    namespace fs = std::filesystem;
+    const auto lower = [](std::string text) {
+        for (char& c : text)
+            if (c >= 'A' && c <= 'Z')
+                c = static_cast<char>(c - 'A' + 'a');
+        return text;
+    };
+    std::optional<fs::path> found;
+    std::error_code ec;
+    for (fs::directory_iterator it(fs::path(folder), ec), end; !ec && it != end; it.increment(ec)) {
+        if (lower(it->path().filename().string()) != name)
+            continue;
+        if (!it->is_regular_file(ec))
+            continue;
+        if (!found || it->path().filename() < found->filename())
+            found = it->path();
+    }
+    return found;
+}
+
+std::optional<std::vector<std::uint8_t>> readLimited(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return std::nullopt;
+    std::vector<std::uint8_t> bytes(kReadLimit + 1);
+    in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    if (in.bad())
+        return std::nullopt;
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    return bytes;
+}
+
+// The message text with its %s filled in order.
+std::string filled(std::string_view pattern, std::initializer_list<std::string_view> parts) {
+    std::string text(pattern);
+    std::size_t from = 0;
+    for (std::string_view part : parts) {
+        const auto at = text.find("%s", from);
+        if (at == std::string::npos)
+            break;
+        text.replace(at, 2, part);
+        from = at + part.size();
+    }
+    return text;
+}
+
+const LocalizedText& refusalText(CardVerdict verdict) {
+    switch (verdict) {
+    case CardVerdict::Damaged:
+        return kMessageCardDamaged;
+    case CardVerdict::OtherLayout:
+        return kMessageCardOtherLayout;
+    case CardVerdict::FactoryRecord:
+        return kMessageCardFactory;
+    case CardVerdict::Missing:
+    case CardVerdict::Readable:
+        break;
+    }
+    return kMessageCardMissing;
+}
+
+} // namespace
+
+std::string_view FormBase::loadMenuText() const {
+    return textFor(kMenuLoadFromCard, m_language);
+}
+
+void FormBase::onMenuLoad() {
+    if (!isOpen())
+        return;
+    const auto chosen = m_host.chooseFolder(folderChooserStart(m_table.folderField));
+    if (chosen && !chosen->empty())
+        loadFromFolder(*chosen);
+}
+
+void FormBase::loadFromFolder(const std::string& folder) {
+    const std::string_view name = m_table.fileName;
+    const auto path = findFile(folder, name);
+    const auto bytes = path ? readLimited(*path) : std::nullopt;
+    CardContent content;
+    if (!bytes)
+        content.check = cardRefusal(CardVerdict::Missing);
+    else if (bytes->size() > kReadLimit)
+        content.check =
+            cardRefusal(CardVerdict::Damaged,
+                        "the file has more than " + std::to_string(kReadLimit) + " bytes");
+    else
+        content = readCard(*bytes);
+    if (!content.check.readable()) {
+        m_host.showInfoMessage(filled(textFor(refusalText(content.check.verdict), m_language),
+                                      {name, content.check.detail}));
+        return;
+    }
+    for (const CardEntry& entry : content.entries) {
+        if (!isOpen())
+            return;
+        switch (entry.kind) {
+        case CardEntry::Kind::Pick:
+            // The readers keep every position inside the form's lists; a list that has changed
+            // under the entries before (an operator list refilled) is checked again here.
+            if (entry.position < 0 || entry.position >= window().itemCount(entry.control)) {
+                m_host.log("load: list " + std::to_string(entry.control) + " has no position " +
+                           std::to_string(entry.position));
+                continue;
+            }
+            window().select(entry.control, entry.position);
+            onListPick(entry.control);
+            break;
+        case CardEntry::Kind::Type:
+            // Setting an edit's text reports the change as typing does.
+            window().setText(entry.control, entry.text);
+            break;
+        case CardEntry::Kind::Click:
+            onClick(entry.control);
+            break;
+        }
+    }
 }
 
 } // namespace quorvex::ui

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "core/CardCheck.h"
 #include "core/Language.h"
 #include "ui/Dialog.h"
 #include "ui/DialogHost.h"
 
 #include <array>
+#include <cstdint>
 #include <map>
 #include <span>
 #include <string>
@@ -100,11 +102,41 @@ struct GenerateCheck {
 };
 
 // What the toolkit-free base of every form holds: its fields, the order the field exchange reads
-// them in, and their corrections (applied in table order).
+// them in, their corrections (applied in table order), the field that holds the output folder
+// and the file the form writes there.
 struct FormTable {
     std::vector<FieldSpec> fields;
     std::vector<int> order;
     std::vector<Correction> corrections;
+    int folderField = 0;
+    std::string_view fileName;
+};
+
+// One value read from a card, entered as a person would: a list position picked, a text typed
+// into an edit, or a button pressed.
+struct CardEntry {
+    enum class Kind { Pick, Type, Click };
+    Kind kind = Kind::Pick;
+    int control = 0;
+    int position = 0;
+    std::string text;
+};
+
+inline CardEntry pickEntry(int list, int position) {
+    return {CardEntry::Kind::Pick, list, position, {}};
+}
+inline CardEntry typeEntry(int edit, std::string text) {
+    return {CardEntry::Kind::Type, edit, 0, std::move(text)};
+}
+inline CardEntry clickEntry(int button) {
+    return {CardEntry::Kind::Click, button, 0, {}};
+}
+
+// A file read back for a form: the entries that set the form to it, in order, or why it
+// cannot be loaded.
+struct CardContent {
+    CardCheck check;
+    std::vector<CardEntry> entries;
 };
 
 // The base of every configurator: values held per control, the ordered field exchange with its
@@ -119,6 +151,10 @@ class FormBase : public Dialog {
     const std::string& heldText(int id) const;
     // The held text's length in characters, as the forms' rules count it.
     std::size_t heldLength(int id) const;
+
+    // "Load from card…": the folder chooser, then the form's file in the chosen folder.
+    std::string_view loadMenuText() const override;
+    void onMenuLoad() override;
 
   protected:
     FormBase(DialogHost& host, LanguageId messageLanguage, FormTable table,
@@ -138,6 +174,10 @@ class FormBase : public Dialog {
     bool holds(const Condition& condition) const;
     // The folder chooser; a cancelled choice or one without a path gives the default folder.
     void chooseFolder(int folderField);
+    // Where the folder chooser opens for a form that holds its folder in `folderField`.
+    std::string folderChooserStart(int folderField) const;
+    // The entries that set the form to what `bytes` of its file hold, or why they cannot.
+    virtual CardContent readCard(std::span<const std::uint8_t> bytes) const = 0;
 
     // Fills a list with localised options in the form's language and selects `selected`.
     void fillList(int id, OptionList options, int selected);
@@ -171,6 +211,10 @@ class FormBase : public Dialog {
     };
 
   private:
+    // Reads the form's file from `folder`, checks it and enters its values through the form's own
+    // rules, as a person would; a file that cannot be loaded is named with the reason and changes
+    // nothing.
+    void loadFromFolder(const std::string& folder);
     const FieldSpec* field(int id) const;
     bool exchangeField(const FieldSpec& spec, bool& correctedAny);
 

@@ -259,6 +259,14 @@ bool MemoryHost::hasAboutMenu() const {
     return hasWindow() && top().dialog().hasAboutMenu();
 }
 
+void MemoryHost::userMenuLoad() {
+    top().dialog().onMenuLoad();
+}
+
+bool MemoryHost::hasLoadMenu() const {
+    return hasWindow() && top().dialog().hasLoadMenu();
+}
+
 bool MemoryHost::screenshot(const std::string&, std::string& reason) {
     reason = "the in-memory host draws nothing; use --host qt";
     return false;

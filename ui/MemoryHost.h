@@ -28,7 +28,9 @@ class MemoryHost final : public ScriptedHost {
     void userKey(Key key) override;
     void userClose() override;
     void userMenuAbout() override;
+    void userMenuLoad() override;
     bool hasAboutMenu() const override;
+    bool hasLoadMenu() const override;
     bool screenshot(const std::string& path, std::string& reason) override;
 
     // For tests: the current window's title, focus and the pixel offset a control was moved by.

@@ -51,8 +51,11 @@ class ScriptedHost : public DialogHost {
     virtual void userKey(Key key) = 0;
     virtual void userClose() = 0;
     virtual void userMenuAbout() = 0;
+    virtual void userMenuLoad() = 0;
     // The current window offers the About item (in its system or context menu).
     virtual bool hasAboutMenu() const = 0;
+    // The current window offers "Load from card…".
+    virtual bool hasLoadMenu() const = 0;
     // Writes a PNG of the current window; false with a reason when the host cannot.
     virtual bool screenshot(const std::string& path, std::string& reason) = 0;
 
@@ -61,7 +64,14 @@ class ScriptedHost : public DialogHost {
     // The clock stands still at this time from now on.
     void fixClock(LocalTime time) { m_fixedClock = time; }
 
-    std::optional<std::string> chooseFolder() override;
+    // The removable volumes from now on, instead of the machine's.
+    void fakeRemovableVolumes(std::vector<std::string> volumes) { m_volumes = std::move(volumes); }
+
+    // Where the folder chooser last opened.
+    const std::string& lastStartFolder() const { return m_lastStart; }
+
+    std::optional<std::string> chooseFolder(const std::string& startFolder) override;
+    std::vector<std::string> removableVolumes() const override;
     LocalTime localTime() override;
     void openUrl(std::string_view url) override { m_transcript.openUrl(url); }
     void showInfoMessage(std::string_view text) override { m_transcript.message(text); }
@@ -79,6 +89,8 @@ class ScriptedHost : public DialogHost {
     Step m_step;
     std::deque<std::optional<std::string>> m_folders;
     std::optional<LocalTime> m_fixedClock;
+    std::optional<std::vector<std::string>> m_volumes;
+    std::string m_lastStart;
 };
 
 } // namespace quorvex::ui

@@ -14,7 +14,7 @@ class FixedClock final : public ui::DialogHost {
   public:
     explicit FixedClock(ui::LocalTime time) : m_time(time) {}
     int run(ui::Dialog&) override { return 0; }
-    std::optional<std::string> chooseFolder() override { return std::nullopt; }
+    std::optional<std::string> chooseFolder(const std::string&) override { return std::nullopt; }
     ui::LocalTime localTime() override { return m_time; }
     void openUrl(std::string_view) override {}
     void log(std::string_view) override {}

@@ -3,6 +3,11 @@
 # with the expected one. -DDRIVER= -DHOST= -DSCRIPT= -DEXPECTED= -DWORK= [-DEMULATOR=]
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK}/cache ${WORK}/config ${WORK}/runtime)
+# Cards a scenario reads (files no form writes, such as damaged ones) are copied in beside it.
+get_filename_component(script_dir ${SCRIPT} DIRECTORY)
+if(EXISTS ${script_dir}/cards)
+  file(COPY ${script_dir}/cards DESTINATION ${WORK})
+endif()
 file(CHMOD ${WORK}/runtime DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
 set(ENV{QUORVEX_PREFERENCES} ${WORK}/prefs)
 # Wine keeps its prefix under HOME unless told otherwise: keep it where it was.

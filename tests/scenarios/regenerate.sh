@@ -8,6 +8,7 @@ for script in "$@"; do
   work=$(mktemp -d)
   script="$(realpath "$script")"
   expected="${script%.script}.expected"
+  if [ -d "$(dirname "$script")/cards" ]; then cp -r "$(dirname "$script")/cards" "$work/"; fi
   (cd "$work" && mkdir -p cache config runtime && chmod 700 runtime &&
    env -u DISPLAY -u WAYLAND_DISPLAY -u QUORVEX_SYSTEM_LANGID QUORVEX_PREFERENCES="$work/prefs" HOME=/home/ranger \
        XDG_CACHE_HOME="$work/cache" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime" \

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "tools/inspect/MenuFileDecoder.h"
 
+#include "camera_menu/MenuFileReader.h"
 #include "core/SettingsCrc16.h"
 #include "tools/inspect/FieldText.h"
 #include "tools/inspect/RecordBytes.h"
@@ -170,40 +171,6 @@ FileReport decodeWith(std::span<const std::uint8_t> bytes, const RecordLayout& l
     return report;
 }
 
-// The layout checks of decodeWith without building a report, for a sound record.
-bool fitsLayout(const RecordLayout& layout, const Record& record) {
-    if (isFactoryRecord(layout, record))
-        return true;
-    for (const LayoutField& field : layout.fields)
-        if (!decodeMenuField(field, record))
-            return false;
-    return true;
-}
-
-// Only a sound record (60 bytes, CR LF and checksum intact) can fit a layout.
-bool isSound(std::span<const std::uint8_t> bytes) {
-    if (bytes.size() != kRecordSize)
-        return false;
-    const Record record = recordAt(bytes, 0);
-    const unsigned stored = record[56] | (record[57] << 8);
-    return record[58] == 13 && record[59] == 10 &&
-           stored == settingsCrc16(std::span(record).first(CameraSettingsRecord::kPayloadSize));
-}
-
-// "P4 (ModelId 2, 4, 7, 10); P7 (ModelId 8)"; the generic layout with the lists left open is
-// named only when nothing else fits, as no model's form writes it.
-std::string layoutListText(const std::vector<const RecordLayout*>& layouts) {
-    std::string text;
-    for (const RecordLayout* layout : layouts) {
-        if (layout->id == MenuLayoutId::GenericAnyModel && layouts.size() > 1)
-            continue;
-        const std::string models = modelsWithLayout(layout->id);
-        text += (text.empty() ? "" : "; ") + std::string(layout->name) +
-                (models.empty() ? " (any model)" : " (ModelId " + models + ")");
-    }
-    return text;
-}
-
 std::string fitsNote(const std::vector<const RecordLayout*>& layouts) {
     return "The record is valid in the layout of " + layoutListText(layouts);
 }
@@ -212,14 +179,14 @@ std::string fitsNote(const std::vector<const RecordLayout*>& layouts) {
 
 FileReport decodeMenuFile(std::span<const std::uint8_t> bytes, const RecordLayout& layout) {
     FileReport report = decodeWith(bytes, layout);
-    if (report.valid() || !isSound(bytes))
+    if (report.valid() || !menuRecordFault(bytes).empty())
         return report;
     // A record that is fine for another form was most likely read with the wrong model.
     const Record record = recordAt(bytes, 0);
     std::vector<const RecordLayout*> others;
     for (const RecordLayout* other : allMenuLayouts())
         if (other != &layout && other->id != MenuLayoutId::GenericAnyModel &&
-            fitsLayout(*other, record))
+            fitsMenuLayout(*other, record))
             others.push_back(other);
     if (!others.empty())
         report.notes.push_back(fitsNote(others));

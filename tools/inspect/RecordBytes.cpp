@@ -3,7 +3,7 @@
 
 #include "core/Utf8.h"
 #include "mms/OemCodePage.h"
-#include "mms/RecordScramble.h"
+#include "mms/SettingsFileReader.h"
 
 #include <algorithm>
 #include <array>
@@ -27,9 +27,7 @@ Record recordAt(std::span<const std::uint8_t> file, std::size_t index) {
 }
 
 Record unscrambledRecord(const Record& stored) {
-    // Inverting and swapping the nibbles each undo themselves and commute, so scrambling a
-    // stored record again gives back the plain one.
-    return recordScramble(stored);
+    return recordUnscramble(stored);
 }
 
 void addProblem(FileReport& report, int record, int byte, std::string reason) {

@@ -3,6 +3,7 @@
 
 #include "core/ModelCatalogue.h"
 #include "mms/CountryList.h"
+#include "mms/MmsFileReader.h"
 #include "mms/MmsOperatorCatalogue.h"
 #include "tools/inspect/HeaderFields.h"
 #include "tools/inspect/RecordBytes.h"
@@ -27,22 +28,17 @@ struct SendChoice {
 
 using SendList = MmsSendList;
 
-constexpr std::array<SendChoice, 4> kFourEntries{
-    {{0, 1, "Off"}, {1, 2, "VGA"}, {2, 3, "QVGA"}, {3, 4, "SMS"}}};
-// ModelIds 5 and 6 hide QVGA; SMS keeps its code 3.
-constexpr std::array<SendChoice, 3> kThreeEntries{{{0, 1, "Off"}, {1, 2, "VGA"}, {3, 3, "SMS"}}};
-constexpr std::array<SendChoice, 3> kP4Entries{{{0, 1, "Off"}, {1, 2, "VGA"}, {2, 3, "SMS"}}};
-
-std::span<const SendChoice> choices(SendList list) {
-    switch (list) {
-    case SendList::FourEntries:
-        return kFourEntries;
-    case SendList::ThreeEntries:
-        return kThreeEntries;
-    case SendList::P4:
-        return kP4Entries;
-    }
-    return {};
+// The lists' codes are the MMS forms' own; QVGA is the third entry where a list has four.
+std::vector<SendChoice> choices(SendList list) {
+    const std::span<const int> codes = mmsSendCodes(list);
+    std::vector<std::string_view> names{"Off", "VGA", "SMS"};
+    if (codes.size() == 4)
+        names.insert(names.begin() + 2, "QVGA");
+    std::vector<SendChoice> out;
+    for (std::size_t i = 0; i < codes.size(); ++i)
+        out.push_back(
+            {static_cast<std::uint8_t>(codes[i]), static_cast<std::uint8_t>(i + 1), names[i]});
+    return out;
 }
 
 // The form and the models whose "MMS Setup" offers the list.

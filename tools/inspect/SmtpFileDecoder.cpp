@@ -3,6 +3,7 @@
 
 #include "core/ModelCatalogue.h"
 #include "smtp/GprsOperatorCatalogue.h"
+#include "smtp/SmtpFileReader.h"
 #include "tools/inspect/HeaderFields.h"
 #include "tools/inspect/RecordBytes.h"
 #include "tools/inspect/TextRecordDecoder.h"
@@ -15,8 +16,6 @@
 namespace quorvex::inspect {
 
 namespace {
-
-enum class SmtpLayout { P4, K4 };
 
 constexpr std::array<std::string_view, 3> kSmtpStatus{"Off", "VGA", "SMS"};
 constexpr std::array<std::string_view, 2> kDataMode{"Manual", "Auto"};
@@ -44,11 +43,6 @@ std::optional<SmtpLayout> layoutForModel(int modelId) {
     return form == "CQuorvexP4Smtp" ? SmtpLayout::P4 : SmtpLayout::K4;
 }
 
-bool fits(SmtpLayout layout, const Record& h) {
-    return layout == SmtpLayout::P4 ? h[6] <= 2 && h[7] <= 25 && h[8] == 1
-                                    : h[6] == 1 && h[7] == 1 && h[8] <= 25;
-}
-
 std::vector<SmtpLayout> candidateLayouts(FileReport& report, std::optional<int> modelId) {
     if (modelId) {
         if (const auto layout = layoutForModel(*modelId))
@@ -63,7 +57,7 @@ void decodeLayoutBytes(FileReport& report, const Record& h, std::optional<int> m
     std::vector<SmtpLayout> fitting;
     const auto candidates = candidateLayouts(report, modelId);
     for (SmtpLayout layout : candidates)
-        if (fits(layout, h))
+        if (fitsSmtpLayout(layout, h))
             fitting.push_back(layout);
     if (fitting.empty()) {
         const bool p4Only = candidates.size() == 1 && candidates[0] == SmtpLayout::P4;

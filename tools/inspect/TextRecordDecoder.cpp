@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "tools/inspect/TextRecordDecoder.h"
 
-#include "core/SettingsCrc16.h"
+#include "mms/SettingsFileReader.h"
 
 #include <algorithm>
 #include <string>
@@ -67,12 +67,11 @@ bool checkTextFileFrame(FileReport& report, std::span<const std::uint8_t> file) 
 }
 
 unsigned storedTextFileChecksum(std::span<const std::uint8_t> file) {
-    const Record record = recordAt(file, kChecksumRecord);
-    return record[56] | (record[57] << 8);
+    return storedSettingsChecksum(file);
 }
 
 std::uint16_t textFileCrc(std::span<const std::uint8_t> file) {
-    return settingsCrc16(file.first(std::min(file.size(), kChecksumRecord * kRecordSize)));
+    return settingsFileCrc(file);
 }
 
 } // namespace quorvex::inspect

@@ -5,8 +5,8 @@
 #include "app/FilePreferencesStore.h"
 #include "app/SystemLanguage.h"
 
-#include <fstream>
 #include <algorithm>
+#include <fstream>
 #include <limits>
 #include <string_view>
 
@@ -251,6 +251,18 @@ ScriptInterpreter::Status ScriptInterpreter::execute(const Line& line, bool runn
         if (line.rest.empty())
             return malformed(line, "folder needs a path or 'cancel'");
         m_host.queueFolder(line.rest == "cancel" ? std::nullopt : std::optional(line.rest));
+        return Status::Done;
+    }
+    if (c == "load") {
+        // "Load from card…" in the window's menu, answering the folder chooser with PATH.
+        if (line.rest.empty())
+            return malformed(line, "load needs a path");
+        if (!m_host.hasWindow())
+            return fail(line, "no window is open");
+        if (!m_host.hasLoadMenu())
+            return fail(line, "this window has no \"Load from card\" item");
+        m_host.queueFolder(line.rest);
+        m_host.userMenuLoad();
         return Status::Done;
     }
     return windowCommand(line);

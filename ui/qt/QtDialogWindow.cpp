@@ -99,14 +99,19 @@ QtDialogWindow::QtDialogWindow(Dialog& dialog)
     looks::applyDialog(*this);
     build();
     scrollIfTooTall();
-    if (dialog.hasAboutMenu()) {
-        const std::string_view label = dialog.aboutMenuText();
-        m_about = new QAction(QString::fromUtf8(label.data(), static_cast<qsizetype>(label.size())),
-                              this);
-        connect(m_about, &QAction::triggered, this, [this] { m_dialog.onMenuAbout(); });
-        addAction(m_about);
+    // The window's menu: About and "Load from card…", in the context menu (the window manager's
+    // system menu cannot take items of the program's own).
+    const auto addMenuItem = [this](std::string_view label, void (Dialog::*handler)()) {
+        auto* action = new QAction(fromUtf8(label), this);
+        connect(action, &QAction::triggered, this, [this, handler] { (m_dialog.*handler)(); });
+        addAction(action);
         setContextMenuPolicy(Qt::ActionsContextMenu);
-    }
+        return action;
+    };
+    if (dialog.hasAboutMenu())
+        m_about = addMenuItem(dialog.aboutMenuText(), &Dialog::onMenuAbout);
+    if (dialog.hasLoadMenu())
+        m_load = addMenuItem(dialog.loadMenuText(), &Dialog::onMenuLoad);
 }
 
 QtDialogWindow::~QtDialogWindow() = default;

@@ -35,6 +35,8 @@ class QtDialogWindow final : public QDialog, public DialogWindow {
     std::optional<ControlState> state(int id) const;
     // The About item of the window's context menu; null when the form offers none.
     QAction* aboutAction() const { return m_about; }
+    // "Load from card…" beside it; null when the form offers none.
+    QAction* loadAction() const { return m_load; }
 
     void setTitle(std::string_view title) override;
     void setIcon(int resource) override;
@@ -80,6 +82,7 @@ class QtDialogWindow final : public QDialog, public DialogWindow {
     bool m_ended = false;
     int m_result = 0;
     QAction* m_about = nullptr;
+    QAction* m_load = nullptr;
 };
 
 } // namespace quorvex::ui

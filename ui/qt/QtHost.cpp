@@ -32,10 +32,10 @@ int QtHost::run(Dialog& dialog) {
     return result;
 }
 
-std::optional<std::string> QtHost::chooseFolder() {
+std::optional<std::string> QtHost::chooseFolder(const std::string& startFolder) {
     // The platform's folder dialog, which has a field for typing a path.
-    const QString folder =
-        QFileDialog::getExistingDirectory(nullptr, QString(), QString(), QFileDialog::ShowDirsOnly);
+    const QString folder = QFileDialog::getExistingDirectory(
+        nullptr, QString(), QString::fromStdString(startFolder), QFileDialog::ShowDirsOnly);
     if (folder.isEmpty())
         return std::nullopt;
     return QDir::toNativeSeparators(folder).toStdString();

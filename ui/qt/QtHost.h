@@ -12,7 +12,7 @@ class QtHost final : public DialogHost {
     QtHost();
 
     int run(Dialog& dialog) override;
-    std::optional<std::string> chooseFolder() override;
+    std::optional<std::string> chooseFolder(const std::string& startFolder) override;
     LocalTime localTime() override { return systemLocalTime(); }
     void openUrl(std::string_view url) override;
     void log(std::string_view text) override;

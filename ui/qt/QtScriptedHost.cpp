@@ -172,6 +172,14 @@ class QtScriptedHost final : public ScriptedHost {
 
     bool hasAboutMenu() const override { return hasWindow() && top().aboutAction() != nullptr; }
 
+    void userMenuLoad() override {
+        if (QAction* load = top().loadAction())
+            load->trigger();
+        settle();
+    }
+
+    bool hasLoadMenu() const override { return hasWindow() && top().loadAction() != nullptr; }
+
     bool screenshot(const std::string& path, std::string& reason) override {
         if (!hasWindow()) {
             reason = "no window is open";

@@ -1,0 +1,28 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "core/CardCheck.h"
+#include "smtp/SmtpFileWriter.h"
+
+#include <cstdint>
+#include <span>
+
+namespace quorvex {
+
+// What an smtp.dat read back holds, as the writer took it, or why it cannot be used.
+struct SmtpFileContent {
+    CardCheck check;
+    SmtpHeaderValues header;
+    SmtpTexts texts;
+};
+
+// Whether bytes 6-8 of a plain header are what the form of `layout` stores there: SMTP Status,
+// remote control and 1 (P4), or 1, 1 and remote control (K4).
+bool fitsSmtpLayout(SmtpLayout layout, const SettingsRecordBytes& plainHeader);
+
+// Reads smtp.dat for a form that writes `layout`: the frame, the checksum (plus 15), every
+// header byte, the nine texts and the user name derived from the sender address. A header whose
+// bytes 6-8 fit only the other form's layout was written for another model.
+SmtpFileContent readSmtpFile(std::span<const std::uint8_t> bytes, SmtpLayout layout);
+
+} // namespace quorvex
