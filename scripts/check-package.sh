@@ -28,8 +28,9 @@ contents="$(dpkg-deb --contents "$deb")"
 echo "$contents"
 missing=0
 for path in usr/bin/quorvex usr/bin/quorvex-inspect usr/bin/quorvex-script \
-            usr/share/man/man1/quorvex.1.gz usr/share/man/man1/quorvex-inspect.1.gz \
-            usr/share/man/man1/quorvex-script.1.gz usr/share/doc/quorvex/copyright \
+            usr/bin/quorvex-write usr/share/man/man1/quorvex.1.gz \
+            usr/share/man/man1/quorvex-inspect.1.gz usr/share/man/man1/quorvex-script.1.gz \
+            usr/share/man/man1/quorvex-write.1.gz usr/share/doc/quorvex/copyright \
             usr/share/icons/hicolor/48x48/apps/quorvex.png \
             usr/share/icons/hicolor/scalable/apps/quorvex.svg; do
   grep -q " \./$path\$" <<<"$contents" || { echo "the package lacks /$path" >&2; missing=1; }
@@ -47,9 +48,17 @@ apt-get install --simulate --no-install-recommends "$PWD/$deb" >/dev/null
 
 "$root/usr/bin/quorvex-inspect" --help
 "$root/usr/bin/quorvex-script" --help
+"$root/usr/bin/quorvex-write" --help
 home="$(mktemp -d)"
 trap 'rm -rf "$home"' EXIT
 printf 'prefs %s/preferences\nstart\nshow\nclose\n' "$home" | "$root/usr/bin/quorvex-script" >/dev/null
+# A card cloned as quorvex-write's manual page shows it: the K7's camera menu generated onto one
+# card, read back as a profile and checked against an empty second card (a dry run writes nothing).
+mkdir "$home/card1" "$home/card2"
+printf '%s\n' "prefs $home/preferences" start "select 1081 5" "click 1000" "folder $home/card1" \
+  "click 1057" "click 1" "click 2" close | HOME="$home" "$root/usr/bin/quorvex-script" >/dev/null
+"$root/usr/bin/quorvex-inspect" --json "$home/card1" >"$home/profile.json"
+"$root/usr/bin/quorvex-write" --dry-run "$home/profile.json" "$home/card2" >/dev/null
 # The desktop program: up to its first painted window, then it exits on its own.
 QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$home" QUORVEX_PREFERENCES="$home/preferences" \
   QUORVEX_STARTUP_PROBE=1 timeout 60 "$root/usr/bin/quorvex" >/dev/null
