@@ -68,6 +68,15 @@ case "${1:-}" in
     else
       echo "clang++ not found: the fuzz step is skipped" >&2
     fi
+    # The Qt-free core, the command-line tools and every Qt-free test cross-built for Windows with
+    # mingw-w64 and run under Wine (the registry store against Wine's registry; the scenarios
+    # compared with the same transcripts).
+    export WINEPREFIX="$PWD/build-windows/wine" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+    build build-windows -DCMAKE_TOOLCHAIN_FILE=cmake/toolchains/mingw-w64-x86_64.cmake \
+      -DQUORVEX_BUILD_BENCH=OFF
+    wineboot --init >/dev/null 2>&1 || true
+    ctest --test-dir build-windows -j"$JOBS" --output-on-failure
+    wineserver --kill || true
     # The Debian package of the Qt build, checked and run from where it installs the programs.
     ./scripts/check-package.sh build
     ;;

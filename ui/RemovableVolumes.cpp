@@ -5,6 +5,10 @@
 #include <fstream>
 #include <sstream>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 namespace quorvex::ui {
 
 namespace {
@@ -63,7 +67,19 @@ std::vector<std::string> removableMountPoints(std::string_view mountTable, std::
 
 std::vector<std::string> systemRemovableVolumes() {
 #ifdef _WIN32
-    return {};
+    // Card readers show their cards as removable drives; a drive with no card in it is skipped.
+    std::vector<std::string> found;
+    const DWORD drives = GetLogicalDrives();
+    for (int i = 0; i < 26; ++i) {
+        if (!(drives & (1u << i)))
+            continue;
+        const std::string root = std::string(1, static_cast<char>('A' + i)) + ":\\";
+        ULARGE_INTEGER free{};
+        if (GetDriveTypeA(root.c_str()) == DRIVE_REMOVABLE &&
+            GetDiskFreeSpaceExA(root.c_str(), &free, nullptr, nullptr))
+            found.push_back(root);
+    }
+    return found;
 #else
     std::ifstream in("/proc/self/mounts");
     if (!in)
@@ -83,6 +99,10 @@ std::string folderChooserStart(std::string_view current, std::string_view defaul
         return std::string(current);
     if (volumes.size() == 1)
         return volumes.front();
+#ifdef _WIN32
+    if (volumes.size() > 1) // drives have no common folder: the first card
+        return volumes.front();
+#endif
     if (volumes.size() > 1) {
         // Several cards: open where they can be seen side by side (the folder of the first when
         // they are mounted in different places).

@@ -210,10 +210,10 @@ class QtScriptedHost final : public ScriptedHost {
 std::unique_ptr<ScriptedHost> makeQtScriptedHost(Transcript& transcript, int& argc, char** argv) {
     std::unique_ptr<QApplication> app;
     if (!QApplication::instance()) {
-        const char* display = std::getenv("DISPLAY");
-        const char* wayland = std::getenv("WAYLAND_DISPLAY");
-        if ((!display || !*display) && (!wayland || !*wayland) && !std::getenv("QT_QPA_PLATFORM"))
-            setenv("QT_QPA_PLATFORM", "offscreen", 1);
+        if (qEnvironmentVariableIsEmpty("DISPLAY") &&
+            qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
+            qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
         app = std::make_unique<QApplication>(argc, argv);
         useFocusStyle();
     }

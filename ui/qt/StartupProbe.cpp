@@ -6,10 +6,9 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <ctime>
-#include <unistd.h>
 
 namespace quorvex::ui {
 
@@ -24,13 +23,14 @@ class FirstPaint final : public QObject {
             // Queued, so that the painting and the flush to the screen are done first.
             const QSize size = static_cast<QWidget*>(watched)->size();
             QTimer::singleShot(0, [size] {
-                timespec now{};
-                clock_gettime(CLOCK_MONOTONIC, &now);
+                // The monotonic clock the benchmark started its own reading from.
+                const auto now = std::chrono::steady_clock::now().time_since_epoch();
                 std::printf("first-paint %lld %d %d\n",
-                            static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec,
+                            static_cast<long long>(
+                                std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()),
                             size.width(), size.height());
                 std::fflush(stdout);
-                ::_exit(0);
+                std::_Exit(0); // no teardown: only the time to the first paint is measured
             });
         }
         return false;
@@ -43,7 +43,7 @@ class FirstPaint final : public QObject {
 } // namespace
 
 void installStartupProbeIfAsked() {
-    if (!std::getenv("QUORVEX_STARTUP_PROBE") || !QCoreApplication::instance())
+    if (qEnvironmentVariableIsEmpty("QUORVEX_STARTUP_PROBE") || !QCoreApplication::instance())
         return;
     QCoreApplication::instance()->installEventFilter(new FirstPaint);
 }

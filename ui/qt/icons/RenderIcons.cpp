@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // quorvex_render_icons OUTDIR SIZES SVG...: draws each SVG at each comma-separated pixel size into
-// OUTDIR/<name>-<size>.png. Runs at build time, so the program itself never loads the SVG module;
+// OUTDIR/<name>-<size>.png (the committed ui/qt/icons/png), so the program never loads the SVG module;
 // the SVG files stay the sources of record.
 #include <QFileInfo>
 #include <QGuiApplication>
