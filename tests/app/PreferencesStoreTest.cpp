@@ -44,6 +44,17 @@ TEST_F(FileStore, ReadLanguageCreatesMissingFolders) {
     EXPECT_TRUE(std::filesystem::exists(m_dir.file("a/b/prefs")));
 }
 
+TEST_F(FileStore, APathBeyondAsciiHoldsItsValues) {
+    const std::string path = m_dir.file("Jürgen Łukasz 林/prefs");
+    FilePreferencesStore s(path, 2);
+    std::uint16_t value = 0;
+    EXPECT_FALSE(s.readLanguage(value));
+    EXPECT_TRUE(s.writeModel(12));
+    EXPECT_TRUE(s.readModel(value));
+    EXPECT_EQ(value, 12);
+    EXPECT_EQ(testing::readText(path), "model=12\n");
+}
+
 TEST_F(FileStore, MissingLanguageValueReadsAsTheSystemDefault) {
     content("model=4\n");
     std::uint16_t value = 0;

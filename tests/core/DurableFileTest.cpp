@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "core/DurableFile.h"
+#include "core/SystemText.h"
 #include "core/OutputWriter.h"
 
 #include "support/RecordingMessages.h"
@@ -33,6 +34,21 @@ TEST(DurableFile, ReplacesTheWholeFileAndLeavesNothingElse) {
     EXPECT_TRUE(writeFileDurably(dir.file("menu.dat"), data).ok);
     EXPECT_EQ(readBytes(dir.file("menu.dat")), data);
     EXPECT_EQ(folderEntries(dir.path()), std::vector<std::string>{"menu.dat"});
+}
+
+// Card folders are named in every language; Windows must not see them through its ANSI code page.
+TEST(DurableFile, FoldersWithNamesBeyondAsciiAreWrittenAndCleanedUp) {
+    TempDir dir;
+    const std::string folder = dir.file("Kamera Südhang 林道 №2");
+    ASSERT_TRUE(std::filesystem::create_directory(pathFromUtf8(folder)));
+    const std::string target = outputFilePath(folder, "menu.dat");
+    EXPECT_TRUE(writeFileDurably(target, bytesOf("first")).ok);
+    EXPECT_TRUE(writeFileDurably(target, bytesOf("second")).ok);
+    EXPECT_EQ(readBytes(target), bytesOf("second"));
+    EXPECT_EQ(folderEntries(folder), std::vector<std::string>{"menu.dat"});
+    EXPECT_EQ(folderEntries(dir.path()), std::vector<std::string>{"Kamera Südhang 林道 №2"});
+    EXPECT_TRUE(removeIfPresent(target));
+    EXPECT_TRUE(folderEntries(folder).empty());
 }
 
 TEST(DurableFile, MissingFolderGivesTheSystemsReason) {
