@@ -98,8 +98,8 @@ bool RegistryPreferencesStore::readLanguage(std::uint16_t& value) {
     }
     // A language outside 1-15 would index every text table out of range: treat it as missing.
     const auto low = static_cast<std::uint16_t>(stored & 0xFFFF);
-    value = present && isValidLanguage(low) ? low
-                                            : static_cast<std::uint16_t>(m_systemDefaultLanguage);
+    value =
+        present && isValidLanguage(low) ? low : static_cast<std::uint16_t>(m_systemDefaultLanguage);
     return true;
 }
 
@@ -158,7 +158,8 @@ bool RegistryPreferencesStore::writeCompany() {
     const std::string_view name = kCompanyName; // ASCII
     for (std::size_t i = 0; i < name.size(); ++i)
         data[i] = static_cast<wchar_t>(name[i]);
-    return RegSetValueExW(key.get(), kCompany, 0, REG_SZ, reinterpret_cast<const BYTE*>(data.data()),
+    return RegSetValueExW(key.get(), kCompany, 0, REG_SZ,
+                          reinterpret_cast<const BYTE*>(data.data()),
                           static_cast<DWORD>(sizeof data)) == ERROR_SUCCESS;
 }
 

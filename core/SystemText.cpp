@@ -14,23 +14,24 @@ namespace quorvex {
 
 namespace {
 std::string withoutTrailingPunctuation(std::string text) {
-    while (!text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == '.' ||
-                             text.back() == ' '))
+    while (!text.empty() &&
+           (text.back() == '\n' || text.back() == '\r' || text.back() == '.' || text.back() == ' '))
         text.pop_back();
     return text;
 }
 } // namespace
 
+#ifdef _WIN32
+
+// Through the system's own conversion, which puts U+FFFD for malformed bytes where the standard
+// library would throw.
 std::filesystem::path pathFromUtf8(std::string_view text) {
-    return std::filesystem::path(std::u8string(text.begin(), text.end()));
+    return std::filesystem::path(widenUtf8(text));
 }
 
 std::string utf8FromPath(const std::filesystem::path& path) {
-    const std::u8string text = path.u8string();
-    return std::string(text.begin(), text.end());
+    return utf8FromWide(path.native());
 }
-
-#ifdef _WIN32
 
 std::wstring widenUtf8(std::string_view text) {
     if (text.empty())
@@ -54,10 +55,9 @@ std::string utf8FromWide(std::wstring_view text) {
 
 std::string windowsErrorText(unsigned long code) {
     wchar_t* buffer = nullptr;
-    const DWORD n = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
-                                       FORMAT_MESSAGE_IGNORE_INSERTS,
-                                   nullptr, code, 0, reinterpret_cast<wchar_t*>(&buffer), 0,
-                                   nullptr);
+    const DWORD n = FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+        nullptr, code, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
     std::string text = n ? utf8FromWide({buffer, n}) : "error " + std::to_string(code);
     LocalFree(buffer);
     return withoutTrailingPunctuation(std::move(text));
@@ -81,6 +81,15 @@ std::vector<std::string> commandLineArguments(int, char**) {
 }
 
 #else
+
+// A path is its bytes here; nothing is converted, so nothing can fail.
+std::filesystem::path pathFromUtf8(std::string_view text) {
+    return std::filesystem::path(std::string(text));
+}
+
+std::string utf8FromPath(const std::filesystem::path& path) {
+    return path.native();
+}
 
 std::optional<std::string> environmentVariable(const char* name) {
     const char* value = std::getenv(name);

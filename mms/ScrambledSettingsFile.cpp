@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "mms/ScrambledSettingsFile.h"
+#include "core/SystemText.h"
 
 #include "core/DurableFile.h"
 #include "core/OutputWriter.h"
@@ -28,8 +29,7 @@ std::string codePoint(char32_t character) {
 // the removal of a name that is not there, which must not be blamed on the working file.
 bool entryExists(const std::string& path) {
     std::error_code ec;
-    const auto status = std::filesystem::symlink_status(
-        std::filesystem::path(std::u8string(path.begin(), path.end())), ec);
+    const auto status = std::filesystem::symlink_status(pathFromUtf8(path), ec);
     return status.type() != std::filesystem::file_type::not_found;
 }
 

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "ui/FormBase.h"
+#include "core/SystemText.h"
 
 #include "core/CardTexts.h"
 #include "core/Utf8.h"
@@ -183,8 +184,9 @@ std::optional<std::filesystem::path> findFile(const std::string& folder, std::st
     };
     std::optional<fs::path> found;
     std::error_code ec;
-    for (fs::directory_iterator it(fs::path(folder), ec), end; !ec && it != end; it.increment(ec)) {
-        if (lower(it->path().filename().string()) != name)
+    for (fs::directory_iterator it(pathFromUtf8(folder), ec), end; !ec && it != end;
+         it.increment(ec)) {
+        if (lower(utf8FromPath(it->path().filename())) != name)
             continue;
         if (!it->is_regular_file(ec))
             continue;

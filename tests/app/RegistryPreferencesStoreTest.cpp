@@ -81,8 +81,8 @@ class RegistryStore : public ::testing::Test {
         Raw r;
         std::vector<wchar_t> data(1024);
         r.size = static_cast<DWORD>(data.size() * sizeof(wchar_t));
-        if (RegGetValueW(place.root, place.subKey.c_str(), name, RRF_RT_ANY | RRF_NOEXPAND,
-                         &r.type, data.data(), &r.size) != ERROR_SUCCESS)
+        if (RegGetValueW(place.root, place.subKey.c_str(), name, RRF_RT_ANY | RRF_NOEXPAND, &r.type,
+                         data.data(), &r.size) != ERROR_SUCCESS)
             return std::nullopt;
         r.units.assign(data.data(), r.size / sizeof(wchar_t));
         return r;

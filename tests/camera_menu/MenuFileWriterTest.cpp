@@ -2,9 +2,9 @@
 #include "camera_menu/MenuFileWriter.h"
 #include "core/SettingsCrc16.h"
 
+#include "support/Platform.h"
 #include "support/RecordingMessages.h"
 #include "support/ScratchMount.h"
-#include "support/Platform.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -82,8 +82,9 @@ TEST(MenuFileWriter, MissingFolderIsReportedNotSkipped) {
     RecordingMessages out;
     const std::string folder = dir.file("gone");
     EXPECT_FALSE(writeMenuFile({}, folder, RecordKind::Configuration, kMessages, 2, out));
-    EXPECT_EQ(out.messages, std::vector<std::string>{"Cannot write " + outputFilePath(folder, "menu.dat") + ": " +
-                                                     testing::missingFolderReason()});
+    EXPECT_EQ(out.messages,
+              std::vector<std::string>{"Cannot write " + outputFilePath(folder, "menu.dat") + ": " +
+                                       testing::missingFolderReason()});
     EXPECT_TRUE(out.written.empty());
 }
 

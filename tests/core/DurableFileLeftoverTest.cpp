@@ -111,10 +111,10 @@ class StoppedWrite final {
                              FILE_ATTRIBUTE_NORMAL, nullptr);
         const std::string bytes(kBytesBeforeStop, 'n');
         DWORD written = 0;
-        m_stopped = m_file != INVALID_HANDLE_VALUE &&
-                    WriteFile(m_file, bytes.data(), static_cast<DWORD>(bytes.size()), &written,
-                              nullptr) &&
-                    written == bytes.size();
+        m_stopped =
+            m_file != INVALID_HANDLE_VALUE &&
+            WriteFile(m_file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+            written == bytes.size();
     }
     ~StoppedWrite() { kill(); }
     StoppedWrite(const StoppedWrite&) = delete;

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "core/DurableFile.h"
-#include "core/SystemText.h"
 #include "core/OutputWriter.h"
+#include "core/SystemText.h"
 
+#include "support/Platform.h"
 #include "support/RecordingMessages.h"
 #include "support/ScratchMount.h"
-#include "support/Platform.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>

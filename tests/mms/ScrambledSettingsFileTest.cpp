@@ -2,9 +2,9 @@
 #include "mms/ScrambledSettingsFile.h"
 #include "mms/MmsFileWriter.h"
 
+#include "support/Platform.h"
 #include "support/RecordingMessages.h"
 #include "support/ScratchMount.h"
-#include "support/Platform.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -122,8 +122,9 @@ TEST(ScrambledSettingsFile, MissingFolderIsReported) {
     const std::string folder = dir.file("gone");
     RecordingMessages out;
     EXPECT_FALSE(MmsFileWriter::write(folder, {}, someTexts(), kEnglish, out).written);
-    EXPECT_EQ(out.messages, std::vector<std::string>{"Cannot write " + outputFilePath(folder, "setup.dat") + ": " +
-                                                     testing::missingFolderReason()});
+    EXPECT_EQ(out.messages,
+              std::vector<std::string>{"Cannot write " + outputFilePath(folder, "setup.dat") +
+                                       ": " + testing::missingFolderReason()});
 }
 
 TEST(ScrambledSettingsFile, WorkingFileIsGoneAfterwards) {
@@ -171,8 +172,7 @@ TEST(ScrambledSettingsFile, WorkingFileThatCannotBeRemovedStopsTheGeneration) {
     fs::create_directory(dir.file("mms.dat"));
     RecordingMessages out;
     EXPECT_FALSE(MmsFileWriter::write(dir.path(), {}, someTexts(), kEnglish, out).written);
-    EXPECT_EQ(out.messages,
-              std::vector<std::string>{"Cannot write " + dir.file("mms.dat") + ": " +
+    EXPECT_EQ(out.messages, std::vector<std::string>{"Cannot write " + dir.file("mms.dat") + ": " +
                                                      testing::folderInTheWayReason()});
     EXPECT_EQ(readText(dir.file("setup.dat")), "old settings");
 }

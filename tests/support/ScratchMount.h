@@ -33,9 +33,15 @@ class ScratchMount {
     ScratchMount(const ScratchMount&) = delete;
     ScratchMount& operator=(const ScratchMount&) = delete;
 
-    bool mounted() const { return m_mounted; }
-    const std::string& path() const { return m_dir.path(); }
-    std::string file(const std::string& name) const { return m_dir.file(name); }
+    bool mounted() const {
+        return m_mounted;
+    }
+    const std::string& path() const {
+        return m_dir.path();
+    }
+    std::string file(const std::string& name) const {
+        return m_dir.file(name);
+    }
 
     bool makeReadOnly() {
 #ifdef __linux__

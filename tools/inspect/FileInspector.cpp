@@ -2,10 +2,10 @@
 #include "tools/inspect/FileInspector.h"
 
 #include "camera_menu/RecordLayouts.h"
+#include "core/SystemText.h"
 #include "tools/inspect/MenuFileDecoder.h"
 #include "tools/inspect/SetupFileDecoder.h"
 #include "tools/inspect/SmtpFileDecoder.h"
-#include "core/SystemText.h"
 
 #include <algorithm>
 #include <array>

@@ -33,9 +33,8 @@ std::string locationText(FileKind kind, int record, int byte) {
 }
 
 std::string renderText(const FileReport& report) {
-    std::string out = printablePath(report.path) +
-                      ": " + fileKindName(report.kind) + ", " + std::to_string(report.size) +
-                      " bytes, " + report.layout + "\n";
+    std::string out = printablePath(report.path) + ": " + fileKindName(report.kind) + ", " +
+                      std::to_string(report.size) + " bytes, " + report.layout + "\n";
     for (const std::string& note : report.notes)
         out += "  " + note + "\n";
     std::vector<std::string> locations;

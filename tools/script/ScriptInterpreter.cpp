@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "tools/script/ScriptInterpreter.h"
+#include "core/SystemText.h"
 
 #include "app/CSetupApp.h"
 #include "app/FilePreferencesStore.h"
@@ -238,7 +239,7 @@ ScriptInterpreter::Status ScriptInterpreter::execute(const Line& line, bool runn
         if (line.rest.empty())
             return malformed(line, "bytes needs a path");
         // Files the program wrote are small; anything larger is not one of them.
-        std::ifstream in(line.rest, std::ios::binary);
+        std::ifstream in(pathFromUtf8(line.rest), std::ios::binary);
         std::string content(4097, '\0');
         in.read(content.data(), static_cast<std::streamsize>(content.size()));
         if (in.bad() || !in.is_open() || in.gcount() > 4096)

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "tools/write/WriteCommand.h"
+#include "core/SystemText.h"
 
 #include "tools/inspect/InspectReport.h"
 #include "tools/write/CardWriter.h"
@@ -95,10 +96,6 @@ int usageError(std::ostream& err, std::string_view problem) {
     return 2;
 }
 
-fs::path pathOf(const std::string& utf8) {
-    return fs::path(std::u8string(utf8.begin(), utf8.end()));
-}
-
 std::optional<std::string> readProfileText(const std::string& name, std::istream& in,
                                            std::string& reason) {
     std::string text;
@@ -106,11 +103,11 @@ std::optional<std::string> readProfileText(const std::string& name, std::istream
         text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     } else {
         std::error_code ec;
-        if (fs::is_directory(pathOf(name), ec)) {
+        if (fs::is_directory(pathFromUtf8(name), ec)) {
             reason = "is a folder; the profile is the JSON file quorvex-inspect --json prints";
             return std::nullopt;
         }
-        std::ifstream file(pathOf(name), std::ios::binary);
+        std::ifstream file(pathFromUtf8(name), std::ios::binary);
         if (!file) {
             reason = "cannot be read";
             return std::nullopt;
@@ -166,7 +163,7 @@ bool writeCard(const std::vector<FilePlan>& plans, const Settings& settings,
     }
     if (settings.dryRun) {
         std::error_code ec;
-        if (!fs::is_directory(pathOf(folder), ec)) {
+        if (!fs::is_directory(pathFromUtf8(folder), ec)) {
             line += "is no folder; nothing could be written";
             return false;
         }
