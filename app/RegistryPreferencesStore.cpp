@@ -154,8 +154,10 @@ bool RegistryPreferencesStore::writeCompany() {
     const OpenKey key(open());
     if (!key)
         return false;
+    static_assert(sizeof(wchar_t) == 2, "REG_SZ holds UTF-16 units");
     std::array<wchar_t, kCompanyUnits> data{};
-    const std::string_view name = kCompanyName; // ASCII
+    constexpr std::string_view name = kCompanyName; // ASCII
+    static_assert(name.size() < kCompanyUnits);
     for (std::size_t i = 0; i < name.size(); ++i)
         data[i] = static_cast<wchar_t>(name[i]);
     return RegSetValueExW(key.get(), kCompany, 0, REG_SZ,

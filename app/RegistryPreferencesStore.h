@@ -13,7 +13,7 @@
 
 namespace quorvex {
 
-// The store as registry values of one key, where Windows keeps a program's per-machine settings.
+// The store as registry values of the program's App Paths key (the shell's registration of it).
 // `language`, `model` and `TvMode` are REG_DWORD; `Company` is REG_SZ written 520 bytes long (the
 // name, its terminator and zeros to 260 UTF-16 units) and read back through a 260-byte buffer,
 // so it never reads as present and is written again at every start.
@@ -36,9 +36,10 @@ class RegistryPreferencesStore final : public PreferencesStore {
         L"Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\Quorvex.exe";
     // KEY_READ | KEY_SET_VALUE | KEY_CREATE_SUB_KEY
     static constexpr REGSAM kAccess = 0x2001F;
+    static_assert(kAccess == (KEY_READ | KEY_SET_VALUE | KEY_CREATE_SUB_KEY));
 
-    RegistryPreferencesStore(LanguageId systemDefaultLanguage,
-                             std::vector<Place> places = defaultPlaces());
+    explicit RegistryPreferencesStore(LanguageId systemDefaultLanguage,
+                                      std::vector<Place> places = defaultPlaces());
 
     bool readLanguage(std::uint16_t& value) override;
     bool writeLanguage(std::uint16_t value) override;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "core/ModelCatalogue.h"
 
+#include <charconv>
+
 namespace quorvex {
 
 namespace {
@@ -70,6 +72,14 @@ std::string modelsWithLayout(MenuLayoutId layout) {
         out += std::to_string(id);
     }
     return out;
+}
+
+std::optional<int> parseModelId(std::string_view text) {
+    int value = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (ec != std::errc{} || end != text.data() + text.size() || value < 0 || value > kModelCount)
+        return std::nullopt;
+    return value;
 }
 
 } // namespace quorvex

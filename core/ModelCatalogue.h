@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -66,6 +67,9 @@ struct ModelFacts {
 
 // ModelIds run from 1 to 17 in the main window's list; 0 stands for no model selected.
 inline constexpr int kModelCount = 17;
+
+// A ModelId typed on a command line: exactly the digits of 0-17, else nothing.
+std::optional<int> parseModelId(std::string_view text);
 
 // ModelId 1-17; any other value gets the facts of "no model selected".
 const ModelFacts& modelFacts(int modelId);

@@ -9,6 +9,8 @@
 #include "app/Startup.h"
 #include "app/SystemLanguage.h"
 
+#include <sddl.h>
+
 #include <cstdint>
 #include <optional>
 #include <random>
@@ -20,7 +22,7 @@ namespace {
 
 using Place = RegistryPreferencesStore::Place;
 
-// A root that no key opens under, as an ordinary account finds HKEY_LOCAL_MACHINE's key.
+// A root that nothing opens or creates under: no place of the store can be used at all.
 const HKEY kUnopenable = reinterpret_cast<HKEY>(static_cast<std::uintptr_t>(0x7FFF0123));
 
 class RegistryStore : public ::testing::Test {
@@ -203,7 +205,79 @@ TEST_F(RegistryStore, AnAccountThatCannotOpenTheMachineKeyUsesItsOwn) {
     EXPECT_EQ(start(1033).modelId, 5);
 }
 
+// As an ordinary account finds the per-machine key an administrator's install made: it opens for
+// reading only, so the account's own key is made and used, and the machine's is left as it is.
+TEST_F(RegistryStore, AMachineKeyThatOpensOnlyForReadingLeavesTheWorkToTheUsersKey) {
+    setDword(machine(), L"model", 5);
+    const auto setAccess = [&](const wchar_t* sddl) {
+        PSECURITY_DESCRIPTOR descriptor = nullptr;
+        ASSERT_TRUE(ConvertStringSecurityDescriptorToSecurityDescriptorW(sddl, SDDL_REVISION_1,
+                                                                         &descriptor, nullptr));
+        HKEY key = nullptr;
+        ASSERT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, machine().subKey.c_str(), 0,
+                                READ_CONTROL | WRITE_DAC, &key),
+                  ERROR_SUCCESS);
+        EXPECT_EQ(RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, descriptor), ERROR_SUCCESS);
+        RegCloseKey(key);
+        LocalFree(descriptor);
+    };
+    setAccess(L"D:(A;;KR;;;WD)(A;;RCWD;;;OW)"); // everyone reads; the owner may change that
+    HKEY probe = nullptr;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, machine().subKey.c_str(), 0,
+                      RegistryPreferencesStore::kAccess, &probe) == ERROR_SUCCESS) {
+        RegCloseKey(probe);
+        setAccess(L"D:(A;;KA;;;WD)");
+        GTEST_SKIP() << "this registry grants every right whatever the key's access list says";
+    }
+
+    const AppState s = start(1033);
+    EXPECT_EQ(s.modelId, 1); // the machine's 5 is not the account's
+    EXPECT_EQ(dword(user(), L"language"), 2u);
+    EXPECT_EQ(dword(user(), L"model"), 1u);
+    setDword(user(), L"model", 7);
+    EXPECT_EQ(start(1033).modelId, 7);
+    EXPECT_EQ(dword(machine(), L"model"), 5u);
+    EXPECT_EQ(dword(machine(), L"language"), std::nullopt);
+    setAccess(L"D:(A;;KA;;;WD)");
+}
+
+TEST_F(RegistryStore, LanguagesOutsideTheListAndForeignValuesReadAsMissing) {
+    RegistryPreferencesStore store(3, {machine(), user()});
+    std::uint16_t value = 0;
+    EXPECT_FALSE(store.writeLanguage(4)); // no key yet: nothing written, nothing made
+    EXPECT_FALSE(store.writeTvMode(4));
+    EXPECT_FALSE(store.writeCompany());
+    EXPECT_FALSE(exists(machine()));
+    EXPECT_FALSE(store.readLanguage(value));
+    EXPECT_FALSE(store.companyReadable()); // the key without the value
+
+    setDword(machine(), L"language", 0x10005); // low bits 5
+    EXPECT_TRUE(store.readLanguage(value));
+    EXPECT_EQ(value, 5);
+    for (const DWORD outside : {0ul, 16ul, 0xFFFFul}) {
+        setDword(machine(), L"language", outside);
+        value = 0;
+        EXPECT_TRUE(store.readLanguage(value));
+        EXPECT_EQ(value, 3) << outside;
+        EXPECT_EQ(dword(machine(), L"language"), outside); // left as it is
+    }
+    setText(machine(), L"language", L"5");
+    EXPECT_TRUE(store.readLanguage(value));
+    EXPECT_EQ(value, 3);
+
+    setDword(machine(), L"model", 18);
+    EXPECT_TRUE(store.readModel(value));
+    EXPECT_EQ(value, 1);
+    EXPECT_TRUE(store.writeTvMode(0xFFFF));
+    EXPECT_EQ(dword(machine(), L"TvMode"), 0xFFFFu);
+}
+
 TEST_F(RegistryStore, NoKeyThatOpensGivesTheDefaultsAndStoresNothing) {
+    std::uint16_t value = 42;
+    RegistryPreferencesStore nowhere(2, {{kUnopenable, key(L"Machine")}});
+    EXPECT_FALSE(nowhere.readLanguage(value));
+    EXPECT_EQ(value, 42);
+
     const AppState s = start(2052, {{kUnopenable, key(L"Machine")}, {kUnopenable, key(L"User")}});
     EXPECT_EQ(s.languageId, 1);
     EXPECT_EQ(s.modelId, 1);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "tools/inspect/InspectCommand.h"
 
+#include "core/ModelCatalogue.h"
+
 #include "tools/inspect/FileInspector.h"
 #include "tools/inspect/RecordBytes.h"
 #include "tools/inspect/ReportRendering.h"
@@ -20,16 +22,6 @@ constexpr std::string_view kUsage =
     "           menu.dat is checked against every model's layout and read in one it fits\n"
     "  --json   print the result as JSON\n"
     "exit status: 0 all files valid, 1 a file is damaged, 2 usage error or unreadable path\n";
-
-constexpr int kLastModel = 17;
-
-std::optional<int> parseModel(std::string_view text) {
-    int value = 0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (ec != std::errc{} || end != text.data() + text.size() || value < 0 || value > kLastModel)
-        return std::nullopt;
-    return value;
-}
 
 std::string printable(std::string_view text) {
     return printablePath(text);
@@ -114,7 +106,7 @@ int InspectCommand::execute(std::span<const std::string_view> args, std::ostream
             } else {
                 value = arg.substr(8);
             }
-            options.modelId = parseModel(value);
+            options.modelId = parseModelId(value);
             if (!options.modelId)
                 return usageError(err,
                                   "--model takes a ModelId 0-17, not \"" + printable(value) + "\"");

@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "tools/write/WriteCommand.h"
+
+#include "core/ModelCatalogue.h"
 #include "core/SystemText.h"
 
 #include "tools/inspect/InspectReport.h"
@@ -72,7 +74,6 @@ constexpr std::string_view kHelp =
     "    quorvex-write profile.json /media/card2 /media/card3\n"
     "    quorvex-write --model 4 --clock keep --dry-run profile.json /media/card2\n";
 
-constexpr int kLastModel = 17;
 constexpr std::size_t kProfileLimit = 1 << 20;
 constexpr std::size_t kHexPerLine = 20;
 
@@ -82,14 +83,6 @@ struct Settings {
     std::string profile;
     std::vector<std::string> folders;
 };
-
-std::optional<int> parseModel(std::string_view text) {
-    int value = 0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (ec != std::errc{} || end != text.data() + text.size() || value < 0 || value > kLastModel)
-        return std::nullopt;
-    return value;
-}
 
 int usageError(std::ostream& err, std::string_view problem) {
     err << "quorvex-write: " << problem << "\n" << kUsage << "Try quorvex-write --help.\n";
@@ -201,7 +194,7 @@ std::optional<Settings> parse(std::span<const std::string_view> args, std::ostre
             settings.dryRun = true;
         } else if (arg == "--model" || arg.starts_with("--model=")) {
             const auto value = valueOf("--model");
-            settings.options.modelId = value ? parseModel(*value) : std::nullopt;
+            settings.options.modelId = value ? parseModelId(*value) : std::nullopt;
             if (!settings.options.modelId) {
                 usageError(err, "--model takes a ModelId 0-17");
                 return std::nullopt;
