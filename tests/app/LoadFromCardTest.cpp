@@ -8,6 +8,7 @@
 #include "ui/templates/MmsIds.h"
 #include "ui/templates/SmtpIds.h"
 
+#include "support/NoPreferences.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -21,20 +22,9 @@
 namespace quorvex {
 namespace {
 
+using testing::NoPreferences;
 using testing::readBytes;
 using testing::TempDir;
-
-class NoPreferences final : public PreferencesStore {
-  public:
-    bool readLanguage(std::uint16_t&) override { return false; }
-    bool writeLanguage(std::uint16_t) override { return false; }
-    bool readModel(std::uint16_t&) override { return false; }
-    bool writeModel(std::uint16_t) override { return false; }
-    bool readTvMode(std::uint16_t&) override { return false; }
-    bool writeTvMode(std::uint16_t) override { return false; }
-    bool companyReadable() override { return false; }
-    bool writeCompany() override { return false; }
-};
 
 namespace cam = ui::camera_ids;
 namespace mms = ui::mms_ids;

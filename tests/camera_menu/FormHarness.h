@@ -6,6 +6,7 @@
 #include "ui/AppContext.h"
 #include "ui/MemoryHost.h"
 
+#include "support/NoPreferences.h"
 #include "support/TempDir.h"
 
 #include <array>
@@ -17,18 +18,6 @@
 #include <vector>
 
 namespace quorvex::testing {
-
-class NoPreferences final : public PreferencesStore {
-  public:
-    bool readLanguage(std::uint16_t&) override { return false; }
-    bool writeLanguage(std::uint16_t) override { return false; }
-    bool readModel(std::uint16_t&) override { return false; }
-    bool writeModel(std::uint16_t) override { return false; }
-    bool readTvMode(std::uint16_t&) override { return false; }
-    bool writeTvMode(std::uint16_t) override { return false; }
-    bool companyReadable() override { return false; }
-    bool writeCompany() override { return false; }
-};
 
 // CRC-16/XMODEM bit by bit, independent of the program's table.
 inline std::uint16_t referenceCrc(std::span<const std::uint8_t> bytes) {

@@ -10,6 +10,7 @@
 #include "tools/inspect/SetupFileDecoder.h"
 #include "tools/inspect/SmtpFileDecoder.h"
 
+#include "support/MenuSamples.h"
 #include "support/RecordingMessages.h"
 #include "support/TempDir.h"
 
@@ -51,21 +52,6 @@ std::map<std::string, Decoded> byName(const FileReport& report) {
     return out;
 }
 
-// Values spread over each field's range, different for each `variant`.
-MenuValues valuesFor(const RecordLayout& layout, int variant) {
-    MenuValues values;
-    values.intervalUnit = variant % 2;
-    for (const LayoutField& f : layout.fields) {
-        if (f.kind == FieldKind::Fixed || f.kind == FieldKind::CopyOf)
-            continue;
-        const int span = f.max - f.min + 1;
-        values.values[f.field] = f.min + (variant * 7 + f.offset * 3) % span;
-    }
-    if (values.intervalUnit == 1 && values.values[MenuField::Interval] == 0)
-        values.values[MenuField::Interval] = 60;
-    return values;
-}
-
 std::vector<std::uint8_t> writeAndRead(const CameraSettingsRecord& record, RecordKind kind) {
     TempDir dir;
     RecordingMessages messages;
@@ -76,7 +62,7 @@ std::vector<std::uint8_t> writeAndRead(const CameraSettingsRecord& record, Recor
 TEST(WriterRoundTrip, MenuRecordsOfEveryLayout) {
     for (const RecordLayout* layout : allMenuLayouts()) {
         for (int variant = 0; variant < 6; ++variant) {
-            const MenuValues values = valuesFor(*layout, variant);
+            const MenuValues values = quorvex::testing::spreadMenuValues(*layout, variant);
             const auto record = buildMenuRecord(*layout, values);
             ASSERT_TRUE(record) << layout->name;
             const FileReport report =
@@ -271,8 +257,9 @@ TEST(WriterRoundTrip, ACardWrittenByAllThreeWritersIsValid) {
     TempDir dir;
     RecordingMessages messages;
     const RecordLayout& layout = menuLayoutForModel(4);
-    ASSERT_TRUE(writeMenuFile(*buildMenuRecord(layout, valuesFor(layout, 3)), dir.path(),
-                              RecordKind::Configuration, kMessages, kEnglish, messages));
+    ASSERT_TRUE(
+        writeMenuFile(*buildMenuRecord(layout, quorvex::testing::spreadMenuValues(layout, 3)),
+                      dir.path(), RecordKind::Configuration, kMessages, kEnglish, messages));
     MmsHeaderValues mms;
     mms.sendCode = 2, mms.sendPosition = 3;
     ASSERT_TRUE(MmsFileWriter::write(dir.path(), mms, MmsTexts{}, kEnglish, messages).written);

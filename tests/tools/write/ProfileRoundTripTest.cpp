@@ -10,6 +10,7 @@
 #include "mms/MmsFileWriter.h"
 #include "smtp/SmtpFileWriter.h"
 
+#include "support/MenuSamples.h"
 #include "support/RecordingMessages.h"
 #include "ui/DialogHost.h"
 
@@ -21,21 +22,6 @@ namespace quorvex::write::testing {
 namespace {
 
 using quorvex::testing::RecordingMessages;
-
-// Values spread over each field's range, different for each `variant`.
-MenuValues valuesFor(const RecordLayout& layout, int variant) {
-    MenuValues values;
-    values.intervalUnit = variant % 2;
-    for (const LayoutField& f : layout.fields) {
-        if (f.kind == FieldKind::Fixed || f.kind == FieldKind::CopyOf)
-            continue;
-        const int span = f.max - f.min + 1;
-        values.values[f.field] = f.min + (variant * 11 + f.offset * 5) % span;
-    }
-    if (values.intervalUnit == 1 && values.values[MenuField::Interval] == 0)
-        values.values[MenuField::Interval] = 60;
-    return values;
-}
 
 MenuValues moment(int variant) {
     MenuValues values;
@@ -83,7 +69,9 @@ TEST(ProfileRoundTrip, MenuRecordsOfEveryModel) {
         const RecordLayout& layout = menuLayoutForModel(model);
         for (int variant = 0; variant < 2; ++variant) {
             Folder card;
-            writeMenu(card, buildMenuRecord(layout, valuesFor(layout, variant)).value(),
+            writeMenu(card,
+                      buildMenuRecord(layout, quorvex::testing::spreadMenuValues(layout, variant))
+                          .value(),
                       RecordKind::Configuration);
             const auto original = readBytes(card.file("menu.dat"));
             EXPECT_EQ(cloned(card, "menu.dat", model), original) << model << " " << variant;
@@ -95,8 +83,11 @@ TEST(ProfileRoundTrip, MenuRecordsOfEveryLayoutReadWithoutAModel) {
     for (const RecordLayout* layout : allMenuLayouts()) {
         for (int variant = 0; variant < 2; ++variant) {
             Folder card;
-            writeMenu(card, buildMenuRecord(*layout, valuesFor(*layout, variant + 5)).value(),
-                      RecordKind::Configuration);
+            writeMenu(
+                card,
+                buildMenuRecord(*layout, quorvex::testing::spreadMenuValues(*layout, variant + 5))
+                    .value(),
+                RecordKind::Configuration);
             EXPECT_EQ(cloned(card, "menu.dat", std::nullopt), readBytes(card.file("menu.dat")))
                 << layout->name << " " << variant;
         }
@@ -115,7 +106,7 @@ TEST(ProfileRoundTrip, FactoryRecordsOfEveryModel) {
 TEST(ProfileRoundTrip, ClockNowChangesOnlyTheClockAndChecksum) {
     const RecordLayout& layout = menuLayoutForModel(4);
     Folder card;
-    writeMenu(card, buildMenuRecord(layout, valuesFor(layout, 2)).value(),
+    writeMenu(card, buildMenuRecord(layout, quorvex::testing::spreadMenuValues(layout, 2)).value(),
               RecordKind::Configuration);
     const auto original = readBytes(card.file("menu.dat"));
     const auto now = cloned(card, "menu.dat", 4, {});
