@@ -168,14 +168,19 @@ def render_rows(countries, row_type, entry, fields):
     return lines
 
 
-def mms_header(mapping):
-    countries = mapping["mms"]
+def row_entry(fields):
+    """The C++ initialiser of one operator: its name and its values in `fields` order."""
 
     def entry(row):
-        values = row["values"]
-        texts = ", ".join(literal(values[f]) for f in MMS_FIELDS)
+        texts = ", ".join(literal(row["values"][f]) for f in fields)
         return f"{{{literal(row['name'])}, {{{texts}}}}}"
 
+    return entry
+
+
+def mms_header(mapping):
+    countries = mapping["mms"]
+    entry = row_entry(MMS_FIELDS)
     lines = header_comment(mapping["database"]) + [
         '#include "mms/CountryList.h"',
         '#include "mms/OperatorProfile.h"',
@@ -209,12 +214,7 @@ def mms_header(mapping):
 
 def gprs_header(mapping):
     countries = mapping["gprs"]
-
-    def entry(row):
-        values = row["values"]
-        texts = ", ".join(literal(values[f]) for f in GPRS_FIELDS)
-        return f"{{{literal(row['name'])}, {{{texts}}}}}"
-
+    entry = row_entry(GPRS_FIELDS)
     lines = header_comment(mapping["database"]) + [
         '#include "smtp/GprsOperator.h"',
         "",
