@@ -20,7 +20,11 @@ set(ENV{XDG_CACHE_HOME} ${WORK}/cache)
 set(ENV{XDG_CONFIG_HOME} ${WORK}/config)
 set(ENV{XDG_RUNTIME_DIR} ${WORK}/runtime)
 set(ENV{QT_QPA_PLATFORM} offscreen)
-unset(ENV{DISPLAY})
+# The native windows under Wine need the (virtual) display the stage runs on; nothing else may
+# reach a display.
+if(NOT HOST STREQUAL "win32")
+  unset(ENV{DISPLAY})
+endif()
 unset(ENV{WAYLAND_DISPLAY})
 unset(ENV{QUORVEX_SYSTEM_LANGID})
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-// quorvex-script [--host memory|qt] [SCRIPT]: runs the application driven by a script and prints
+// quorvex-script [--host memory|qt|win32] [SCRIPT]: runs the application driven by a script and prints
 // what a person would see.
 #include "core/SystemText.h"
 #include "tools/forms/RegisterForms.h"
@@ -8,6 +8,9 @@
 
 #ifdef QUORVEX_HAVE_QT
 #include "ui/qt/QtScriptedHost.h"
+#endif
+#ifdef QUORVEX_HAVE_WIN32
+#include "ui/win32/Win32ScriptedHost.h"
 #endif
 
 #include <fstream>
@@ -19,7 +22,7 @@
 namespace {
 
 int usage() {
-    std::cerr << "usage: quorvex-script [--host memory|qt] [SCRIPT]\n";
+    std::cerr << "usage: quorvex-script [--host memory|qt|win32] [SCRIPT]\n";
     return 2;
 }
 
@@ -66,6 +69,13 @@ int main(int argc, char** argv) {
         host = quorvex::ui::makeQtScriptedHost(transcript, argc, argv);
 #else
         std::cerr << "error: this build has no Qt windows\n";
+        return 2;
+#endif
+    } else if (hostName == "win32") {
+#ifdef QUORVEX_HAVE_WIN32
+        host = quorvex::ui::win32::makeWin32ScriptedHost(transcript);
+#else
+        std::cerr << "error: this build has no native Windows windows\n";
         return 2;
 #endif
     } else {
