@@ -5,7 +5,7 @@
 #include "ui/win32/Win32DialogWindow.h"
 #include "ui/win32/Win32ScriptedHost.h"
 
-#include "TempDir.h"
+#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -68,6 +68,7 @@ class NativeDialog : public ui::Dialog {
             window().end(id);
     }
     std::vector<std::string> events;
+    using Dialog::window;
 
   private:
     const ui::DialogTemplate& m_template;
@@ -210,9 +211,11 @@ TEST_F(NativeWindow, StaticsAndReadOnlyEditsSitOnTheBlueWithWhiteText) {
         }
         // An editable edit that is only disabled keeps the system's colours.
         EnableWindow(GetDlgItem(w, kEdit), FALSE);
-        EXPECT_EQ(SendMessageW(w, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
-                               reinterpret_cast<LPARAM>(GetDlgItem(w, kEdit))),
-                  0);
+        const auto brush = SendMessageW(w, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                                        reinterpret_cast<LPARAM>(GetDlgItem(w, kEdit)));
+        LOGBRUSH lb{};
+        GetObjectW(reinterpret_cast<HBRUSH>(brush), sizeof lb, &lb);
+        EXPECT_NE(lb.lbColor, RGB(111, 153, 224));
         ReleaseDC(w, dc);
     });
 }

@@ -467,20 +467,22 @@ void Win32DialogWindow::scrollIfTooTall() {
     RECT window, client;
     GetWindowRect(m_hwnd, &window);
     GetClientRect(m_hwnd, &client);
+    // The template's own height: the system may already have cut the window to the screen.
+    RECT natural{0, 0, m_dialog.dialogTemplate().width, m_dialog.dialogTemplate().height};
+    MapDialogRect(m_hwnd, &natural);
+    const int frame = (window.bottom - window.top) - client.bottom;
     MONITORINFO info{sizeof info, {}, {}, 0};
     GetMonitorInfoW(MonitorFromWindow(m_hwnd, MONITOR_DEFAULTTOPRIMARY), &info);
     const int available = info.rcWork.bottom - info.rcWork.top;
-    const int height = window.bottom - window.top;
-    if (height <= available || available <= 0)
+    if (natural.bottom + frame <= available || available <= frame)
         return;
-    const int natural = client.bottom;
     SetWindowLongW(m_hwnd, GWL_STYLE, GetWindowLongW(m_hwnd, GWL_STYLE) | WS_VSCROLL);
     const int bar = GetSystemMetrics(SM_CXVSCROLL);
     SetWindowPos(m_hwnd, nullptr, 0, 0, window.right - window.left + bar, available,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
     GetClientRect(m_hwnd, &client);
-    m_scrollRange = std::max(0L, natural - client.bottom);
-    SCROLLINFO si{sizeof si, SIF_RANGE | SIF_PAGE | SIF_POS, 0, natural - 1,
+    m_scrollRange = std::max(0L, natural.bottom - client.bottom);
+    SCROLLINFO si{sizeof si, SIF_RANGE | SIF_PAGE | SIF_POS, 0, static_cast<int>(natural.bottom) - 1,
                   static_cast<UINT>(client.bottom), 0, 0};
     SetScrollInfo(m_hwnd, SB_VERT, &si, TRUE);
 }
@@ -489,8 +491,16 @@ void Win32DialogWindow::scrollTo(int position) {
     position = std::clamp(position, 0, m_scrollRange);
     if (m_scrollRange == 0 || position == m_scroll)
         return;
-    ScrollWindowEx(m_hwnd, 0, m_scroll - position, nullptr, nullptr, nullptr, nullptr,
-                   SW_SCROLLCHILDREN | SW_INVALIDATE | SW_ERASE);
+    // Every control moves by the same amount (some systems' scrolling leaves children in place).
+    const int dy = m_scroll - position;
+    for (HWND child = GetWindow(m_hwnd, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        RECT r;
+        GetWindowRect(child, &r);
+        MapWindowPoints(nullptr, m_hwnd, reinterpret_cast<POINT*>(&r), 2);
+        SetWindowPos(child, nullptr, r.left, r.top + dy, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    InvalidateRect(m_hwnd, nullptr, TRUE);
     m_scroll = position;
     SetScrollPos(m_hwnd, SB_VERT, position, TRUE);
 }

@@ -101,7 +101,11 @@ class Win32ScriptedHost final : public ScriptedHost, private WindowDriver {
             }
             if (w.ended())
                 break;
-            if (windowTextOf(edit) != before)
+            // Taken (even where it left the text as it was) once the selection gave way to it.
+            DWORD start = 0, end = 0;
+            SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                         reinterpret_cast<LPARAM>(&end));
+            if (start == end || windowTextOf(edit) != before)
                 typedAny = true;
         }
     }
