@@ -14,7 +14,7 @@ PACKAGES=(
   clang libclang-rt-14-dev
   python3 mobile-broadband-provider-info
   dpkg-dev lintian desktop-file-utils appstream
-  g++-mingw-w64-x86-64-posix wine wine64 nsis
+  g++-mingw-w64-x86-64-posix wine wine64 fonts-wine nsis
 )
 
 install_missing() {

@@ -20,6 +20,7 @@ namespace {
 class StartupProbe final : public quorvex::ui::win32::WindowDriver {
   public:
     void initialised(quorvex::ui::win32::Win32DialogWindow& window) override {
+        ShowWindow(window.handle(), SW_SHOWNORMAL);
         window.requestStep();
     }
     void waiting(quorvex::ui::win32::Win32DialogWindow& window) override {

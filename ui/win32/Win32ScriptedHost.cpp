@@ -174,6 +174,10 @@ class Win32ScriptedHost final : public ScriptedHost, private WindowDriver {
         if (window.ended())
             return;
         transcript().windowShown(window.dialog().className(), window.title());
+        // The dialog loop shows a window only once its queue runs empty, which a driver's own
+        // turns never let happen: shown now, as a person would see it.
+        ShowWindow(window.handle(), SW_SHOWNORMAL);
+        UpdateWindow(window.handle());
         window.requestStep();
     }
 
