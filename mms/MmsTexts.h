@@ -171,6 +171,13 @@ inline constexpr Message kMessageGatewayDotP4{"GateWay Error(.)", "网关错误(
 // Remote control on without a first phone number.
 inline constexpr Message kMessageRemoteNeedsPhone{"Phone No. Error(01)", "请设置手机号码1"};
 
+// Auto mode with an operator the catalogue has no MMSC URL or APN for: the country and the
+// operator as their lists show them.
+inline constexpr Message kMessageNoOperatorSettings{
+    "This program has no MMS settings for %s, %s. Choose Manual mode and enter the operator's own "
+    "settings (URL and APN).",
+    "本程序没有%s %s的彩信设置。请选择手动模式，并填写运营商提供的设置（彩信网址和APN）。"};
+
 // Shown while the form is read: %d is the phone number's digit limit.
 inline constexpr Message kMessagePhoneTooLong{"The max allowable number of digits phone %d!",
                                               "最大允许手机号码位数 %d!"};

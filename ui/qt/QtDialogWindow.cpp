@@ -450,6 +450,16 @@ void QtDialogWindow::keyPressEvent(QKeyEvent* event) {
         m_dialog.onClick(kIdCancel);
         return;
     }
+    // The form's Ctrl shortcuts; the controls pass Ctrl and a letter they do not use up to here.
+    if ((event->modifiers() & ~Qt::KeypadModifier) == Qt::ControlModifier) {
+        for (const Shortcut& shortcut : m_dialog.shortcuts()) {
+            if (event->key() == shortcut.key) {
+                event->accept();
+                m_dialog.onClick(shortcut.control);
+                return;
+            }
+        }
+    }
     QDialog::keyPressEvent(event);
 }
 
