@@ -15,12 +15,21 @@ inline constexpr std::array<std::string_view, 14> kLanguageNames{
 inline constexpr std::string_view kChineseNative = "中文";
 inline constexpr std::string_view kChineseEnglish = "Chinese";
 
-inline constexpr LocalizedText kCameraSetup{
-    "相机设置",          "Camera Setup",      "Kamera-Einstellungen",
-    "Kamera-asetukset",  "Impostazioni fotocamera", "Réglages caméra",
-    "Kamera beállítása", "Nastavitev kamere", "Nastavení",
-    "本体設定",          "Kameros nustat.",   "Ustawienia kamery",
-    "kamera kurulumu",   "Устан. Камеры",     "Настройки"};
+inline constexpr LocalizedText kCameraSetup{"相机设置",
+                                            "Camera Setup",
+                                            "Kamera-Einstellungen",
+                                            "Kamera-asetukset",
+                                            "Impostazioni fotocamera",
+                                            "Réglages caméra",
+                                            "Kamera beállítása",
+                                            "Nastavitev kamere",
+                                            "Nastavení",
+                                            "本体設定",
+                                            "Kameros nustat.",
+                                            "Ustawienia kamery",
+                                            "kamera kurulumu",
+                                            "Устан. Камеры",
+                                            "Настройки"};
 
 inline constexpr LocalizedText kMmsSetup{
     "彩信设置",       "MMS Setup",       "MMS-Einstellungen", "MMS-asetukset", "Impostazioni MMS",
@@ -74,9 +83,9 @@ inline constexpr LocalizedText kDownload{"获取最新版本程序更新",
 
 // German keeps its trailing space, so a space stands before the colon.
 inline constexpr LocalizedText kVersionPrefix{
-    "程序版本", "Version",    "Programmversion ", "Versio", "Versione",
-    "Version",  "Verzió",     "Različica",        "Verze",  "バージョン",
-    "Versija",  "Wersja",     "Versiyon",         "Версія", "Версия"};
+    "程序版本", "Version", "Programmversion ", "Versio", "Versione",
+    "Version",  "Verzió",  "Različica",        "Verze",  "バージョン",
+    "Versija",  "Wersja",  "Versiyon",         "Версія", "Версия"};
 
 inline constexpr std::string_view kAboutItem = "About"; // the system menu's About entry
 // The About box names the product; its four-part version follows.

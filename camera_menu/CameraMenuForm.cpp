@@ -169,8 +169,8 @@ MenuValues CameraMenuForm::recordValues() const {
 
 void CameraMenuForm::generate() {
     writeMenuFile(*buildMenuRecord(*m_spec.layout, recordValues(), kLowBits),
-                  heldText(ids::kFolderRow.folder),
-                  RecordKind::Configuration, m_spec.messages, language(), m_context.host);
+                  heldText(ids::kFolderRow.folder), RecordKind::Configuration, m_spec.messages,
+                  language(), m_context.host);
 }
 
 void CameraMenuForm::writeFactoryRecord() {

@@ -28,7 +28,8 @@ void reportCannotWrite(std::string_view path, const WriteOutcome& outcome, Langu
                        ui::InfoMessages& messages) {
     const std::string text = cannotWriteText(language, path, outcome.reason);
     if (outcome.refused)
-        messages.showWarningMessage(text + "\n" + std::string(messageFor(kWriteProtectedHint, language)));
+        messages.showWarningMessage(text + "\n" +
+                                    std::string(messageFor(kWriteProtectedHint, language)));
     else
         messages.showInfoMessage(text);
 }

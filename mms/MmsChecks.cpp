@@ -84,7 +84,10 @@ bool lacksOperatorSettings(const ui::FormBase& base, int /*field*/) {
 
 std::vector<GenerateCheck> standardChecks(const Message& gatewayWithoutDot) {
     return {
-        {lacksOperatorSettings, ids::kOperator, &kMessageNoOperatorSettings, ui::CheckMode::Auto,
+        {lacksOperatorSettings,
+         ids::kOperator,
+         &kMessageNoOperatorSettings,
+         ui::CheckMode::Auto,
          {ids::kCountry, ids::kOperator}},
         {bothEmpty, ids::kPhoneNo, &kMessagePhoneEmailEmpty},
         {oneToFour, ids::kPhoneNo, &kMessagePhone1Short},

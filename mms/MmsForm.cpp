@@ -344,8 +344,9 @@ bool MmsForm::storable(const MmsTexts& texts) {
 }
 
 OperatorProfile MmsForm::autoProfile() const {
-    return operatorProfile(static_cast<std::size_t>(std::max(window().selected(ids::kCountry), 0)),
-                           static_cast<std::size_t>(std::max(window().selected(ids::kOperator), 0)));
+    return operatorProfile(
+        static_cast<std::size_t>(std::max(window().selected(ids::kCountry), 0)),
+        static_cast<std::size_t>(std::max(window().selected(ids::kOperator), 0)));
 }
 
 void MmsForm::generate() {

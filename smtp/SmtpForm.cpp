@@ -77,7 +77,10 @@ bool lacksGprsSettings(const ui::FormBase& form, int /*field*/) {
 
 std::vector<ui::GenerateCheck> smtpChecks(const ids::FamilyIds& f, bool shortPhoneFails) {
     std::vector<ui::GenerateCheck> checks{
-        {lacksGprsSettings, ids::kOperator, &kMessageNoGprsSettings, ui::CheckMode::Auto,
+        {lacksGprsSettings,
+         ids::kOperator,
+         &kMessageNoGprsSettings,
+         ui::CheckMode::Auto,
          {ids::kCountry, ids::kOperator}},
         {shorterThanTwo, ids::kApn, &kMessageGprsApn, ui::CheckMode::Manual},
         {shorterThanTwo, ids::kServer, &kMessageSmtpServer},

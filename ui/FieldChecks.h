@@ -16,22 +16,21 @@ inline constexpr Message kMessageIntegerRange{"Please enter an integer between %
 
 // The dialog framework's own checks, in the interface language (the Chinese texts are the
 // framework's own wording).
-inline constexpr LocalizedText kFrameworkIntegerRequired{
-    "请输入一个整数。",
-    "Please enter an integer.",
-    "Bitte geben Sie eine ganze Zahl ein.",
-    "Anna kokonaisluku.",
-    "Immettere un numero intero.",
-    "Veuillez entrer un nombre entier.",
-    "Adjon meg egy egész számot.",
-    "Vnesite celo število.",
-    "Zadejte celé číslo.",
-    "整数を入力してください。",
-    "Įveskite sveikąjį skaičių.",
-    "Wprowadź liczbę całkowitą.",
-    "Lütfen bir tam sayı girin.",
-    "Введіть ціле число.",
-    "Введите целое число."};
+inline constexpr LocalizedText kFrameworkIntegerRequired{"请输入一个整数。",
+                                                         "Please enter an integer.",
+                                                         "Bitte geben Sie eine ganze Zahl ein.",
+                                                         "Anna kokonaisluku.",
+                                                         "Immettere un numero intero.",
+                                                         "Veuillez entrer un nombre entier.",
+                                                         "Adjon meg egy egész számot.",
+                                                         "Vnesite celo število.",
+                                                         "Zadejte celé číslo.",
+                                                         "整数を入力してください。",
+                                                         "Įveskite sveikąjį skaičių.",
+                                                         "Wprowadź liczbę całkowitą.",
+                                                         "Lütfen bir tam sayı girin.",
+                                                         "Введіть ціле число.",
+                                                         "Введите целое число."};
 // %1 and %2 are the bounds.
 inline constexpr LocalizedText kFrameworkIntegerRange{
     "请输入一个 %1 至 %2 之间的整数。",

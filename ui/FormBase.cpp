@@ -98,13 +98,14 @@ bool FormBase::exchange() {
 
 bool FormBase::passes(std::span<const GenerateCheck> checks, bool manualMode) const {
     for (const GenerateCheck& check : checks) {
-        const bool runs = check.mode == CheckMode::Always ||
-                          (check.mode == CheckMode::Manual) == manualMode;
+        const bool runs =
+            check.mode == CheckMode::Always || (check.mode == CheckMode::Manual) == manualMode;
         if (!runs || !check.fails(*this, check.field))
             continue;
         const std::string first = check.named[0] ? window().text(check.named[0]) : "";
         const std::string second = check.named[1] ? window().text(check.named[1]) : "";
-        m_host.showInfoMessage(formatPercentS(messageFor(*check.message, m_language), {first, second}));
+        m_host.showInfoMessage(
+            formatPercentS(messageFor(*check.message, m_language), {first, second}));
         return false;
     }
     return true;

@@ -255,7 +255,8 @@ ScriptInterpreter::Status ScriptInterpreter::execute(const Line& line, bool runn
         if (line.rest.empty())
             return malformed(line, "absent needs a path");
         std::error_code error;
-        if (std::filesystem::exists(std::filesystem::symlink_status(pathFromUtf8(line.rest), error)))
+        if (std::filesystem::exists(
+                std::filesystem::symlink_status(pathFromUtf8(line.rest), error)))
             return fail(line, line.rest + " exists");
         m_transcript.absent(line.rest);
         return Status::Done;

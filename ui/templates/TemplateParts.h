@@ -41,8 +41,13 @@ constexpr ControlSpec list(int id, int x, int y, int w) {
 // reads what the folder row writes. The form sets its text in the interface language.
 inline constexpr int kLoadLineHeight = 21; // the gap above it and its height
 constexpr ControlSpec loadFromCardButton(int buttonsBottom) {
-    return {kIdLoadFromCard, ControlKind::Button, "Load from card...", 10,
-            s(buttonsBottom + 5),    130,         16};
+    return {kIdLoadFromCard,
+            ControlKind::Button,
+            "Load from card...",
+            10,
+            s(buttonsBottom + 5),
+            130,
+            16};
 }
 
 } // namespace quorvex::ui::template_parts
