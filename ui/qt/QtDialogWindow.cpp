@@ -11,6 +11,7 @@
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -112,6 +113,11 @@ QtDialogWindow::QtDialogWindow(Dialog& dialog)
         m_about = addMenuItem(dialog.aboutMenuText(), &Dialog::onMenuAbout);
     if (dialog.hasLoadMenu())
         m_load = addMenuItem(dialog.loadMenuText(), &Dialog::onMenuLoad);
+    // A control with a shortcut names it where the pointer rests (keyPressEvent runs it).
+    for (const Shortcut& shortcut : dialog.shortcuts())
+        if (QWidget* target = control(shortcut.control))
+            target->setToolTip(
+                QKeySequence(Qt::CTRL | Qt::Key(shortcut.key)).toString(QKeySequence::NativeText));
 }
 
 QtDialogWindow::~QtDialogWindow() = default;
