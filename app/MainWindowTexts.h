@@ -15,12 +15,21 @@ inline constexpr std::array<std::string_view, 14> kLanguageNames{
 inline constexpr std::string_view kChineseNative = "中文";
 inline constexpr std::string_view kChineseEnglish = "Chinese";
 
-inline constexpr LocalizedText kCameraSetup{
-    "相机设置",         "Camera Setup",      "Kamera Installation",
-    "Kamera-asetukset", "Camera Setup",      "Reglage Camera",
-    "Kamera beallita",  "Nastavitev kamere", "Nastaveni",
-    "本体設定",         "Kameros nustat.",   "Ustawienia Kamera",
-    "kamera kurulumu",  "Устан. Камеры",     "Настройки"};
+inline constexpr LocalizedText kCameraSetup{"相机设置",
+                                            "Camera Setup",
+                                            "Kamera-Einstellungen",
+                                            "Kamera-asetukset",
+                                            "Impostazioni fotocamera",
+                                            "Réglages caméra",
+                                            "Kamera beállítása",
+                                            "Nastavitev kamere",
+                                            "Nastavení",
+                                            "本体設定",
+                                            "Kameros nustat.",
+                                            "Ustawienia kamery",
+                                            "kamera kurulumu",
+                                            "Устан. Камеры",
+                                            "Настройки"};
 
 inline constexpr LocalizedText kMmsSetup{
     "彩信设置",       "MMS Setup",       "MMS-Einstellungen", "MMS-asetukset", "Impostazioni MMS",
@@ -47,24 +56,24 @@ inline constexpr LocalizedText kSelectLanguage{"选择语言",
                                                "Wybierz język",
                                                "dil seç",
                                                "Выбор языка",
-                                               "выберете"};
+                                               "Выберите язык"};
 
 inline constexpr LocalizedText kCameraModel{
     "机器型号",      "Camera Model",          "Kamera-Modell",
-    "Koneen malli",  "Modello di fotocamera", "Modèle de machine",
-    "Machine Model", "Model kamere",          "Fotopast Model",
-    "機械モデル",    "Aparato modelis",       "Model urządzenia",
+    "Kameran malli", "Modello di fotocamera", "Modèle de caméra",
+    "Kameramodell",  "Model kamere",          "Fotopast Model",
+    "カメラ機種",    "Aparato modelis",       "Model urządzenia",
     "kamera modeli", "Модель камеры",         "Фотоловушка"};
 
 inline constexpr LocalizedText kDownload{"获取最新版本程序更新",
                                          "Click here to get the latest updates",
                                          "Zum Aktualisieren drücken",
-                                         "paina tasta saadaksesi uusimmat paivitykset",
+                                         "Paina tästä saadaksesi uusimmat päivitykset",
                                          "Premere per aggiornare",
-                                         "Appuyez sur pour mettre à jour",
-                                         "Stisknete pro update",
+                                         "Cliquez ici pour les dernières mises à jour",
+                                         "Kattintson ide a legújabb frissítésekért",
                                          "Prenos najnovejše različice",
-                                         "Stisknete pro update",
+                                         "Stiskněte pro aktualizaci",
                                          "押して更新します",
                                          "Paspauskite, jei norite atnaujinti",
                                          "Naciśnij przycisk, aby zaktualizować",
@@ -74,9 +83,9 @@ inline constexpr LocalizedText kDownload{"获取最新版本程序更新",
 
 // German keeps its trailing space, so a space stands before the colon.
 inline constexpr LocalizedText kVersionPrefix{
-    "程序版本", "Version",    "Programmversion ", "Versio", "Versione",
-    "Versions", "Verziókban", "Različica",        "Verze",  "バージョン",
-    "Versija",  "Wersja",     "Versiyon",         "Версія", "Версия"};
+    "程序版本", "Version", "Programmversion ", "Versio", "Versione",
+    "Version",  "Verzió",  "Različica",        "Verze",  "バージョン",
+    "Versija",  "Wersja",  "Versiyon",         "Версія", "Версия"};
 
 inline constexpr std::string_view kAboutItem = "About"; // the system menu's About entry
 // The About box names the product; its four-part version follows.

@@ -23,14 +23,17 @@ constexpr std::array<ids::RowIds, 8> kSpreadRows{
     ids::kVideoSizeRow, ids::kPictureCountRow, ids::kTimeStampRow, ids::kSensitivityRow,
     ids::kSidePirRow,   ids::kVideoLengthRow,  ids::kIntervalRow,  ids::kDateFormatRow};
 constexpr std::array kLowerBlock{1082, 1018, 1030, 1031, // clock
-                                 1084, 1019, 1025, 1059, 1017, 1118, 1154, 1022,
-                                 1122, 1060, 1023, 1120, 1155, 1024, 1123, // timer 1
-                                 1151, 1041, 1048, 1061, 1042, 1119, 1156, 1045,
-                                 1124, 1063, 1046, 1121, 1157, 1047, 1125, // timer 2
-                                 1152, 1021, 1032, 1034, 1035, 1036, 1037, // serial number
-                                 1153, 1020, 1033, 1038, 1126, 1158, 1039, 1127,
-                                 1159, 1040, 1128, // time lapse
-                                 1057, 1064, 1,    1062, 2};
+                                 1084, 1019, 1025, 1059, 1017, 1118,
+                                 1154, 1022, 1122, 1060, 1023, 1120,
+                                 1155, 1024, 1123, // timer 1
+                                 1151, 1041, 1048, 1061, 1042, 1119,
+                                 1156, 1045, 1124, 1063, 1046, 1121,
+                                 1157, 1047, 1125, // timer 2
+                                 1152, 1021, 1032, 1034, 1035, 1036,
+                                 1037, // serial number
+                                 1153, 1020, 1033, 1038, 1126, 1158,
+                                 1039, 1127, 1159, 1040, 1128, // time lapse
+                                 1057, 1064, 1,    1062, 2,    ui::kIdLoadFromCard};
 
 CameraFormSpec genericSpec(int modelId) {
     // A model with a form of its own is served like no model at all.
@@ -40,14 +43,13 @@ CameraFormSpec genericSpec(int modelId) {
     CameraFormBuilder form = genericFamily("CQuorvexCameraMenu", ui::kCameraMenuTemplate, modelId);
     form.optionRow(ids::kSidePirRow, kLabelSidePir, kOnOff, 1, MenuField::SidePir)
         .optionRow(sdCycle, kLabelSdCycle, kOnOff, 0, MenuField::SdCycle)
-        // Built like Generate's record, so the clock bytes are the held ones; the folder is the
-        // one the exchange took over.
+        // Built like Generate's record, so the clock bytes are the held ones.
         .factory(FactorySource::Form,
                  {{ids::kImageSizeRow.control, 1},
                   {ids::kVideoSizeRow.control, 1},
                   {ids::kSidePirRow.control, 1},
                   {sdCycle.control, 0}},
-                 {.interval = true, .timer2 = true}, false);
+                 {.interval = true, .timer2 = true});
     if (!showsSdCycle(modelId)) {
         std::vector<Move> up;
         for (int id : kLowerBlock)

@@ -38,7 +38,6 @@ CQuorvexD2Menu::CQuorvexD2Menu(AppContext& context, ClockFields& clock)
           context, clock,
           genericFamily("CQuorvexD2Menu", ui::kD2MenuTemplate, context.state.modelId, kLabelTimer1)
               .wirelessCode(kDefaultCode)
-              .generateIntoShownFolder()
               .factory(FactorySource::Pattern,
                        {{ids::kImageSizeRow.control, 1}, {ids::kVideoSizeRow.control, 0}}, {})
               .factoryTyped(typedByDefault())

@@ -24,7 +24,6 @@ CameraFormSpec k9Spec(int modelId) {
         .commonGroups(ids::kTimer1, ids::generic::kTimer2, kGenericTimer2Order, kLabelTimer1,
                       kK9DateFormats)
         .alwaysRefresh({ids::kVideoLengthRow.control, ids::kIntervalRow.control})
-        .generateIntoShownFolder()
         .factory(FactorySource::Pattern,
                  {{ids::kImageSizeRow.control, 1},
                   {ids::kVideoSizeRow.control, 1},

@@ -175,6 +175,7 @@ CameraFormBuilder& CameraFormBuilder::folderAndButtons() {
     m_spec.form.fields.push_back(ui::textField(ids::kFolderRow.folder, ids::kFolderRow.limit));
     m_spec.form.folderField = ids::kFolderRow.folder;
     m_spec.form.fileName = kMenuFileName;
+    m_spec.form.writeButtons = {ui::kIdOk, ids::kDefault};
     m_spec.labels.insert(m_spec.labels.end(), {{ids::kFolderRow.select, &kButtonSelect},
                                                {ui::kIdOk, &kButtonGenerate},
                                                {ids::kDefault, &kButtonDefault},
@@ -275,11 +276,6 @@ CameraFormBuilder& CameraFormBuilder::alwaysRefresh(std::initializer_list<int> i
     return *this;
 }
 
-CameraFormBuilder& CameraFormBuilder::generateIntoShownFolder() {
-    m_spec.generateUsesFolderText = true;
-    return *this;
-}
-
 CameraFormBuilder& CameraFormBuilder::factoryTyped(std::vector<ControlText> typed) {
     m_spec.factory.typed = std::move(typed);
     return *this;
@@ -321,7 +317,7 @@ CameraFormBuilder& CameraFormBuilder::moves(std::vector<Move> moves) {
 
 CameraFormBuilder& CameraFormBuilder::factory(FactorySource source,
                                               std::initializer_list<Selection> selections,
-                                              FactoryResets resets, bool folderBeforeExchange) {
+                                              FactoryResets resets) {
     FactoryRule& rule = m_spec.factory;
     rule.source = source;
     rule.selections = m_blockSelections;
@@ -333,7 +329,6 @@ CameraFormBuilder& CameraFormBuilder::factory(FactorySource source,
         rule.resets.insert(rule.resets.end(), m_timerEdits[1].begin(), m_timerEdits[1].end());
     if (resets.interval)
         rule.resets.push_back(ids::kIntervalRow.companion);
-    rule.folderBeforeExchange = folderBeforeExchange;
     return *this;
 }
 

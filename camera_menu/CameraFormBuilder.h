@@ -62,8 +62,6 @@ class CameraFormBuilder final {
     CameraFormBuilder& wirelessCode(std::string_view defaultCode);
     // Reactions of these controls show the held values even when nothing was corrected.
     CameraFormBuilder& alwaysRefresh(std::initializer_list<int> ids);
-    // Generate writes into the folder the edit shows at that moment.
-    CameraFormBuilder& generateIntoShownFolder();
     // Texts "Default" puts into controls after its resets, each setting off its reaction.
     CameraFormBuilder& factoryTyped(std::vector<ControlText> typed);
     CameraFormBuilder& hide(std::initializer_list<int> ids);
@@ -74,7 +72,7 @@ class CameraFormBuilder final {
     // characters "0"), the fields it brings back to their opening values besides video length,
     // time lapse and timer 1, and where the record comes from.
     CameraFormBuilder& factory(FactorySource source, std::initializer_list<Selection> selections,
-                               FactoryResets resets, bool folderBeforeExchange = true);
+                               FactoryResets resets);
 
     CameraFormSpec build() { return std::move(m_spec); }
 

@@ -115,9 +115,7 @@ void CameraMenuForm::onListPick(int id) {
     }
 }
 
-void CameraMenuForm::onClick(int id) {
-    if (!isOpen())
-        return;
+void CameraMenuForm::onButton(int id) {
     switch (id) {
     case ui::kIdOk:
         generate();
@@ -132,7 +130,7 @@ void CameraMenuForm::onClick(int id) {
         chooseFolder(ids::kFolderRow.folder);
         break;
     default:
-        FormBase::onClick(id);
+        FormBase::onButton(id);
         break;
     }
 }
@@ -170,18 +168,15 @@ MenuValues CameraMenuForm::recordValues() const {
 }
 
 void CameraMenuForm::generate() {
-    const std::string folder = m_spec.generateUsesFolderText ? window().text(ids::kFolderRow.folder)
-                                                             : heldText(ids::kFolderRow.folder);
-    writeMenuFile(*buildMenuRecord(*m_spec.layout, recordValues(), kLowBits), folder,
-                  RecordKind::Configuration, m_spec.messages, language(), m_context.host);
+    writeMenuFile(*buildMenuRecord(*m_spec.layout, recordValues(), kLowBits),
+                  heldText(ids::kFolderRow.folder), RecordKind::Configuration, m_spec.messages,
+                  language(), m_context.host);
 }
 
 void CameraMenuForm::writeFactoryRecord() {
     const FactoryRule& rule = m_spec.factory;
-    std::string folder = heldText(ids::kFolderRow.folder);
     exchange(); // the outcome does not matter: the factory record does not depend on the fields
-    if (!rule.folderBeforeExchange)
-        folder = heldText(ids::kFolderRow.folder);
+    const std::string folder = heldText(ids::kFolderRow.folder);
     for (const Selection& s : rule.selections)
         window().select(s.list, s.position);
     for (const SwitchRule& s : m_spec.switches) {

@@ -91,8 +91,6 @@ struct FactoryRule {
     // Texts put into controls after the resets, one after another; each sets off the control's
     // own reaction, as typing would.
     std::vector<ControlText> typed;
-    // The folder held before the exchange is used (a folder typed just before is not).
-    bool folderBeforeExchange = true;
 };
 
 // Everything a camera form is besides its class; CameraFormBuilder composes it from blocks.
@@ -109,8 +107,6 @@ struct CameraFormSpec {
     std::vector<ListReaction> reactions;
     // Controls whose reaction shows the held values even when nothing was corrected.
     std::vector<int> alwaysRefresh;
-    // Generate writes into the folder the folder edit shows, not the one the form holds.
-    bool generateUsesFolderText = false;
     const RecordLayout* layout = nullptr;
     std::vector<RecordSource> record;
     FactoryRule factory;
@@ -126,9 +122,9 @@ class CameraMenuForm : public ui::FormBase {
     void onInit(ui::DialogWindow& window) override;
     void onEditChange(int id) override;
     void onListPick(int id) override;
-    void onClick(int id) override;
 
   protected:
+    void onButton(int id) override;
     ui::CardContent readCard(std::span<const std::uint8_t> bytes) const override;
 
   private:

@@ -14,6 +14,23 @@ inline constexpr LocalizedText kMenuLoadFromCard{
     "Načíst z karty…",      "カードから読み込む…",      "Įkelti iš kortelės…", "Wczytaj z karty…",
     "Karttan yükle…",       "Завантажити з картки…",    "Загрузить с карты…"};
 
+// After a load: %s is the full path of the file read.
+inline constexpr LocalizedText kMessageCardLoaded{"已从 %s 读取设置。",
+                                                  "Loaded the settings from %s.",
+                                                  "Die Einstellungen aus %s wurden geladen.",
+                                                  "Asetukset ladattiin tiedostosta %s.",
+                                                  "Impostazioni caricate da %s.",
+                                                  "Réglages chargés depuis %s.",
+                                                  "A beállítások betöltve innen: %s.",
+                                                  "Nastavitve so naložene iz %s.",
+                                                  "Nastavení byla načtena z %s.",
+                                                  "%s から設定を読み込みました。",
+                                                  "Nustatymai įkelti iš %s.",
+                                                  "Wczytano ustawienia z %s.",
+                                                  "Ayarlar %s dosyasından yüklendi.",
+                                                  "Налаштування завантажено з %s.",
+                                                  "Настройки загружены из %s."};
+
 inline constexpr LocalizedText kMessageCardMissing{
     "所选目录中没有 %s，表单保持原值。",
     "%s was not found in the chosen folder; the form keeps its values.",

@@ -64,8 +64,9 @@ bool isLeftoverName(std::basic_string_view<Char> entry, std::basic_string_view<C
 #ifdef _WIN32
 
 namespace {
-std::string lastError() {
-    return windowsErrorText(GetLastError());
+WriteOutcome failure(DWORD code) {
+    return {false, windowsErrorText(code),
+            code == ERROR_ACCESS_DENIED || code == ERROR_WRITE_PROTECT};
 }
 
 // A file still open in another write is not shared for deletion, so it is skipped by itself.
@@ -108,12 +109,12 @@ WriteOutcome writeFileDurably(const std::string& path, std::span<const std::uint
             break;
     }
     if (file == INVALID_HANDLE_VALUE)
-        return {false, lastError()};
+        return failure(GetLastError());
     DWORD written = 0;
     const bool ok =
         WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
         written == bytes.size() && FlushFileBuffers(file);
-    std::string reason = ok ? std::string() : lastError();
+    DWORD error = ok ? ERROR_SUCCESS : GetLastError();
     CloseHandle(file);
     // Windows offers no flush of a folder entry to an ordinary program (a folder handle takes no
     // FlushFileBuffers without backup rights); MOVEFILE_WRITE_THROUGH instead returns only once
@@ -123,24 +124,26 @@ WriteOutcome writeFileDurably(const std::string& path, std::span<const std::uint
         removeLeftovers(folderPart, prefix);
         return {true, {}};
     }
-    if (reason.empty())
-        reason = lastError();
+    if (error == ERROR_SUCCESS)
+        error = GetLastError();
     DeleteFileW(temp.c_str());
-    return {false, reason};
+    return failure(error);
 }
 
-bool removeIfPresent(const std::string& path, std::string* reason) {
+WriteOutcome removeEntry(const std::string& path) {
     const std::wstring target = widenUtf8(path);
     if (DeleteFileW(target.c_str()) || GetLastError() == ERROR_FILE_NOT_FOUND)
-        return true;
-    if (reason)
-        *reason = lastError();
-    return false;
+        return {true, {}};
+    return failure(GetLastError());
 }
 
 #else
 
 namespace {
+WriteOutcome failure(int code) {
+    return {false, errnoText(code), code == EROFS || code == EACCES || code == EPERM};
+}
+
 std::string folderOf(const std::string& path) {
     const auto slash = path.find_last_of('/');
     if (slash == std::string::npos)
@@ -231,7 +234,7 @@ WriteOutcome writeFileDurably(const std::string& path, std::span<const std::uint
                std::string(kTempSuffix);
         fd = ::mkstemps(temp.data(), static_cast<int>(kTempSuffix.size()));
         if (fd < 0)
-            return {false, errnoText(errno)};
+            return failure(errno);
         // Held until the rename, so another write's clearing of leftovers passes this file by.
         // That clearing may have taken the file between its creation and the lock: then the
         // file has no name any more, and a new one is made.
@@ -245,7 +248,7 @@ WriteOutcome writeFileDurably(const std::string& path, std::span<const std::uint
         const int saved = errno;
         ::unlink(temp.c_str());
         ::close(fd);
-        return {false, errnoText(saved)};
+        return failure(saved);
     };
     ::fchmod(fd, 0644);
     if (!writeAll(fd, bytes) || ::fsync(fd) != 0)
@@ -255,19 +258,24 @@ WriteOutcome writeFileDurably(const std::string& path, std::span<const std::uint
     // The bytes are on the device already; closing only gives up the lock.
     ::close(fd);
     if (!syncFolder(folder))
-        return {false, errnoText(errno)};
+        return failure(errno);
     removeLeftovers(folder, prefix);
     return {true, {}};
 }
 
-bool removeIfPresent(const std::string& path, std::string* reason) {
+WriteOutcome removeEntry(const std::string& path) {
     if (::unlink(path.c_str()) == 0 || errno == ENOENT)
-        return true;
-    if (reason)
-        *reason = errnoText(errno);
-    return false;
+        return {true, {}};
+    return failure(errno);
 }
 
 #endif
+
+bool removeIfPresent(const std::string& path, std::string* reason) {
+    const WriteOutcome outcome = removeEntry(path);
+    if (!outcome.ok && reason)
+        *reason = outcome.reason;
+    return outcome.ok;
+}
 
 } // namespace quorvex

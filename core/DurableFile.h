@@ -11,6 +11,9 @@ namespace quorvex {
 struct WriteOutcome {
     bool ok = false;
     std::string reason; // the system's reason when !ok
+    // The device or folder refuses writing (a read-only file system, a locked card, no
+    // permission), rather than the path being wrong or the device full.
+    bool refused = false;
 };
 
 // Replaces `path` with exactly `bytes`, or leaves it as it was. The bytes go to a fresh temporary
@@ -27,6 +30,8 @@ WriteOutcome writeFileDurably(const std::string& path, std::span<const std::uint
 // Removes `path` if it is there (a link is removed as a link, never followed).
 // True when nothing is left under that name.
 bool removeIfPresent(const std::string& path, std::string* reason = nullptr);
+// The same, telling why nothing could be removed the way a failed write does.
+WriteOutcome removeEntry(const std::string& path);
 
 // The output file's full path. On Windows "%s\name" from the folder text as it is (a folder
 // "C:\" gives "C:\\name", which the file system accepts); elsewhere folder + "/" + name.

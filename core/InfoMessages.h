@@ -16,6 +16,9 @@ class InfoMessages {
   public:
     virtual ~InfoMessages() = default;
     virtual void showInfoMessage(std::string_view text) = 0;
+    // The same box with the system's warning icon instead of icon 128, for what the user has to
+    // act on outside the program (a locked card). Hosts without a warning box show it as above.
+    virtual void showWarningMessage(std::string_view text) { showInfoMessage(text); }
     // The dialog framework's own validation messages (an empty number edit, an over-long text).
     // Shown in the same box by the hosts of this tool.
     virtual void showValidationMessage(std::string_view text) { showInfoMessage(text); }

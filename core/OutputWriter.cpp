@@ -24,6 +24,20 @@ std::string cannotWriteText(LanguageId language, std::string_view path, std::str
     return formatPercentS(messageFor(kCannotWriteMessage, language), {path, reason});
 }
 
+void reportCannotWrite(std::string_view path, const WriteOutcome& outcome, LanguageId language,
+                       ui::InfoMessages& messages) {
+    const std::string text = cannotWriteText(language, path, outcome.reason);
+    if (outcome.refused)
+        messages.showWarningMessage(text + "\n" +
+                                    std::string(messageFor(kWriteProtectedHint, language)));
+    else
+        messages.showInfoMessage(text);
+}
+
+std::string writtenText(std::string_view successText, std::string_view path) {
+    return std::string(successText) + "\n" + std::string(path);
+}
+
 bool checkOutputFolder(std::string_view folder, std::string_view fileName, LanguageId language,
                        ui::InfoMessages& messages) {
     if (!folder.empty())
@@ -38,11 +52,11 @@ bool writeOutputFile(const std::string& path, std::span<const std::uint8_t> byte
                      ui::InfoMessages& messages) {
     const WriteOutcome outcome = writeFileDurably(path, bytes);
     if (!outcome.ok) {
-        messages.showInfoMessage(cannotWriteText(language, path, outcome.reason));
+        reportCannotWrite(path, outcome, language, messages);
         return false;
     }
     messages.fileWritten(path, bytes.size());
-    messages.showInfoMessage(successText);
+    messages.showInfoMessage(writtenText(successText, path));
     return true;
 }
 

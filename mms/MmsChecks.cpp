@@ -73,11 +73,22 @@ bool lacksDot(const ui::FormBase& base, int field) {
     const MmsForm& form = mmsForm(base);
     return !has(form, field, '.');
 }
+// Auto mode: the selected operator has no published MMSC URL or APN, so a file would hold empty
+// records and the camera could never send.
+bool lacksOperatorSettings(const ui::FormBase& base, int /*field*/) {
+    const OperatorProfile profile = mmsForm(base).autoProfile();
+    return profile.mmscUrl.empty() || profile.apn.empty();
+}
 
 } // namespace
 
 std::vector<GenerateCheck> standardChecks(const Message& gatewayWithoutDot) {
     return {
+        {lacksOperatorSettings,
+         ids::kOperator,
+         &kMessageNoOperatorSettings,
+         ui::CheckMode::Auto,
+         {ids::kCountry, ids::kOperator}},
         {bothEmpty, ids::kPhoneNo, &kMessagePhoneEmailEmpty},
         {oneToFour, ids::kPhoneNo, &kMessagePhone1Short},
         {oneToFour, ids::kRecipient2, &kMessagePhone2Short},
@@ -87,11 +98,11 @@ std::vector<GenerateCheck> standardChecks(const Message& gatewayWithoutDot) {
         {recipientNotPhone, ids::kRecipient3, &kMessageRecipientStandard},
         {lacksAt, ids::kEmail, &kMessageEmailAt},
         {lacksDotWhenFilled, ids::kEmail, &kMessageEmailDot},
-        {empty, ids::kUrl, &kMessageUrlEmpty, true},
-        {empty, ids::kApn, &kMessageApnEmpty, true},
-        {empty, ids::kGateway, &kMessageGatewayEmpty, true},
-        {empty, ids::kPort, &kMessagePortEmpty, true},
-        {lacksDot, ids::kGateway, &gatewayWithoutDot, true},
+        {empty, ids::kUrl, &kMessageUrlEmpty, ui::CheckMode::Manual},
+        {empty, ids::kApn, &kMessageApnEmpty, ui::CheckMode::Manual},
+        {empty, ids::kGateway, &kMessageGatewayEmpty, ui::CheckMode::Manual},
+        {empty, ids::kPort, &kMessagePortEmpty, ui::CheckMode::Manual},
+        {lacksDot, ids::kGateway, &gatewayWithoutDot, ui::CheckMode::Manual},
     };
 }
 

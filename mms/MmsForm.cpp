@@ -39,6 +39,7 @@ ui::FormTable mmsTable() {
     table.corrections.push_back(ui::above(ids::kPicturesPerDay, 99, 0));
     table.folderField = ids::kFolder;
     table.fileName = kMmsFileName;
+    table.writeButtons = {ui::kIdOk};
     return table;
 }
 
@@ -196,15 +197,13 @@ void MmsForm::onListPick(int id) {
     }
 }
 
-void MmsForm::onClick(int id) {
-    if (!isOpen())
-        return;
+void MmsForm::onButton(int id) {
     if (id == ui::kIdOk)
         generate();
     else if (id == ids::kSelectFolder)
-        chooseFolder();
+        chooseFolder(ids::kFolder);
     else
-        FormBase::onClick(id);
+        FormBase::onButton(id);
 }
 
 void MmsForm::switchMode() {
@@ -300,18 +299,6 @@ void MmsForm::switchNumbering() {
         host().showInfoMessage(messageFor(kMessageNumberingInternational, language()));
 }
 
-// A chosen folder the field cannot hold is refused, so later readings of the form do not keep
-// failing at it; the previous folder stays.
-void MmsForm::chooseFolder() {
-    const auto chosen = host().chooseFolder(folderChooserStart(ids::kFolder));
-    const std::string folder = chosen && !chosen->empty() ? *chosen : host().defaultFolder();
-    if (ui::utf8Length(folder) > static_cast<std::size_t>(ids::kFolderLimit))
-        host().showValidationMessage(ui::tooManyCharactersText(ids::kFolderLimit));
-    else
-        setText(ids::kFolder, folder);
-    refresh();
-}
-
 MmsHeaderValues MmsForm::header() const {
     const ui::DialogWindow& w = window();
     const AppState& state = m_context.state;
@@ -356,15 +343,19 @@ bool MmsForm::storable(const MmsTexts& texts) {
     return allStorable(named, lang, host());
 }
 
+OperatorProfile MmsForm::autoProfile() const {
+    return operatorProfile(
+        static_cast<std::size_t>(std::max(window().selected(ids::kCountry), 0)),
+        static_cast<std::size_t>(std::max(window().selected(ids::kOperator), 0)));
+}
+
 void MmsForm::generate() {
     if (!passes(smsMode() ? m_spec.smsChecks : m_spec.standardChecks, manual()))
         return;
     if (!manual()) {
         const int country = window().selected(ids::kCountry);
         const int op = window().selected(ids::kOperator);
-        const OperatorProfile profile =
-            operatorProfile(static_cast<std::size_t>(std::max(country, 0)),
-                            static_cast<std::size_t>(std::max(op, 0)));
+        const OperatorProfile profile = autoProfile();
         const std::array<std::string_view, 6> values{profile.mmscUrl, profile.apn,
                                                      profile.gateway, profile.port,
                                                      profile.account, profile.password};

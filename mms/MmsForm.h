@@ -5,6 +5,7 @@
 #include "core/ModelCatalogue.h"
 #include "mms/MmsFileWriter.h"
 #include "mms/OperatorLists.h"
+#include "mms/OperatorProfile.h"
 #include "ui/AppContext.h"
 #include "ui/FormBase.h"
 #include "ui/templates/MmsIds.h"
@@ -46,12 +47,14 @@ class MmsForm : public ui::FormBase {
     void onInit(ui::DialogWindow& window) override;
     void onEditChange(int id) override;
     void onListPick(int id) override;
-    void onClick(int id) override;
 
     // Whether numbering is international (Generate's phone check reads it).
     bool international() const { return m_context.state.messaging.internationalNumbering; }
+    // The catalogue's settings of the selected country and operator (what Auto mode writes).
+    OperatorProfile autoProfile() const;
 
   protected:
+    void onButton(int id) override;
     bool checkField(int id) override;
     ui::CardContent readCard(std::span<const std::uint8_t> bytes) const override;
 
@@ -66,7 +69,6 @@ class MmsForm : public ui::FormBase {
     void emailRule();
     void secondRecipientRule();
     void switchNumbering();
-    void chooseFolder();
     void generate();
     MmsHeaderValues header() const;
     bool storable(const MmsTexts& texts);

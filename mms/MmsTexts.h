@@ -110,22 +110,22 @@ inline constexpr LocalizedText kLabelPhoneOrEmail{
 inline constexpr std::array<LocalizedText, 2> kOptionsMmsMode{
     LocalizedText{"自动", "Auto", "Auto", "Auto", "Auto", "Auto", "Automatikus", "Samodejno",
                   "Auto", "自動", "Automatinis", "Automatyczne", "otomatik", "Авто", "Авто"},
-    LocalizedText{"手动", "Manual", "Handbuch", "Käsikirja", "Manual", "Manuelle", "Kézikönyv",
-                  "Ročno", "Manuál", "手動", "Rankiniu", "Ręcznie", "elle", "Вручную", "Ручная"}};
+    LocalizedText{"手动", "Manual", "Manuell", "Manuaalinen", "Manuale", "Manuel", "Kézi", "Ročno",
+                  "Ručně", "手動", "Rankinis", "Ręcznie", "elle", "Вручну", "Ручная"}};
 
 // 1060: phone numbering, 0 = domestic (China), 1 = international.
 inline constexpr std::array<LocalizedText, 2> kOptionsNumbering{
     LocalizedText{"国内", "China", "China", "Kiina", "Cina", "Chine", "Kína", "Domača", "Čína",
-                  "中国", "Kinija", "Chiny", "çin", "Домашний", "Внутренний"},
+                  "中国", "Kinija", "Chiny", "çin", "Внутрішній", "Внутренний"},
     LocalizedText{"国际", "International", "International", "kansainvälinen", "Internazionale",
                   "International", "Nemzetközi", "Mednarodna", "Mezinárodní", "国際",
-                  "Tarptautinis", "Międzynarod.", "uluslararası", "Международный", "Международн."}};
+                  "Tarptautinis", "Międzynarod.", "uluslararası", "Міжнародний", "Международн."}};
 
 // The Off entry of the MMS Send list (1042) and of the remote-control list (1134 generic form,
 // 1061 P4 form). These lists use their own words, not the camera menu's Off.
-inline constexpr LocalizedText kTextOffMms{"关闭",  "Off",  "Aus",    "pois",    "OFF",
-                                           "Arret", "Ki",   "Izklop", "Vypnuto", "オフ",
-                                           "NE",    "Wył.", "kapama", "Выкл",    "Выкл"};
+inline constexpr LocalizedText kTextOffMms{"关闭",     "Off",  "Aus",    "pois",    "OFF",
+                                           "Arrêt",    "Ki",   "Izklop", "Vypnuto", "オフ",
+                                           "Išjungta", "Wył.", "Kapalı", "Вимк",    "Выкл"};
 
 // The SMS entry of the MMS Send list (1042); only Chinese translates it.
 inline constexpr LocalizedText kTextSms{"短信", "SMS", "SMS", "SMS", "SMS", "SMS", "SMS", "SMS",
@@ -170,6 +170,13 @@ inline constexpr Message kMessageGatewayDot{"GateWay Error(.)", "彩信网关错
 inline constexpr Message kMessageGatewayDotP4{"GateWay Error(.)", "网关错误(.)"};
 // Remote control on without a first phone number.
 inline constexpr Message kMessageRemoteNeedsPhone{"Phone No. Error(01)", "请设置手机号码1"};
+
+// Auto mode with an operator the catalogue has no MMSC URL or APN for: the country and the
+// operator as their lists show them.
+inline constexpr Message kMessageNoOperatorSettings{
+    "This program has no MMS settings for %s, %s. Choose Manual mode and enter the operator's own "
+    "settings (URL and APN).",
+    "本程序没有%s %s的彩信设置。请选择手动模式，并填写运营商提供的设置（彩信网址和APN）。"};
 
 // Shown while the form is read: %d is the phone number's digit limit.
 inline constexpr Message kMessagePhoneTooLong{"The max allowable number of digits phone %d!",

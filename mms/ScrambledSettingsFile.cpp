@@ -120,10 +120,11 @@ bool writeSettingsFile(std::string_view folder, std::string_view fileName,
     // The working file goes first: when the folder does not let us remove it, the settings file
     // has not been touched yet either.
     const std::string workingPath = outputFilePath(folder, kWorkingFileName);
-    std::string reason;
-    if (entryExists(workingPath) && !removeIfPresent(workingPath, &reason)) {
-        messages.showInfoMessage(cannotWriteText(language, workingPath, reason));
-        return false;
+    if (entryExists(workingPath)) {
+        if (const WriteOutcome removed = removeEntry(workingPath); !removed.ok) {
+            reportCannotWrite(workingPath, removed, language, messages);
+            return false;
+        }
     }
     return writeOutputFile(outputFilePath(folder, fileName), bytes, successText, language,
                            messages);

@@ -39,6 +39,7 @@ ui::FormTable smtpTable(const ids::FamilyIds& f) {
     table.corrections.push_back(ui::above(ids::kPicturesPerDay, 99, 0));
     table.folderField = ids::kFolder;
     table.fileName = kSmtpFileName;
+    table.writeButtons = {ids::kGenerate, ui::kIdOk};
     return table;
 }
 
@@ -67,12 +68,21 @@ bool shortPhone(const ui::FormBase& form, int field) {
 bool remoteWithoutPhone(const ui::FormBase& form, int field) {
     return smtpForm(form).remoteOn() && form.heldLength(field) < 5;
 }
+// Auto mode: the selected operator has no published APN, so the camera could never connect.
+bool lacksGprsSettings(const ui::FormBase& form, int /*field*/) {
+    return smtpForm(form).autoConnection().apn.empty();
+}
 
 } // namespace
 
 std::vector<ui::GenerateCheck> smtpChecks(const ids::FamilyIds& f, bool shortPhoneFails) {
     std::vector<ui::GenerateCheck> checks{
-        {shorterThanTwo, ids::kApn, &kMessageGprsApn, true},
+        {lacksGprsSettings,
+         ids::kOperator,
+         &kMessageNoGprsSettings,
+         ui::CheckMode::Auto,
+         {ids::kCountry, ids::kOperator}},
+        {shorterThanTwo, ids::kApn, &kMessageGprsApn, ui::CheckMode::Manual},
         {shorterThanTwo, ids::kServer, &kMessageSmtpServer},
         {shorterThanTwo, ids::kPort, &kMessagePort},
         {shorterThanTwo, ids::kSenderEmail, &kMessageInputEmail},
@@ -142,6 +152,11 @@ void SmtpForm::onInit(ui::DialogWindow& w) {
     refresh();
 }
 
+GprsConnection SmtpForm::autoConnection() const {
+    return gprsConnection(static_cast<std::size_t>(std::max(window().selected(ids::kCountry), 0)),
+                          static_cast<std::size_t>(std::max(window().selected(ids::kOperator), 0)));
+}
+
 bool SmtpForm::manual() const {
     return window().selected(ids::kMode) == 1;
 }
@@ -173,9 +188,7 @@ void SmtpForm::onListCloseUp(int id) {
         exchange();
 }
 
-void SmtpForm::onClick(int id) {
-    if (!isOpen())
-        return;
+void SmtpForm::onButton(int id) {
     if (id == ids::kGenerate) {
         generate();
     } else if (id == ids::kSelectFolder) {
@@ -184,7 +197,7 @@ void SmtpForm::onClick(int id) {
         // Enter: the dialog's default button, Generate; the form stays open like after a click.
         generate();
     } else {
-        FormBase::onClick(id);
+        FormBase::onButton(id);
     }
 }
 
@@ -242,8 +255,7 @@ void SmtpForm::generate() {
     // In Auto mode the catalogue's values go into the file only; the form never shows or keeps
     // them.
     if (!isManual) {
-        const GprsConnection c = gprsConnection(static_cast<std::size_t>(std::max(country, 0)),
-                                                static_cast<std::size_t>(std::max(op, 0)));
+        const GprsConnection c = autoConnection();
         texts.apn = c.apn;
         texts.gprsAccount = c.account;
         texts.gprsPassword = c.password;

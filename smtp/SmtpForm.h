@@ -3,6 +3,7 @@
 
 #include "core/Language.h"
 #include "mms/OperatorLists.h"
+#include "smtp/GprsOperator.h"
 #include "smtp/SmtpFileWriter.h"
 #include "ui/AppContext.h"
 #include "ui/FormBase.h"
@@ -32,12 +33,14 @@ class SmtpForm : public ui::FormBase {
     void onEditChange(int id) override;
     void onListPick(int id) override;
     void onListCloseUp(int id) override;
-    void onClick(int id) override;
 
     const ui::smtp_ids::FamilyIds& ids() const { return m_spec.ids; }
     bool remoteOn() const;
+    // The catalogue's GPRS data of the selected country and operator (what Auto mode writes).
+    GprsConnection autoConnection() const;
 
   protected:
+    void onButton(int id) override;
     ui::CardContent readCard(std::span<const std::uint8_t> bytes) const override;
 
   private:

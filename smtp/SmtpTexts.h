@@ -118,5 +118,11 @@ inline constexpr Message kMessageEmailAt = mms::kMessageEmailAt;
 inline constexpr Message kMessageEmailDot = mms::kMessageEmailDot;
 inline constexpr Message kMessageSenderPassword{"Sender Email Password", "请输入发送者邮箱密码"};
 inline constexpr Message kMessagePhone{"Phone No. Error", "手机号码错误"};
+// Auto mode with an operator the catalogue has no APN for: the country and the operator as their
+// lists show them.
+inline constexpr Message kMessageNoGprsSettings{
+    "This program has no GPRS settings for %s, %s. Choose Manual mode and enter the operator's "
+    "own settings (APN).",
+    "本程序没有%s %s的GPRS设置。请选择手动模式，并填写运营商提供的设置（APN）。"};
 
 } // namespace quorvex::smtp

@@ -3,6 +3,7 @@
 
 #include "ui/DialogTemplate.h"
 
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -10,6 +11,15 @@ namespace quorvex::ui {
 
 inline constexpr int kIdOk = 1;     // Enter, and the button with id 1
 inline constexpr int kIdCancel = 2; // Esc, the close box, and the button with id 2
+// The "Load from card…" button every configurator's template has.
+inline constexpr int kIdLoadFromCard = 1190;
+
+// A key that acts as a click on a control: Ctrl and `key` (a capital letter or digit). The
+// bindings map each to their toolkit's key and call Dialog::onClick(control).
+struct Shortcut {
+    char key;
+    int control;
+};
 
 // What a form may do to its open window; every host implements it. Controls are addressed by
 // their template ids. Setting an edit's text reports a change to the form like typing does.
@@ -69,6 +79,8 @@ class Dialog {
     virtual std::string_view loadMenuText() const { return {}; }
     virtual void onMenuLoad() {}
     bool hasLoadMenu() const { return !loadMenuText().empty(); }
+    // The window's Ctrl shortcuts.
+    virtual std::span<const Shortcut> shortcuts() const { return {}; }
 
     // The window is gone; no further calls follow.
     virtual void onDestroy() { m_window = nullptr; }

@@ -36,16 +36,16 @@ std::optional<int> parseEditInteger(std::string_view text) {
     return value;
 }
 
-std::string frameworkRangeText(int min, int max) {
-    std::string out(kFrameworkIntegerRange);
+std::string frameworkRangeText(int min, int max, LanguageId language) {
+    std::string out(textFor(kFrameworkIntegerRange, language));
     for (const auto& [mark, value] : {std::pair{"%1", min}, std::pair{"%2", max}})
         if (const auto at = out.find(mark); at != std::string::npos)
             out.replace(at, 2, std::to_string(value));
     return out;
 }
 
-std::string tooManyCharactersText(int limit) {
-    std::string out(kFrameworkTooManyCharacters);
+std::string tooManyCharactersText(int limit, LanguageId language) {
+    std::string out(textFor(kFrameworkTooManyCharacters, language));
     const auto at = out.find("%1");
     if (at != std::string::npos)
         out.replace(at, 2, std::to_string(limit));

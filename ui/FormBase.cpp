@@ -3,6 +3,7 @@
 #include "core/SystemText.h"
 
 #include "core/CardTexts.h"
+#include "core/OutputWriter.h"
 #include "core/Utf8.h"
 #include "ui/FieldChecks.h"
 #include "ui/RemovableVolumes.h"
@@ -52,7 +53,7 @@ bool FormBase::exchangeField(const FieldSpec& spec, bool& correctedAny) {
     if (spec.kind != FieldKind::Text) {
         const auto value = parseEditInteger(text);
         if (!value) {
-            m_host.showValidationMessage(kFrameworkIntegerRequired);
+            m_host.showValidationMessage(textFor(kFrameworkIntegerRequired, m_language));
             return false;
         }
         m_numbers[spec.id] = *value;
@@ -60,7 +61,7 @@ bool FormBase::exchangeField(const FieldSpec& spec, bool& correctedAny) {
         if (spec.kind == FieldKind::Number)
             inRange = validateIntRange(*value, spec.min, spec.max, m_language, m_host);
         else if (!inRange)
-            m_host.showValidationMessage(frameworkRangeText(spec.min, spec.max));
+            m_host.showValidationMessage(frameworkRangeText(spec.min, spec.max, m_language));
         // A field's own reaction corrects it only when its own change started the pass; a value
         // taken over here is corrected in every case, or Generate would hand the camera an
         // impossible setting (an hour of 30). The controls are refreshed once the pass ends, so
@@ -70,7 +71,7 @@ bool FormBase::exchangeField(const FieldSpec& spec, bool& correctedAny) {
     }
     m_texts[spec.id] = text;
     if (spec.max > 0 && utf8Length(text) > static_cast<std::size_t>(spec.max)) {
-        m_host.showValidationMessage(tooManyCharactersText(spec.max));
+        m_host.showValidationMessage(tooManyCharactersText(spec.max, m_language));
         return false;
     }
     return true;
@@ -97,12 +98,52 @@ bool FormBase::exchange() {
 
 bool FormBase::passes(std::span<const GenerateCheck> checks, bool manualMode) const {
     for (const GenerateCheck& check : checks) {
-        if ((check.manualOnly && !manualMode) || !check.fails(*this, check.field))
+        const bool runs =
+            check.mode == CheckMode::Always || (check.mode == CheckMode::Manual) == manualMode;
+        if (!runs || !check.fails(*this, check.field))
             continue;
-        m_host.showInfoMessage(messageFor(*check.message, m_language));
+        const std::string first = check.named[0] ? window().text(check.named[0]) : "";
+        const std::string second = check.named[1] ? window().text(check.named[1]) : "";
+        m_host.showInfoMessage(
+            formatPercentS(messageFor(*check.message, m_language), {first, second}));
         return false;
     }
     return true;
+}
+
+bool FormBase::takeFolderOver() {
+    const FieldSpec* spec = field(m_table.folderField);
+    if (!spec)
+        return true;
+    BusyScope busy(*this);
+    bool corrected = false;
+    if (exchangeField(*spec, corrected))
+        return true;
+    window().setFocus(spec->id);
+    return false;
+}
+
+void FormBase::onInit(DialogWindow& window) {
+    Dialog::onInit(window);
+    window.setText(kIdLoadFromCard, textFor(kMenuLoadFromCard, m_language));
+}
+
+void FormBase::onClick(int id) {
+    if (!isOpen())
+        return;
+    if (id == kIdLoadFromCard) {
+        onMenuLoad();
+        return;
+    }
+    const auto& writers = m_table.writeButtons;
+    if (std::find(writers.begin(), writers.end(), id) != writers.end() && !takeFolderOver())
+        return;
+    onButton(id);
+}
+
+std::span<const Shortcut> FormBase::shortcuts() const {
+    static constexpr std::array<Shortcut, 1> kShortcuts{{{'O', kIdLoadFromCard}}};
+    return kShortcuts;
 }
 
 void FormBase::refresh() {
@@ -157,12 +198,20 @@ void FormBase::fillList(int id, OptionList options, int selected) {
 
 std::string FormBase::folderChooserStart(int folderField) const {
     const std::vector<std::string> volumes = m_host.removableVolumes();
-    return ui::folderChooserStart(heldText(folderField), m_host.defaultFolder(), volumes);
+    return ui::folderChooserStart(window().text(folderField), m_host.defaultFolder(), volumes);
 }
 
 void FormBase::chooseFolder(int folderField) {
     const auto chosen = m_host.chooseFolder(folderChooserStart(folderField));
-    m_texts[folderField] = chosen && !chosen->empty() ? *chosen : m_host.defaultFolder();
+    const FieldSpec* spec = field(folderField);
+    if (!chosen || chosen->empty()) {
+        m_texts[folderField] = window().text(folderField);
+    } else if (spec && spec->max > 0 && utf8Length(*chosen) > static_cast<std::size_t>(spec->max)) {
+        // Held, it would stop every later reading of the form at this field.
+        m_host.showValidationMessage(tooManyCharactersText(spec->max, m_language));
+    } else {
+        m_texts[folderField] = *chosen;
+    }
     refresh();
 }
 
@@ -293,6 +342,9 @@ void FormBase::loadFromFolder(const std::string& folder) {
             break;
         }
     }
+    if (isOpen())
+        m_host.showInfoMessage(
+            filled(textFor(kMessageCardLoaded, m_language), {utf8FromPath(*path)}));
 }
 
 } // namespace quorvex::ui

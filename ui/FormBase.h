@@ -92,24 +92,32 @@ constexpr Condition fieldIsNot(int field, int value) {
 
 class FormBase;
 
-// A check "Generate" runs, as a row: the test, the field it reads, whether it runs only in Manual
-// mode, and the message of a failure (Chinese for LanguageId 1, English otherwise).
+// The mode a Generate check runs in: always, or only in Manual or only in Auto mode.
+enum class CheckMode { Always, Manual, Auto };
+
+// A check "Generate" runs, as a row: the test, the field it reads, the mode it runs in, the
+// message of a failure (Chinese for LanguageId 1, English otherwise) and the lists whose shown
+// entries fill the message's "%s" in order (0: none).
 struct GenerateCheck {
     bool (*fails)(const FormBase& form, int field);
     int field;
     const Message* message;
-    bool manualOnly = false;
+    CheckMode mode = CheckMode::Always;
+    std::array<int, 2> named{};
 };
 
 // What the toolkit-free base of every form holds: its fields, the order the field exchange reads
-// them in, their corrections (applied in table order), the field that holds the output folder
-// and the file the form writes there.
+// them in, their corrections (applied in table order), the field that holds the output folder,
+// the file the form writes there and the buttons that write it.
 struct FormTable {
     std::vector<FieldSpec> fields;
     std::vector<int> order;
     std::vector<Correction> corrections;
     int folderField = 0;
     std::string_view fileName;
+    // A click on one of these first takes the folder edit over with its check, so the file goes
+    // where the form shows; a folder that fails the check writes nothing.
+    std::vector<int> writeButtons;
 };
 
 // One value read from a card, entered as a person would: a list position picked, a text typed
@@ -152,9 +160,16 @@ class FormBase : public Dialog {
     // The held text's length in characters, as the forms' rules count it.
     std::size_t heldLength(int id) const;
 
-    // "Load from card…": the folder chooser, then the form's file in the chosen folder.
+    void onInit(DialogWindow& window) override;
+    // Every button goes through here: the write buttons take the folder over first, "Load from
+    // card…" loads, everything else is the form's onButton.
+    void onClick(int id) final;
+
+    // "Load from card…" (menu item, button and Ctrl+O): the folder chooser, then the form's file
+    // in the chosen folder.
     std::string_view loadMenuText() const override;
     void onMenuLoad() override;
+    std::span<const Shortcut> shortcuts() const override;
 
   protected:
     FormBase(DialogHost& host, LanguageId messageLanguage, FormTable table,
@@ -167,12 +182,15 @@ class FormBase : public Dialog {
     bool exchange();
     // Shows every held value in its control again.
     void refresh();
+    // A button of the form (the dialog's defaults for OK and Cancel).
+    virtual void onButton(int id) { Dialog::onClick(id); }
     // Runs the checks in order; the first failure shows its message. True when all pass.
     bool passes(std::span<const GenerateCheck> checks, bool manualMode) const;
     // Applies the corrections of `field`; true when a held value changed.
     bool correct(int field);
     bool holds(const Condition& condition) const;
-    // The folder chooser; a cancelled choice or one without a path gives the default folder.
+    // The folder chooser. A cancelled choice, or one without a path, keeps the folder the form
+    // shows; a chosen folder longer than the field takes is refused with the length message.
     void chooseFolder(int folderField);
     // Where the folder chooser opens for a form that holds its folder in `folderField`.
     std::string folderChooserStart(int folderField) const;
@@ -215,6 +233,8 @@ class FormBase : public Dialog {
     // rules, as a person would; a file that cannot be loaded is named with the reason and changes
     // nothing.
     void loadFromFolder(const std::string& folder);
+    // Reads the folder edit into the held folder with the field's check; false when it fails.
+    bool takeFolderOver();
     const FieldSpec* field(int id) const;
     bool exchangeField(const FieldSpec& spec, bool& correctedAny);
 

@@ -247,6 +247,15 @@ void MemoryHost::userKey(Key key) {
     w.dialog().onClick(key == Key::Enter ? w.defaultButton() : kIdCancel);
 }
 
+void MemoryHost::userShortcut(char key) {
+    Dialog& dialog = top().dialog();
+    for (const Shortcut& shortcut : dialog.shortcuts())
+        if (shortcut.key == key) {
+            dialog.onClick(shortcut.control);
+            return;
+        }
+}
+
 void MemoryHost::userClose() {
     top().dialog().onClick(kIdCancel);
 }

@@ -26,6 +26,7 @@ class MemoryHost final : public ScriptedHost {
     void userClear(int id) override;
     void userClick(int id) override;
     void userKey(Key key) override;
+    void userShortcut(char key) override;
     void userClose() override;
     void userMenuAbout() override;
     void userMenuLoad() override;

@@ -49,6 +49,8 @@ class ScriptedHost : public DialogHost {
     virtual void userClear(int id) = 0;
     virtual void userClick(int id) = 0;
     virtual void userKey(Key key) = 0;
+    // Ctrl and a capital letter or digit, pressed in the focused control.
+    virtual void userShortcut(char key) = 0;
     virtual void userClose() = 0;
     virtual void userMenuAbout() = 0;
     virtual void userMenuLoad() = 0;
@@ -75,6 +77,7 @@ class ScriptedHost : public DialogHost {
     LocalTime localTime() override;
     void openUrl(std::string_view url) override { m_transcript.openUrl(url); }
     void showInfoMessage(std::string_view text) override { m_transcript.message(text); }
+    void showWarningMessage(std::string_view text) override { m_transcript.warning(text); }
     void fileWritten(std::string_view path, std::size_t size) override {
         m_transcript.wrote(path, size);
     }

@@ -25,8 +25,25 @@ void Transcript::windowClosed(std::string_view className) {
     m_out << "closed " << className << '\n' << std::flush;
 }
 
+void Transcript::box(std::string_view kind, std::string_view text) {
+    std::string_view prefix = kind;
+    for (;;) {
+        const auto end = text.find('\n');
+        m_out << prefix << ' ' << quoted(text.substr(0, end)) << '\n';
+        if (end == std::string_view::npos)
+            break;
+        text.remove_prefix(end + 1);
+        prefix = " ";
+    }
+    m_out << std::flush;
+}
+
 void Transcript::message(std::string_view text) {
-    m_out << "message " << quoted(text) << '\n' << std::flush;
+    box("message", text);
+}
+
+void Transcript::warning(std::string_view text) {
+    box("warning", text);
 }
 
 void Transcript::bytes(std::string_view path, std::string_view content) {
@@ -47,6 +64,10 @@ void Transcript::bytes(std::string_view path, std::string_view content) {
 
 void Transcript::wrote(std::string_view path, std::size_t size) {
     m_out << "wrote " << path << ' ' << size << '\n' << std::flush;
+}
+
+void Transcript::absent(std::string_view path) {
+    m_out << "absent " << path << '\n' << std::flush;
 }
 
 void Transcript::openUrl(std::string_view url) {

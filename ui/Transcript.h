@@ -18,10 +18,16 @@ class Transcript {
 
     void windowShown(std::string_view className, std::string_view title);
     void windowClosed(std::string_view className);
+    // A message box: its first line after the word, every further line indented on a line of
+    // its own.
     void message(std::string_view text);
+    // The same for a box with the warning icon.
+    void warning(std::string_view text);
     void wrote(std::string_view path, std::size_t size);
     // A file's bytes in hexadecimal, 20 to a line, so a scenario checks what it wrote.
     void bytes(std::string_view path, std::string_view content);
+    // A file the scenario checked is not there.
+    void absent(std::string_view path);
     void openUrl(std::string_view url);
     void control(const ControlState& state);
     void programEnded();
@@ -30,6 +36,8 @@ class Transcript {
     static std::string quoted(std::string_view text);
 
   private:
+    void box(std::string_view kind, std::string_view text);
+
     std::ostream& m_out;
 };
 

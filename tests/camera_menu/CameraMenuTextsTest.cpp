@@ -266,8 +266,10 @@ TEST(CameraMenuTexts, MessagesAreExact) {
     EXPECT_EQ(messageFor(ui::kMessageIntegerRange, kEnglish),
               "Please enter an integer between %d and %d!");
     EXPECT_EQ(messageFor(ui::kMessageIntegerRange, kChinese), "请输入一个介于%d和%d之间的值!");
-    EXPECT_EQ(ui::kFrameworkIntegerRequired, "请输入一个整数。");
-    EXPECT_EQ(ui::kFrameworkTooManyCharacters, "输入的字符请不要多于 %1 个。");
+    // The framework's own Chinese texts stay for LanguageId 1.
+    EXPECT_EQ(textFor(ui::kFrameworkIntegerRequired, kChinese), "请输入一个整数。");
+    EXPECT_EQ(textFor(ui::kFrameworkIntegerRange, kChinese), "请输入一个 %1 至 %2 之间的整数。");
+    EXPECT_EQ(textFor(ui::kFrameworkTooManyCharacters, kChinese), "输入的字符请不要多于 %1 个。");
 }
 
 TEST(CameraMenuTexts, SerialCharactersAreDigitsThenCapitals) {

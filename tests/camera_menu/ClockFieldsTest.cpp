@@ -72,7 +72,15 @@ TEST(ParseEditInteger, AcceptsWhatTheFrameworkReadsAsAnInteger) {
 }
 
 TEST(FrameworkTexts, LimitAndRangeFormats) {
-    EXPECT_EQ(ui::tooManyCharactersText(80), "输入的字符请不要多于 80 个。");
+    EXPECT_EQ(ui::tooManyCharactersText(80, kChinese), "输入的字符请不要多于 80 个。");
+    EXPECT_EQ(ui::tooManyCharactersText(80, kEnglish), "Please enter no more than 80 characters.");
+    // Every language keeps the placeholders in the order the framework fills them.
+    for (LanguageId language = 1; language <= kLanguageCount; ++language) {
+        const std::string range = ui::frameworkRangeText(3, 17, language);
+        EXPECT_NE(range.find('3'), std::string::npos) << language;
+        EXPECT_LT(range.find('3'), range.find("17")) << language;
+        EXPECT_NE(ui::tooManyCharactersText(80, language).find("80"), std::string::npos);
+    }
     EXPECT_EQ(ui::formatPercentD("%d-%d %d%%", 1, 2), "1-2 %d%%");
 }
 

@@ -266,15 +266,24 @@ TEST(GenericCameraMenu, ClockIsSharedByEveryForm) {
     EXPECT_EQ(h.clock().second, 7);
 }
 
-TEST(GenericCameraMenu, FolderChooserCancelledGivesTheDefaultFolder) {
+TEST(GenericCameraMenu, FolderChooserCancelledKeepsTheFolderShown) {
     FormHarness h(3);
+    TempDir typed;
     h.run(Action([&](ui::MemoryHost& host, CQuorvexCameraMenu& form) {
         EXPECT_EQ(text(host, 1064), host.defaultFolder());
         h.chooseFolder(host);
         EXPECT_EQ(text(host, 1064), h.folder());
         host.userClick(1057); // nothing queued: cancelled
-        EXPECT_EQ(text(host, 1064), host.defaultFolder());
-        EXPECT_EQ(form.heldText(1064), host.defaultFolder());
+        EXPECT_EQ(text(host, 1064), h.folder());
+        EXPECT_EQ(form.heldText(1064), h.folder());
+        EXPECT_EQ(host.lastStartFolder(), h.folder());
+        // A typed folder is what the form shows: the chooser opens there and a cancel keeps it.
+        host.userClear(1064);
+        host.userType(1064, typed.path());
+        host.userClick(1057);
+        EXPECT_EQ(host.lastStartFolder(), typed.path());
+        EXPECT_EQ(text(host, 1064), typed.path());
+        EXPECT_EQ(form.heldText(1064), typed.path());
     }));
 }
 
@@ -287,18 +296,21 @@ TEST(GenericCameraMenu, FrameworkMessagesForAnEmptyNumberAndALongFolder) {
         EXPECT_EQ(form.heldNumber(1002), 10); // not taken over
         EXPECT_EQ(host.focus(), 1002);
         host.userType(1002, "7");
-        host.queueFolder(longFolder);
+        h.chooseFolder(host);
+        host.queueFolder(longFolder); // more than the field holds: refused, the folder stays
         host.userClick(1057);
-        host.userType(1002, "8"); // the pass takes 8 over and stops at the folder
-        EXPECT_EQ(host.focus(), 1064);
+        EXPECT_EQ(form.heldText(1064), h.folder());
+        EXPECT_EQ(text(host, 1064), h.folder());
+        host.userType(1002, "8"); // the whole pass runs
         EXPECT_EQ(form.heldNumber(1002), 8);
-        EXPECT_EQ(form.heldText(1064), longFolder);
-        host.userClick(1); // "Generate" still writes, into the long folder
+        host.userClick(1);
     }));
     EXPECT_EQ(h.messages(),
-              (std::vector<std::string>{"请输入一个整数。", "输入的字符请不要多于 80 个。",
+              (std::vector<std::string>{"Please enter an integer.",
+                                        "Please enter no more than 80 characters.",
                                         "Camera menu configuration file is generated"}));
-    EXPECT_EQ(readBytes(longFolder + "/menu.dat").at(4), 7);
+    EXPECT_FALSE(std::filesystem::exists(longFolder + "/menu.dat"));
+    EXPECT_EQ(h.written().at(4), 7);
 }
 
 TEST(GenericCameraMenu, AValueTakenOverOutOfRangeByAnotherFieldsPassIsCorrectedToo) {
@@ -348,9 +360,9 @@ TEST(GenericCameraMenu, AnIntervalOfZeroMinutesTakenOverByAnotherFieldsPassBecom
         EXPECT_EQ(h.written().at(6), 128);
     }));
     EXPECT_EQ(h.messages(),
-              (std::vector<std::string>{"请输入一个整数。", "请输入一个整数。",
+              (std::vector<std::string>{"Please enter an integer.", "Please enter an integer.",
                                         "Camera menu configuration file is generated",
-                                        "请输入一个整数。", "请输入一个整数。",
+                                        "Please enter an integer.", "Please enter an integer.",
                                         "Camera menu configuration file is generated"}));
 }
 
@@ -383,7 +395,7 @@ TEST(GenericCameraMenu, ValidationStopsAtTheFirstFailureKeepingLaterFields) {
         EXPECT_EQ(form.heldNumber(1042), 5); // now the whole pass runs
         EXPECT_EQ(form.heldNumber(1022), 3);
     }));
-    EXPECT_EQ(h.messages(), std::vector<std::string>(3, "请输入一个整数。"));
+    EXPECT_EQ(h.messages(), std::vector<std::string>(3, "Please enter an integer."));
 }
 
 TEST(GenericCameraMenu, ChineseTextsAndMessages) {

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "camera_menu/MenuFileWriter.h"
+#include "core/OutputWriter.h"
 #include "core/SettingsCrc16.h"
 
 #include "support/Platform.h"
@@ -39,7 +40,8 @@ TEST(MenuFileWriter, WritesSixtyBytesAndTheConfigurationMessage) {
     EXPECT_EQ(bytes[58], 13);
     EXPECT_EQ(bytes[59], 10);
     EXPECT_EQ(out.messages,
-              std::vector<std::string>{"Camera menu configuration file is generated"});
+              std::vector<std::string>{"Camera menu configuration file is generated\n" +
+                                       dir.file("menu.dat")});
     ASSERT_EQ(out.written.size(), 1u);
     EXPECT_EQ(out.written[0].first, dir.file("menu.dat"));
 }
@@ -48,7 +50,8 @@ TEST(MenuFileWriter, FactoryMessageInChineseKeepsItsLeadingSpace) {
     TempDir dir;
     RecordingMessages out;
     writeMenuFile({}, dir.path(), RecordKind::FactorySettings, kMessages, 1, out);
-    EXPECT_EQ(out.messages, std::vector<std::string>{" 相机菜单出厂设置文件已经生成"});
+    EXPECT_EQ(out.messages,
+              std::vector<std::string>{" 相机菜单出厂设置文件已经生成\n" + dir.file("menu.dat")});
 }
 
 TEST(MenuFileWriter, ChineseCameraWithEnglishUiGetsTheEnglishMessage) {
@@ -60,7 +63,8 @@ TEST(MenuFileWriter, ChineseCameraWithEnglishUiGetsTheEnglishMessage) {
     writeMenuFile(record, dir.path(), RecordKind::Configuration, kMessages, 2, out);
     EXPECT_EQ(readBytes(dir.file("menu.dat"))[29], 1);
     EXPECT_EQ(out.messages,
-              std::vector<std::string>{"Camera menu configuration file is generated"});
+              std::vector<std::string>{"Camera menu configuration file is generated\n" +
+                                       dir.file("menu.dat")});
 }
 
 TEST(MenuFileWriter, RepeatWritesAreIdenticalAndReplaceLongerFiles) {
@@ -116,8 +120,11 @@ TEST(MenuFileWriter, ReadOnlyCardIsReportedAndKeepsTheOldFile) {
     ASSERT_TRUE(card.makeReadOnly());
     RecordingMessages out;
     EXPECT_FALSE(writeMenuFile({}, card.path(), RecordKind::Configuration, kMessages, 1, out));
-    EXPECT_EQ(out.messages, std::vector<std::string>{"无法写入 " + card.file("menu.dat") +
-                                                     "：Read-only file system"});
+    // A warning, with the hint about the card's lock on its second line.
+    EXPECT_TRUE(out.messages.empty());
+    EXPECT_EQ(out.warnings, std::vector<std::string>{"无法写入 " + card.file("menu.dat") +
+                                                     "：Read-only file system\n" +
+                                                     std::string(kWriteProtectedHint.chinese)});
     EXPECT_EQ(testing::readText(card.file("menu.dat")), "old");
 }
 

@@ -241,23 +241,25 @@ TEST(P4CameraMenu, ChineseFactoryMessageHasNoLeadingSpace) {
                                                       "相机菜单出厂设置文件已经生成"}));
 }
 
-TEST(P4CameraMenu, TypedFolderIsTakenOverOnlyByAValidationPass) {
+TEST(P4CameraMenu, GenerateAndDefaultWriteIntoTheTypedFolderAtOnce) {
     FormHarness h(4);
     TempDir typed;
-    h.run(Action([&](ui::MemoryHost& host, CQuorvexP4Menu&) {
+    TempDir other;
+    h.run(Action([&](ui::MemoryHost& host, CQuorvexP4Menu& form) {
         h.chooseFolder(host);
         host.userClear(1064);
         host.userType(1064, typed.path());
-        host.userClick(1); // the held folder
-        EXPECT_TRUE(std::filesystem::exists(h.file()));
-        EXPECT_FALSE(std::filesystem::exists(typed.file("menu.dat")));
-        host.userClick(1062); // takes the folder before its own pass...
-        EXPECT_FALSE(std::filesystem::exists(typed.file("menu.dat")));
-        host.userClick(1); // ...which did take the typed folder over
+        host.userClick(1); // the folder the edit shows, never the one held before
+        EXPECT_FALSE(std::filesystem::exists(h.file()));
         EXPECT_TRUE(std::filesystem::exists(typed.file("menu.dat")));
+        EXPECT_EQ(form.heldText(1064), typed.path());
+        host.userClear(1064);
+        host.userType(1064, other.path());
+        host.userClick(1062);
+        EXPECT_FALSE(std::filesystem::exists(h.file()));
     }));
     EXPECT_EQ(readBytes(typed.file("menu.dat")).at(0), 0);
-    EXPECT_EQ(h.written(), sealed(kResetPattern));
+    EXPECT_EQ(readBytes(other.file("menu.dat")), sealed(kResetPattern));
 }
 
 TEST(P4CameraMenu, TypedFolderAfterANumberChangeIsUsed) {
@@ -308,7 +310,8 @@ TEST(P4CameraMenu, ValueTakenOverByAnotherFieldsPassIsCorrectedBeforeItIsWritten
         host.userClick(1);
     }));
     EXPECT_EQ(h.messages(),
-              (std::vector<std::string>{"请输入一个整数。", "请输入一个整数。", "请输入一个整数。",
+              (std::vector<std::string>{"Please enter an integer.", "Please enter an integer.",
+                                        "Please enter an integer.",
                                         "Please enter an integer between 0 and 23!",
                                         "Configuration file is generated"}));
     EXPECT_EQ(h.written().at(11), 0); // never an hour of 30 on the camera

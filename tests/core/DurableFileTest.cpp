@@ -56,6 +56,7 @@ TEST(DurableFile, MissingFolderGivesTheSystemsReason) {
     const auto outcome = writeFileDurably(dir.file("nope/menu.dat"), bytesOf("x"));
     EXPECT_FALSE(outcome.ok);
     EXPECT_EQ(outcome.reason, testing::missingFolderReason());
+    EXPECT_FALSE(outcome.refused); // a wrong path, not a locked card
 }
 
 TEST(DurableFile, ALinkInTheFolderIsReplacedNotFollowed) {
@@ -116,7 +117,11 @@ TEST(DurableFile, ReadOnlyCardIsReported) {
     const auto outcome = writeFileDurably(card.file("menu.dat"), bytesOf("new"));
     EXPECT_FALSE(outcome.ok);
     EXPECT_EQ(outcome.reason, "Read-only file system");
+    EXPECT_TRUE(outcome.refused);
     EXPECT_EQ(readText(card.file("menu.dat")), "old");
+    const WriteOutcome removed = removeEntry(card.file("menu.dat"));
+    EXPECT_FALSE(removed.ok);
+    EXPECT_TRUE(removed.refused);
 }
 
 TEST(DurableFile, RemoveIfPresentRemovesLinksNotTargets) {
@@ -148,7 +153,8 @@ TEST(OutputWriter, SuccessIsToldOnlyAfterTheFileIsComplete) {
     EXPECT_TRUE(writeOutputFile(dir.file("a.dat"), bytesOf("abc"), "done", 2, out));
     ASSERT_EQ(out.written.size(), 1u);
     EXPECT_EQ(out.written[0].second, 3u);
-    EXPECT_EQ(out.messages, std::vector<std::string>{"done"});
+    // The success text, then where the file went.
+    EXPECT_EQ(out.messages, std::vector<std::string>{"done\n" + dir.file("a.dat")});
 }
 
 TEST(OutputWriter, FailureNamesThePathAndReasonInTheMessageLanguage) {

@@ -219,14 +219,16 @@ TEST(MmsFileWriter, WritesSetupDatAndTheSuccessMessage) {
     EXPECT_EQ(bytes, std::vector<std::uint8_t>(expected.begin(), expected.end()));
     EXPECT_EQ(out.messages,
               std::vector<std::string>{
-                  "MMS configuration file (URL|APN|Gateway|Port ...) has been generated"});
+                  "MMS configuration file (URL|APN|Gateway|Port ...) has been generated\n" +
+                  dir.file("setup.dat")});
     ASSERT_EQ(out.written.size(), 1u);
     EXPECT_EQ(out.written[0], std::make_pair(dir.file("setup.dat"), std::size_t{720}));
     EXPECT_EQ(testing::folderEntries(dir.path()), std::vector<std::string>{"setup.dat"});
 
     RecordingMessages chinese;
     EXPECT_TRUE(MmsFileWriter::write(dir.path(), {}, texts, kChinese, chinese).written);
-    EXPECT_EQ(chinese.messages, std::vector<std::string>{"MMS配置文件已生成"});
+    EXPECT_EQ(chinese.messages,
+              std::vector<std::string>{"MMS配置文件已生成\n" + dir.file("setup.dat")});
 }
 
 TEST(MmsFileWriter, RepeatedWritesGiveTheSameBytes) {

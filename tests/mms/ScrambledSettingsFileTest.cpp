@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "mms/ScrambledSettingsFile.h"
+#include "core/OutputWriter.h"
 #include "mms/MmsFileWriter.h"
 
 #include "support/Platform.h"
@@ -65,8 +66,9 @@ TEST(ScrambledSettingsFile, ReadOnlyCardKeepsTheOldFiles) {
     ASSERT_TRUE(card.makeReadOnly());
     RecordingMessages out;
     EXPECT_FALSE(MmsFileWriter::write(card.path(), {}, someTexts(), kEnglish, out).written);
-    EXPECT_EQ(out.messages, std::vector<std::string>{"Cannot write " + card.file("setup.dat") +
-                                                     ": Read-only file system"});
+    EXPECT_EQ(out.warnings, std::vector<std::string>{"Cannot write " + card.file("setup.dat") +
+                                                     ": Read-only file system\n" +
+                                                     std::string(kWriteProtectedHint.english)});
     EXPECT_TRUE(out.written.empty());
     EXPECT_EQ(readText(card.file("setup.dat")), "old settings");
     EXPECT_EQ(folderEntries(card.path()), std::vector<std::string>{"setup.dat"});
@@ -81,8 +83,9 @@ TEST(ScrambledSettingsFile, ReadOnlyCardWithAWorkingFileStopsBeforeTheSettingsFi
     ASSERT_TRUE(card.makeReadOnly());
     RecordingMessages out;
     EXPECT_FALSE(MmsFileWriter::write(card.path(), {}, someTexts(), kChinese, out).written);
-    EXPECT_EQ(out.messages, std::vector<std::string>{"无法写入 " + card.file("mms.dat") +
-                                                     "：Read-only file system"});
+    EXPECT_EQ(out.warnings, std::vector<std::string>{"无法写入 " + card.file("mms.dat") +
+                                                     "：Read-only file system\n" +
+                                                     std::string(kWriteProtectedHint.chinese)});
     EXPECT_EQ(readText(card.file("setup.dat")), "old settings");
     EXPECT_EQ(readText(card.file("mms.dat")), "old working file");
 }
@@ -106,7 +109,8 @@ TEST(ScrambledSettingsFile, FullCardKeepsTheOldFileAndLeavesNoTemporary) {
     RecordingMessages again;
     EXPECT_TRUE(MmsFileWriter::write(card.path(), {}, someTexts(), kEnglish, again).written);
     EXPECT_EQ(fs::file_size(card.file("setup.dat")), 720u);
-    EXPECT_EQ(again.messages, std::vector<std::string>{std::string(kSuccess)});
+    EXPECT_EQ(again.messages,
+              std::vector<std::string>{std::string(kSuccess) + "\n" + card.file("setup.dat")});
 }
 
 TEST(ScrambledSettingsFile, AnEmptyFolderTouchesNothingAtTheRoot) {

@@ -80,5 +80,17 @@ TEST(QtMessageBox, HasTheToolsCaptionIconAndOneOkButton) {
     EXPECT_EQ(box->standardButton(box->buttons().front()), QMessageBox::Ok);
 }
 
+TEST(QtMessageBox, AWarningHasTheSystemsWarningIconAndTheSameFrame) {
+    qtApp();
+    const auto box =
+        ui::makeMessageBox(QStringLiteral("Cannot write\nlocked"), ui::MessageIcon::Warning);
+    EXPECT_EQ(box->icon(), QMessageBox::Warning);
+    EXPECT_EQ(box->windowTitle(), "Quorvex");
+    EXPECT_EQ(box->text(), "Cannot write\nlocked");
+    ASSERT_EQ(box->buttons().size(), 1);
+    const auto info = ui::makeMessageBox(QStringLiteral("done"));
+    EXPECT_NE(info->icon(), QMessageBox::Warning);
+}
+
 } // namespace
 } // namespace quorvex::testing

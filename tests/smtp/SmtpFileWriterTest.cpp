@@ -233,7 +233,8 @@ TEST(SmtpFileWriter, CompletedGenerationReplacesTheFileAndRemovesTheWorkingFile)
         EXPECT_EQ(Bytes(bytes.begin() + 660, bytes.begin() + 716), filled(56, 0));
         EXPECT_EQ(testing::folderEntries(dir.path()), std::vector<std::string>{"smtp.dat"});
         EXPECT_EQ(out.messages,
-                  std::vector<std::string>{"SMTP configuration file has been generated"});
+                  std::vector<std::string>{"SMTP configuration file has been generated\n" +
+                                           dir.file("smtp.dat")});
         ASSERT_EQ(out.written.size(), 1u);
         EXPECT_EQ(out.written[0], std::make_pair(dir.file("smtp.dat"), std::size_t{720}));
     }
@@ -243,7 +244,8 @@ TEST(SmtpFileWriter, ChineseSuccessMessage) {
     TempDir dir;
     RecordingMessages out;
     EXPECT_TRUE(SmtpFileWriter::write(dir.path(), {}, someTexts(), kChinese, out).written);
-    EXPECT_EQ(out.messages, std::vector<std::string>{"SMTP配置文件已生成"});
+    EXPECT_EQ(out.messages,
+              std::vector<std::string>{"SMTP配置文件已生成\n" + dir.file("smtp.dat")});
 }
 
 TEST(SmtpFileWriter, TextThatCannotBeStoredWritesNothing) {

@@ -12,6 +12,7 @@
 #include <deque>
 #include <functional>
 #include <memory>
+#include <span>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -63,6 +64,10 @@ class RecordingDialog : public ui::Dialog {
             pick(*w);
     }
     void onListCloseUp(int id) override { events.push_back("closeup " + std::to_string(id)); }
+    std::span<const ui::Shortcut> shortcuts() const override {
+        static constexpr std::array<ui::Shortcut, 1> kShortcuts{{{'O', kButton}}};
+        return kShortcuts;
+    }
     void onClick(int id) override {
         events.push_back("click " + std::to_string(id));
         if (id == 1 || id == 2)
@@ -181,6 +186,34 @@ TYPED_TEST_P(HostContract, KeysAndCloseBoxGoThroughTheForm) {
     }
 }
 
+TYPED_TEST_P(HostContract, CtrlShortcutsClickTheirControlFromAnyFocus) {
+    RecordingDialog d;
+    this->run(d, {[](ui::ScriptedHost& h) { h.userShortcut('O'); },
+                  [](ui::ScriptedHost& h) {
+                      h.userType(contract::kEdit, "x"); // the focus is in an edit now
+                      h.userShortcut('O');
+                  },
+                  [](ui::ScriptedHost& h) { h.userShortcut('P'); }, // no such shortcut
+                  [](ui::ScriptedHost& h) { h.userClick(1); }});
+    EXPECT_EQ(d.events,
+              (std::vector<std::string>{"click 30", "change 10 x", "click 30", "click 1"}));
+}
+
+TYPED_TEST_P(HostContract, WarningsAreToldApartFromMessages) {
+    RecordingDialog d;
+    this->run(d, {[](ui::ScriptedHost& h) {
+                  h.showWarningMessage("Cannot write x: denied\nsecond line");
+                  h.showInfoMessage("done\nx");
+                  h.userClick(1);
+              }});
+    EXPECT_EQ(this->transcript(), "window CContractDlg \"Contract\"\n"
+                                  "warning \"Cannot write x: denied\"\n"
+                                  "  \"second line\"\n"
+                                  "message \"done\"\n"
+                                  "  \"x\"\n"
+                                  "closed CContractDlg\n");
+}
+
 TYPED_TEST_P(HostContract, ControlStateShowsWhatTheFormSet) {
     RecordingDialog d;
     std::optional<ui::ControlState> edit, list, hidden, button;
@@ -280,7 +313,9 @@ REGISTER_TYPED_TEST_SUITE_P(HostContract, ProgramTextChangesAreReportedOnlyWhenT
                             ProgramSelectionIsSilentButEveryPickIsReported,
                             TypingFollowsTheEditsRules,
                             LimitsCountUtf16UnitsAndControlKeysInsertNothing,
-                            KeysAndCloseBoxGoThroughTheForm, ControlStateShowsWhatTheFormSet,
+                            KeysAndCloseBoxGoThroughTheForm,
+                            CtrlShortcutsClickTheirControlFromAnyFocus,
+                            WarningsAreToldApartFromMessages, ControlStateShowsWhatTheFormSet,
                             ListsCanBeRefilledAndLeftWithoutSelection,
                             MessagesAndNestedWindowsAppearInTheTranscript,
                             AStoppedScriptAbandonsEveryOpenWindow, FolderQueueAndFixedClock);

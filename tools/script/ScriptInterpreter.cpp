@@ -7,6 +7,8 @@
 #include "app/SystemLanguage.h"
 
 #include <algorithm>
+#include <cctype>
+#include <filesystem>
 #include <fstream>
 #include <limits>
 #include <string_view>
@@ -248,6 +250,17 @@ ScriptInterpreter::Status ScriptInterpreter::execute(const Line& line, bool runn
         m_transcript.bytes(line.rest, content);
         return Status::Done;
     }
+    if (c == "absent") {
+        // A file the program must not have written: the transcript says so, or the run fails.
+        if (line.rest.empty())
+            return malformed(line, "absent needs a path");
+        std::error_code error;
+        if (std::filesystem::exists(
+                std::filesystem::symlink_status(pathFromUtf8(line.rest), error)))
+            return fail(line, line.rest + " exists");
+        m_transcript.absent(line.rest);
+        return Status::Done;
+    }
     if (c == "folder") {
         if (line.rest.empty())
             return malformed(line, "folder needs a path or 'cancel'");
@@ -321,8 +334,11 @@ ScriptInterpreter::Status ScriptInterpreter::windowCommand(const Line& line) {
             position = *pos;
         }
     }
-    if (c == "key" && line.rest != "enter" && line.rest != "esc")
-        return malformed(line, "key takes enter or esc");
+    // Ctrl shortcuts are written "ctrl+" and a letter or digit.
+    const bool ctrlKey = line.rest.size() == 6 && line.rest.starts_with("ctrl+") &&
+                         std::isalnum(static_cast<unsigned char>(line.rest[5]));
+    if (c == "key" && line.rest != "enter" && line.rest != "esc" && !ctrlKey)
+        return malformed(line, "key takes enter, esc or ctrl+LETTER");
     if ((c == "close") && !line.rest.empty())
         return malformed(line, "close takes nothing");
     if (c == "menu" && line.rest != "about")
@@ -341,7 +357,11 @@ ScriptInterpreter::Status ScriptInterpreter::windowCommand(const Line& line) {
     if (!m_host.hasWindow())
         return fail(line, "no window is open");
     if (c == "key") {
-        m_host.userKey(line.rest == "enter" ? ui::Key::Enter : ui::Key::Esc);
+        if (ctrlKey)
+            m_host.userShortcut(
+                static_cast<char>(std::toupper(static_cast<unsigned char>(line.rest[5]))));
+        else
+            m_host.userKey(line.rest == "enter" ? ui::Key::Enter : ui::Key::Esc);
         return Status::Done;
     }
     if (c == "close") {

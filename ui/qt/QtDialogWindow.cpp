@@ -11,6 +11,7 @@
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -112,6 +113,11 @@ QtDialogWindow::QtDialogWindow(Dialog& dialog)
         m_about = addMenuItem(dialog.aboutMenuText(), &Dialog::onMenuAbout);
     if (dialog.hasLoadMenu())
         m_load = addMenuItem(dialog.loadMenuText(), &Dialog::onMenuLoad);
+    // A control with a shortcut names it where the pointer rests (keyPressEvent runs it).
+    for (const Shortcut& shortcut : dialog.shortcuts())
+        if (QWidget* target = control(shortcut.control))
+            target->setToolTip(
+                QKeySequence(Qt::CTRL | Qt::Key(shortcut.key)).toString(QKeySequence::NativeText));
 }
 
 QtDialogWindow::~QtDialogWindow() = default;
@@ -449,6 +455,16 @@ void QtDialogWindow::keyPressEvent(QKeyEvent* event) {
         event->accept();
         m_dialog.onClick(kIdCancel);
         return;
+    }
+    // The form's Ctrl shortcuts; the controls pass Ctrl and a letter they do not use up to here.
+    if ((event->modifiers() & ~Qt::KeypadModifier) == Qt::ControlModifier) {
+        for (const Shortcut& shortcut : m_dialog.shortcuts()) {
+            if (event->key() == shortcut.key) {
+                event->accept();
+                m_dialog.onClick(shortcut.control);
+                return;
+            }
+        }
     }
     QDialog::keyPressEvent(event);
 }

@@ -54,4 +54,9 @@ void QtHost::showInfoMessage(std::string_view text) {
     showMessageBox(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
 }
 
+void QtHost::showWarningMessage(std::string_view text) {
+    showMessageBox(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())),
+                   MessageIcon::Warning);
+}
+
 } // namespace quorvex::ui

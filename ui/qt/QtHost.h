@@ -17,6 +17,7 @@ class QtHost final : public DialogHost {
     void openUrl(std::string_view url) override;
     void log(std::string_view text) override;
     void showInfoMessage(std::string_view text) override;
+    void showWarningMessage(std::string_view text) override;
 };
 
 } // namespace quorvex::ui

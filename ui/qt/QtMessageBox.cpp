@@ -8,11 +8,14 @@
 
 namespace quorvex::ui {
 
-std::unique_ptr<QMessageBox> makeMessageBox(const QString& text) {
+std::unique_ptr<QMessageBox> makeMessageBox(const QString& text, MessageIcon icon) {
     auto box = std::make_unique<QMessageBox>();
     box->setWindowTitle(QString::fromUtf8(kProductTitle.data(), kProductTitle.size()));
     box->setWindowIcon(resourceIcon(kWindowIcon));
-    box->setIconPixmap(resourcePixmap(kMessageIcon, 32, box->devicePixelRatioF()));
+    if (icon == MessageIcon::Warning)
+        box->setIcon(QMessageBox::Warning);
+    else
+        box->setIconPixmap(resourcePixmap(kMessageIcon, 32, box->devicePixelRatioF()));
     box->setTextFormat(Qt::PlainText);
     box->setText(text);
     box->setStandardButtons(QMessageBox::Ok);
@@ -21,8 +24,8 @@ std::unique_ptr<QMessageBox> makeMessageBox(const QString& text) {
     return box;
 }
 
-void showMessageBox(const QString& text) {
-    makeMessageBox(text)->exec();
+void showMessageBox(const QString& text, MessageIcon icon) {
+    makeMessageBox(text, icon)->exec();
 }
 
 } // namespace quorvex::ui

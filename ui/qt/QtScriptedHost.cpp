@@ -20,10 +20,11 @@ namespace quorvex::ui {
 
 namespace {
 
-void sendKey(QWidget* target, int key, const QString& text = {}) {
-    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+void sendKey(QWidget* target, int key, const QString& text = {},
+             Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
     QCoreApplication::sendEvent(target, &press);
-    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+    QKeyEvent release(QEvent::KeyRelease, key, modifiers, text);
     QCoreApplication::sendEvent(target, &release);
 }
 
@@ -156,6 +157,14 @@ class QtScriptedHost final : public ScriptedHost {
 
     void userKey(Key key) override {
         sendKey(&top(), key == Key::Enter ? Qt::Key_Return : Qt::Key_Escape);
+        settle();
+    }
+
+    void userShortcut(char key) override {
+        QtDialogWindow& w = top();
+        QWidget* focused = QApplication::focusWidget();
+        QWidget* target = focused && w.isAncestorOf(focused) ? focused : &w;
+        sendKey(target, key, {}, Qt::ControlModifier);
         settle();
     }
 

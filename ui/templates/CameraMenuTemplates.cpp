@@ -158,15 +158,15 @@ constexpr std::array<ControlSpec, 2> folderRow(const LowerGeometry& g, int y) {
                         kListHeight, 0, f.limit}};
 }
 
-// Generate, Default and Exit, 8 units apart, centred.
-constexpr std::array<ControlSpec, 3> buttonRow(const LowerGeometry& g, int y) {
+// Generate, Default and Exit, 8 units apart, centred; "Load from card…" below.
+constexpr std::array<ControlSpec, 4> buttonRow(const LowerGeometry& g, int y) {
     const int left = (g.width - 3 * g.buttonW - 16) / 2;
     auto button = [&](int id, std::string_view text, int n, unsigned flags) {
         return ControlSpec{id,   K::Button,    text, s(left + n * (g.buttonW + 8)),
                            s(y), s(g.buttonW), 16,   flags};
     };
     return {button(1, "Generate", 0, DefaultButton), button(camera_ids::kDefault, "Default", 1, 0),
-            button(2, "Exit", 2, 0)};
+            button(2, "Exit", 2, 0), template_parts::loadFromCardButton(y + 16)};
 }
 
 // Clock, timers, serial number, time lapse, folder and buttons from `y` down.
@@ -186,7 +186,8 @@ constexpr auto lowerBlock(const TimerIds& timer1Ids, const TimerIds& timer2Ids, 
     return lowerBlock(kWideLower, timer1Ids, "Timer", timer2Ids, y);
 }
 constexpr int lowerBlockHeight() {
-    return 3 * kLineHeight + 2 * kTimerHeight + 8 + 5 + kListHeight + 7 + 16;
+    return 3 * kLineHeight + 2 * kTimerHeight + 8 + 5 + kListHeight + 7 + 16 +
+           template_parts::kLoadLineHeight;
 }
 
 constexpr const TimerIds& kTimer1 = camera_ids::kTimer1;

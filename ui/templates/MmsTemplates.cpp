@@ -89,11 +89,12 @@ constexpr auto textRows(int y) {
     return all;
 }
 
-constexpr std::array<ControlSpec, 4> folderAndButtons(int y) {
+constexpr std::array<ControlSpec, 5> folderAndButtons(int y) {
     return {ControlSpec{kSelectFolder, K::Button, "Select", 10, s(y), 70, kListH},
             edit(kFolder, 84, y + 1, kWidth - 94, kFolderLimit),
             ControlSpec{1, K::Button, "Generate", 56, s(y + 22), 84, 16, DefaultButton},
-            ControlSpec{2, K::Button, "Exit", 152, s(y + 22), 84, 16}};
+            ControlSpec{2, K::Button, "Exit", 152, s(y + 22), 84, 16},
+            template_parts::loadFromCardButton(y + 38)};
 }
 
 constexpr auto mmsControls(const RemoteControlIds& remote, int remoteHeight) {
@@ -114,7 +115,9 @@ constexpr auto kP4Controls = mmsControls(kP4Remote, 24);
 
 } // namespace
 
-const DialogTemplate kMmsTemplate{130, "MMS", kWidth, 358, kGenericControls};
-const DialogTemplate kP4MmsTemplate{142, "MMS", kWidth, 346, kP4Controls};
+const DialogTemplate kMmsTemplate{130, "MMS", kWidth, 358 + template_parts::kLoadLineHeight,
+                                  kGenericControls};
+const DialogTemplate kP4MmsTemplate{142, "MMS", kWidth, 346 + template_parts::kLoadLineHeight,
+                                    kP4Controls};
 
 } // namespace quorvex::ui

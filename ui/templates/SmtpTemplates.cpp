@@ -104,12 +104,13 @@ constexpr auto controls(const FamilyIds& f, int width) {
               recipients, width),
         group(f.smsGroup, "SMS", std::array<Field, 1>{{{f.phoneLabel, "Phone No", f.phone, 30}}},
               sms, width),
-        std::array<ControlSpec, 4>{
+        std::array<ControlSpec, 5>{
             ControlSpec{kSelectFolder, K::Button, "Select", 10, s(folder), 70, kListH},
             edit(kFolder, 84, folder + 1, width - 94, 0),
             ControlSpec{kGenerate, K::Button, "Generate", s(width / 2 - 92), s(folder + 22), 84, 16,
                         DefaultButton},
-            ControlSpec{2, K::Button, "Exit", s(width / 2 + 8), s(folder + 22), 84, 16}});
+            ControlSpec{2, K::Button, "Exit", s(width / 2 + 8), s(folder + 22), 84, 16},
+            template_parts::loadFromCardButton(folder + 38)});
 }
 
 constexpr auto kP4Controls = controls(kP4, 292);
@@ -117,7 +118,9 @@ constexpr auto kK4Controls = controls(kK4, 286);
 
 } // namespace
 
-const DialogTemplate kP4SmtpTemplate{143, "SMTP", 292, 346, kP4Controls};
-const DialogTemplate kK4SmtpTemplate{147, "SMTP", 286, 357, kK4Controls};
+const DialogTemplate kP4SmtpTemplate{143, "SMTP", 292, 346 + template_parts::kLoadLineHeight,
+                                     kP4Controls};
+const DialogTemplate kK4SmtpTemplate{147, "SMTP", 286, 357 + template_parts::kLoadLineHeight,
+                                     kK4Controls};
 
 } // namespace quorvex::ui

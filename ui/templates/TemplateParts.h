@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "ui/Dialog.h"
 #include "ui/DialogTemplate.h"
 
 #include <algorithm>
@@ -34,6 +35,19 @@ constexpr ControlSpec label(int id, std::string_view text, int x, int y, int w) 
 }
 constexpr ControlSpec list(int id, int x, int y, int w) {
     return {id, ControlKind::List, "", s(x), s(y), s(w), kListHeight};
+}
+
+// "Load from card…", on a line of its own below a configurator's buttons, under "Select": it
+// reads what the folder row writes. The form sets its text in the interface language.
+inline constexpr int kLoadLineHeight = 21; // the gap above it and its height
+constexpr ControlSpec loadFromCardButton(int buttonsBottom) {
+    return {kIdLoadFromCard,
+            ControlKind::Button,
+            "Load from card...",
+            10,
+            s(buttonsBottom + 5),
+            130,
+            16};
 }
 
 } // namespace quorvex::ui::template_parts
