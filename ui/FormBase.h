@@ -154,6 +154,7 @@ class FormBase : public Dialog {
 
     // "Load from card…": the folder chooser, then the form's file in the chosen folder.
     std::string_view loadMenuText() const override;
+    LanguageId interfaceLanguage() const override { return m_language; }
     void onMenuLoad() override;
 
   protected:

@@ -2,6 +2,7 @@
 #include "ui/MemoryHost.h"
 
 #include "core/Utf8.h"
+#include "ui/templates/AccessibleNames.h"
 
 #include <algorithm>
 #include <map>
@@ -11,6 +12,7 @@ namespace quorvex::ui {
 namespace {
 
 struct Control {
+    const ControlSpec* spec = nullptr;
     ControlState state;
     int limit = 0;
     bool digitsOnly = false;
@@ -26,6 +28,7 @@ class MemoryHost::Window final : public DialogWindow {
         m_title = std::string(t.title);
         for (const ControlSpec& spec : t.controls) {
             Control c;
+            c.spec = &spec;
             c.state.id = spec.id;
             c.state.kind = spec.kind;
             c.state.text = std::string(spec.text);
@@ -193,7 +196,11 @@ std::optional<ControlState> MemoryHost::controlState(int id) const {
     const Control* c = top().find(id);
     if (!c)
         return std::nullopt;
-    return c->state;
+    ControlState out = c->state;
+    const Dialog& d = top().dialog();
+    out.name = std::string(
+        accessibleName(d.dialogTemplate().id, *c->spec, d.interfaceLanguage(), out.text));
+    return out;
 }
 
 void MemoryHost::userSelect(int id, int position) {

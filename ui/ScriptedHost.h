@@ -23,6 +23,7 @@ struct ControlState {
     bool enabled = true;
     bool visible = true;
     bool link = false;
+    std::string name; // what a screen reader announces
 };
 
 enum class Key { Enter, Esc };

@@ -80,7 +80,7 @@ void Transcript::control(const ControlState& c) {
         m_out << "static text=" << quoted(c.text);
         break;
     }
-    m_out << " visible=" << flag(c.visible) << '\n' << std::flush;
+    m_out << " visible=" << flag(c.visible) << " name=" << quoted(c.name) << '\n' << std::flush;
 }
 
 } // namespace quorvex::ui

@@ -1,0 +1,92 @@
+// SPDX-License-Identifier: MIT
+#include "ui/Mnemonics.h"
+
+#include "core/Utf8.h"
+#include "ui/templates/AccessibleNames.h"
+
+#include <set>
+
+namespace quorvex::ui {
+
+namespace {
+
+bool isKeyLetter(char32_t c) {
+    return (c >= U'a' && c <= U'z') || (c >= U'A' && c <= U'Z') ||
+           (c >= 0xC0 && c <= 0x24F && c != 0xD7 && c != 0xF7) || // Latin-1 and Extended-A/B
+           (c >= 0x391 && c <= 0x3C9) ||                          // Greek
+           (c >= 0x400 && c <= 0x45F);                            // Cyrillic
+}
+
+// Upper and lower case of the letters above meet on one key.
+char32_t keyOf(char32_t c) {
+    if (c >= U'A' && c <= U'Z')
+        return c + 32;
+    if (c >= 0xC0 && c <= 0xDE)
+        return c + 32;
+    if (c >= 0x100 && c <= 0x17F && c != 0x130 && c != 0x131)
+        return c | 1u; // Extended-A pairs upper and lower case in even and odd places
+    if (c >= 0x391 && c <= 0x3A9)
+        return c + 32;
+    if (c >= 0x410 && c <= 0x42F)
+        return c + 32;
+    if (c >= 0x400 && c <= 0x40F)
+        return c + 80;
+    return c;
+}
+
+struct Letter {
+    char32_t key;
+    int position; // UTF-16
+    bool startsWord;
+};
+
+std::vector<Letter> lettersOf(std::string_view text) {
+    std::vector<Letter> out;
+    int position = 0;
+    bool previousIsLetter = false;
+    for (std::size_t at = 0; at < text.size();) {
+        const Utf8Char c = decodeUtf8At(text, at);
+        const bool letter = c.valid && isKeyLetter(c.codePoint);
+        if (letter)
+            out.push_back({keyOf(c.codePoint), position, !previousIsLetter});
+        previousIsLetter = letter || (c.codePoint >= U'0' && c.codePoint <= U'9');
+        position += c.valid && c.codePoint > 0xFFFF ? 2 : 1;
+        at += c.length;
+    }
+    return out;
+}
+
+} // namespace
+
+std::vector<int> mnemonicPositions(std::span<const std::string_view> texts) {
+    std::vector<int> positions(texts.size(), -1);
+    std::set<char32_t> taken;
+    // First every text tries the letters that start its words, then any of its letters.
+    for (const bool wordStartsOnly : {true, false}) {
+        for (std::size_t i = 0; i < texts.size(); ++i) {
+            if (positions[i] >= 0)
+                continue;
+            for (const Letter& l : lettersOf(texts[i])) {
+                if ((wordStartsOnly && !l.startsWord) || taken.contains(l.key))
+                    continue;
+                taken.insert(l.key);
+                positions[i] = l.position;
+                break;
+            }
+        }
+    }
+    return positions;
+}
+
+std::vector<int> mnemonicControls(const DialogTemplate& t) {
+    std::vector<int> ids;
+    for (const ControlSpec& c : t.controls)
+        if (c.kind == ControlKind::Button && c.id != kUnnamed)
+            ids.push_back(c.id);
+    for (const ControlSpec& c : t.controls)
+        if (c.kind == ControlKind::Static && labelledField(t.id, c.id) != 0)
+            ids.push_back(c.id);
+    return ids;
+}
+
+} // namespace quorvex::ui
