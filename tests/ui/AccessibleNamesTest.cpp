@@ -21,10 +21,9 @@ using ui::ControlKind;
 using ui::DialogTemplate;
 
 const DialogTemplate* const kTemplates[] = {
-    &ui::kMainWindowTemplate, &ui::kAboutTemplate,  &ui::kCameraMenuTemplate,
-    &ui::kP4MenuTemplate,     &ui::kK7MenuTemplate, &ui::kP7MenuTemplate,
-    &ui::kK9MenuTemplate,     &ui::kD2MenuTemplate, &ui::kMmsTemplate,
-    &ui::kP4MmsTemplate,      &ui::kP4SmtpTemplate, &ui::kK4SmtpTemplate};
+    &ui::kMainWindowTemplate, &ui::kAboutTemplate,  &ui::kCameraMenuTemplate, &ui::kP4MenuTemplate,
+    &ui::kK7MenuTemplate,     &ui::kP7MenuTemplate, &ui::kK9MenuTemplate,     &ui::kD2MenuTemplate,
+    &ui::kMmsTemplate,        &ui::kP4MmsTemplate,  &ui::kP4SmtpTemplate,     &ui::kK4SmtpTemplate};
 
 bool isField(const ui::ControlSpec& c) {
     return c.id != ui::kUnnamed && (c.kind == ControlKind::Edit || c.kind == ControlKind::List);

@@ -72,12 +72,14 @@ class QtDialogWindow final : public QDialog, public DialogWindow {
     };
     void build();
     void scrollIfTooTall();
-    void nameForAccessibility(const std::vector<Entry>& built);
+    // Accessible names and descriptions, label buddies and Alt+letters from the current texts.
+    void updateAccessibility();
     template <typename W> W* as(int id) const;
 
     Dialog& m_dialog;
     DialogUnits m_units;
     std::map<int, Entry> m_controls;
+    std::map<int, QString> m_texts; // texts of statics and buttons as the form set them
     int m_defaultButton = kIdOk;
     bool m_ended = false;
     int m_result = 0;

@@ -94,8 +94,8 @@ Rows coordinateRows() {
                     {c.minutes, &minutes, c.label, h.minute, h.title},
                     {c.seconds, &seconds, c.label, h.second, h.title}};
     };
-    Rows rows = line(kLongitude, n::kLongitudeDirection, n::kLongitudeDegrees,
-                     n::kLongitudeMinutes, n::kLongitudeSeconds);
+    Rows rows = line(kLongitude, n::kLongitudeDirection, n::kLongitudeDegrees, n::kLongitudeMinutes,
+                     n::kLongitudeSeconds);
     append(rows, line(kLatitude, n::kLatitudeDirection, n::kLatitudeDegrees, n::kLatitudeMinutes,
                       n::kLatitudeSeconds));
     return rows;
@@ -161,16 +161,19 @@ const std::map<int, Rows>& tables() {
     static const std::map<int, Rows> kTables{
         {102, {{1080, &n::kLanguage, 1078}, {1081, &n::kCameraModel, 1079}}},
         {100, {}},
-        {129, cameraRows({option(kSidePirRow, n::kSidePir), option(generic::kSdCycleRow, n::kSdCycle)},
-                         kTimer1, generic::kTimer2)},
+        {129,
+         cameraRows({option(kSidePirRow, n::kSidePir), option(generic::kSdCycleRow, n::kSdCycle)},
+                    kTimer1, generic::kTimer2)},
         {140, cameraRows({option(kSidePirRow, n::kSidePir), option(p4::kBeepRow, n::kBeepSound),
                           option(p4::kSdCycleRow, n::kSdCycle),
                           option(p4::kPirDirRow, n::kPirDirection)},
                          p4::kTimer1, p4::kTimer2)},
         {148, cameraRows({}, kTimer1, generic::kTimer2)},
-        {157, cameraRows({option(p4::kBeepRow, n::kBeepSound), option(p4::kSdCycleRow, n::kSdCycle)},
-                         p4::kTimer1, p4::kTimer2)},
-        {149, [] {
+        {157,
+         cameraRows({option(p4::kBeepRow, n::kBeepSound), option(p4::kSdCycleRow, n::kSdCycle)},
+                    p4::kTimer1, p4::kTimer2)},
+        {149,
+         [] {
              Rows own{option(k9::kSdCycleRow, n::kSdCycle), option(k9::kSidePirRow, n::kSidePir)};
              append(own, coordinateRows());
              return cameraRows(own, kTimer1, generic::kTimer2);
