@@ -26,6 +26,8 @@ class MemoryHost final : public ScriptedHost {
     void userClear(int id) override;
     void userClick(int id) override;
     void userKey(Key key) override;
+    void userAlt(std::string_view letter) override;
+    int focusedControl() const override { return focus(); }
     void userClose() override;
     void userMenuAbout() override;
     void userMenuLoad() override;

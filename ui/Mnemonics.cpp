@@ -78,6 +78,18 @@ std::vector<int> mnemonicPositions(std::span<const std::string_view> texts) {
     return positions;
 }
 
+int mnemonicFor(std::span<const std::string_view> texts, std::string_view typed) {
+    const std::vector<Letter> pressed = lettersOf(typed);
+    if (pressed.size() != 1)
+        return -1;
+    const std::vector<int> positions = mnemonicPositions(texts);
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        for (const Letter& l : lettersOf(texts[i]))
+            if (l.position == positions[i] && l.key == pressed.front().key)
+                return static_cast<int>(i);
+    return -1;
+}
+
 std::vector<int> mnemonicControls(const DialogTemplate& t) {
     std::vector<int> ids;
     for (const ControlSpec& c : t.controls)

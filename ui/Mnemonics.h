@@ -18,6 +18,9 @@ namespace quorvex::ui {
 // Chinese or Japanese characters, digits or punctuation.
 std::vector<int> mnemonicPositions(std::span<const std::string_view> texts);
 
+// Which of `texts` answers Alt + `typed` (one character in UTF-8, either case), or -1.
+int mnemonicFor(std::span<const std::string_view> texts, std::string_view typed);
+
 // The controls of a template that take an Alt+letter key, in the order they choose: buttons,
 // then the statics that label a field.
 std::vector<int> mnemonicControls(const DialogTemplate& dialogTemplate);

@@ -53,6 +53,10 @@ void Transcript::openUrl(std::string_view url) {
     m_out << "open-url " << url << '\n' << std::flush;
 }
 
+void Transcript::focus(int id) {
+    m_out << "focus " << id << '\n' << std::flush;
+}
+
 void Transcript::programEnded() {
     m_out << "end\n" << std::flush;
 }

@@ -24,6 +24,7 @@ class Transcript {
     void bytes(std::string_view path, std::string_view content);
     void openUrl(std::string_view url);
     void control(const ControlState& state);
+    void focus(int id); // the control with the keyboard focus
     void programEnded();
 
     // Inside quotes a backslash and a double quote are written as \\ and \".

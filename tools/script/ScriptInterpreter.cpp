@@ -6,6 +6,8 @@
 #include "app/FilePreferencesStore.h"
 #include "app/SystemLanguage.h"
 
+#include "core/Utf8.h"
+
 #include <algorithm>
 #include <fstream>
 #include <limits>
@@ -288,11 +290,11 @@ ScriptInterpreter::Status ScriptInterpreter::windowCommand(const Line& line) {
         const char* name;
         Needs needs;
     };
-    static constexpr Shape kShapes[] = {{"select", Needs::IdPos}, {"close-list", Needs::Id},
-                                        {"type", Needs::IdText},  {"clear", Needs::Id},
-                                        {"click", Needs::Id},     {"key", Needs::None},
-                                        {"close", Needs::None},   {"menu", Needs::None},
-                                        {"show", Needs::None},    {"screenshot", Needs::None}};
+    static constexpr Shape kShapes[] = {
+        {"select", Needs::IdPos}, {"close-list", Needs::Id}, {"type", Needs::IdText},
+        {"clear", Needs::Id},     {"click", Needs::Id},      {"key", Needs::None},
+        {"keys", Needs::None},    {"focus", Needs::None},    {"close", Needs::None},
+        {"menu", Needs::None},    {"show", Needs::None},     {"screenshot", Needs::None}};
     const Shape* shape = nullptr;
     for (const Shape& s : kShapes)
         if (c == s.name)
@@ -321,8 +323,27 @@ ScriptInterpreter::Status ScriptInterpreter::windowCommand(const Line& line) {
             position = *pos;
         }
     }
-    if (c == "key" && line.rest != "enter" && line.rest != "esc")
-        return malformed(line, "key takes enter or esc");
+    // A key: one of the named ones, or alt+ and one letter.
+    static constexpr std::pair<const char*, ui::Key> kKeys[] = {
+        {"enter", ui::Key::Enter},       {"esc", ui::Key::Esc},     {"tab", ui::Key::Tab},
+        {"shift+tab", ui::Key::BackTab}, {"space", ui::Key::Space}, {"up", ui::Key::Up},
+        {"down", ui::Key::Down}};
+    std::optional<ui::Key> key;
+    std::string altLetter;
+    if (c == "key") {
+        for (const auto& [name, k] : kKeys)
+            if (line.rest == name)
+                key = k;
+        if (!key && line.rest.starts_with("alt+") && ui::utf8Length(line.rest.substr(4)) == 1)
+            altLetter = line.rest.substr(4);
+        if (!key && altLetter.empty())
+            return malformed(line,
+                             "key takes enter, esc, tab, shift+tab, space, up, down or alt+LETTER");
+    }
+    if (c == "keys" && line.rest.empty())
+        return malformed(line, "keys needs a text");
+    if (c == "focus" && !line.rest.empty())
+        return malformed(line, "focus takes nothing");
     if ((c == "close") && !line.rest.empty())
         return malformed(line, "close takes nothing");
     if (c == "menu" && line.rest != "about")
@@ -341,8 +362,20 @@ ScriptInterpreter::Status ScriptInterpreter::windowCommand(const Line& line) {
     if (!m_host.hasWindow())
         return fail(line, "no window is open");
     if (c == "key") {
-        m_host.userKey(line.rest == "enter" ? ui::Key::Enter : ui::Key::Esc);
+        if (key)
+            m_host.userKey(*key);
+        else
+            m_host.userAlt(altLetter);
         return Status::Done;
+    }
+    if (c == "focus") {
+        m_transcript.focus(m_host.focusedControl());
+        return Status::Done;
+    }
+    if (c == "keys") {
+        // Typed into the focused control, one key per character.
+        id = m_host.focusedControl();
+        text = line.rest;
     }
     if (c == "close") {
         m_host.userClose();
@@ -383,7 +416,7 @@ ScriptInterpreter::Status ScriptInterpreter::windowCommand(const Line& line) {
     const char* wanted = nullptr;
     if ((c == "select" || c == "close-list") && !isList)
         wanted = "a list";
-    if ((c == "type" || c == "clear") && !isEdit)
+    if ((c == "type" || c == "keys" || c == "clear") && !isEdit)
         wanted = "an edit";
     if (c == "click" && !clickable)
         wanted = "a button";
@@ -402,7 +435,7 @@ ScriptInterpreter::Status ScriptInterpreter::windowCommand(const Line& line) {
         m_host.userSelect(id, position);
     } else if (c == "close-list") {
         m_host.userCloseList(id);
-    } else if (c == "type") {
+    } else if (c == "type" || c == "keys") {
         m_host.userType(id, text);
     } else if (c == "clear") {
         m_host.userClear(id);

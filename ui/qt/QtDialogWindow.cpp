@@ -2,6 +2,7 @@
 #include "ui/qt/QtDialogWindow.h"
 
 #include "ui/Mnemonics.h"
+#include "ui/qt/ListAccessible.h"
 #include "ui/qt/Looks.h"
 #include "ui/qt/ResourceIcons.h"
 #include "ui/qt/TemplateControls.h"
@@ -58,6 +59,7 @@ QtDialogWindow::QtDialogWindow(Dialog& dialog)
     setObjectName(QStringLiteral("template%1").arg(t.id));
     setFixedSize(m_units.toPixelsX(t.width), m_units.toPixelsY(t.height));
     looks::applyDialog(*this);
+    useListAccessibility();
     build();
     scrollIfTooTall();
     // The window's menu: About and "Load from card…", in the context menu (the window manager's
@@ -102,6 +104,7 @@ void QtDialogWindow::scrollIfTooTall() {
     }
     auto* area = new QScrollArea(this);
     area->setFrameShape(QFrame::NoFrame);
+    area->setFocusPolicy(Qt::NoFocus); // Tab goes straight to the first control
     area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     area->setWidget(content);
     looks::applyDialog(*area->viewport());
@@ -262,6 +265,14 @@ template <typename W> W* QtDialogWindow::as(int id) const {
 QWidget* QtDialogWindow::control(int id) const {
     const auto it = m_controls.find(id);
     return it == m_controls.end() ? nullptr : it->second.widget;
+}
+
+int QtDialogWindow::idOf(const QWidget* widget) const {
+    for (; widget && widget != this; widget = widget->parentWidget())
+        for (const auto& [id, entry] : m_controls)
+            if (entry.widget == widget)
+                return id;
+    return kUnnamed;
 }
 
 const ControlSpec* QtDialogWindow::spec(int id) const {

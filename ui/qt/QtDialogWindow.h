@@ -30,6 +30,8 @@ class QtDialogWindow final : public QDialog, public DialogWindow {
     int defaultButton() const { return m_defaultButton; }
     std::string title() const;
     QWidget* control(int id) const;
+    // The control a widget belongs to (a list's inner parts count as the list); kUnnamed if none.
+    int idOf(const QWidget* widget) const;
     const ControlSpec* spec(int id) const;
     std::vector<int> ids() const;
     std::optional<ControlState> state(int id) const;

@@ -3,6 +3,10 @@
 
 #include "ui/DialogHost.h"
 
+#include <vector>
+
+class QWidget;
+
 namespace quorvex::ui {
 
 // The host of the quorvex program: real windows, message boxes, folder dialog and clock.
@@ -17,6 +21,9 @@ class QtHost final : public DialogHost {
     void openUrl(std::string_view url) override;
     void log(std::string_view text) override;
     void showInfoMessage(std::string_view text) override;
+
+  private:
+    std::vector<QWidget*> m_windows; // the open windows, the current one last
 };
 
 } // namespace quorvex::ui
