@@ -330,10 +330,9 @@ void MemoryHost::userAlt(std::string_view letter) {
     const int id = ids[static_cast<std::size_t>(at)];
     const Control* c = w.find(id);
     if (c->state.kind == ControlKind::Button) {
-        if (c->state.visible && c->state.enabled) {
-            w.setFocus(id);
+        // Clicked where the focus is, as Qt's buttons do for their mnemonic.
+        if (c->state.visible && c->state.enabled)
             w.dialog().onClick(id);
-        }
         return;
     }
     const Control* field = w.find(labelledField(t.id, id));
