@@ -12,12 +12,16 @@
 #include <gtest/gtest.h>
 
 #include <QAccessible>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 
 #include <set>
+#include <tuple>
+#include <vector>
 
 namespace quorvex::testing {
 namespace {
@@ -37,6 +41,11 @@ class TemplateDialog final : public ui::Dialog {
     const ui::DialogTemplate& dialogTemplate() const override { return m_template; }
     std::string_view className() const override { return "CTemplateDlg"; }
     LanguageId interfaceLanguage() const override { return m_language; }
+    std::string_view aboutMenuText() const override { return "About"; }
+    void onMenuAbout() override { events.push_back("about"); }
+    void onClick(int id) override { events.push_back("click " + std::to_string(id)); }
+
+    std::vector<std::string> events;
 
   private:
     const ui::DialogTemplate& m_template;
@@ -127,6 +136,52 @@ TEST_F(Accessibility, AltLettersAreMarkedInTheWidgetsButNotInTheirTexts) {
     // New texts, new letters: German "Kamera Installation" takes K.
     window.setText(1000, "Kamera Installation");
     EXPECT_EQ(camera->text(), "&Kamera Installation");
+}
+
+void press(QWidget* target, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QKeyEvent event(QEvent::KeyPress, key, modifiers);
+    QCoreApplication::sendEvent(target, &event);
+}
+
+// The menu that popped up last, holding the window's About item; null when none.
+QAction* poppedAbout() {
+    QAction* found = nullptr;
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (auto* menu = qobject_cast<QMenu*>(top); menu && menu->isVisible())
+            for (QAction* action : menu->actions())
+                if (action->text() == "About")
+                    found = action;
+    return found;
+}
+
+TEST_F(Accessibility, TheContextMenuAndTheWebAddressWorkFromTheKeyboard) {
+    TemplateDialog dialog(ui::kCameraMenuTemplate, kEnglish);
+    ui::QtDialogWindow window(dialog);
+    window.show();
+    for (const auto& [id, key, modifiers] :
+         {std::tuple{1013, int(Qt::Key_Menu), Qt::KeyboardModifiers()},
+          std::tuple{1002, int(Qt::Key_F10), Qt::KeyboardModifiers(Qt::ShiftModifier)},
+          std::tuple{1057, int(Qt::Key_Menu), Qt::KeyboardModifiers()}}) {
+        SCOPED_TRACE(id);
+        window.control(id)->setFocus();
+        press(window.control(id), key, modifiers);
+        QAction* about = poppedAbout();
+        ASSERT_NE(about, nullptr);
+        about->trigger();
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (qobject_cast<QMenu*>(top))
+                top->close();
+        QCoreApplication::processEvents();
+    }
+    EXPECT_EQ(dialog.events, (std::vector<std::string>{"about", "about", "about"}));
+
+    TemplateDialog about(ui::kAboutTemplate, kEnglish);
+    ui::QtDialogWindow box(about);
+    QWidget* link = box.control(1102);
+    EXPECT_TRUE(link->focusPolicy() & Qt::TabFocus);
+    press(link, Qt::Key_Space);
+    press(link, Qt::Key_Return);
+    EXPECT_EQ(about.events, (std::vector<std::string>{"click 1102", "click 1102"}));
 }
 
 TEST_F(Accessibility, FramesOnTheBlueReachThreeToOne) {

@@ -12,9 +12,11 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -443,6 +445,24 @@ void QtDialogWindow::keyPressEvent(QKeyEvent* event) {
     if (plain && event->key() == Qt::Key_Escape) {
         event->accept();
         m_dialog.onClick(kIdCancel);
+        return;
+    }
+    // The context menu from the keyboard, on whichever control has the focus: an edit opens its
+    // own (which ends with the window's items), every other control the window's.
+    const bool shiftOnly = (event->modifiers() & ~Qt::KeypadModifier) == Qt::ShiftModifier;
+    if ((plain && event->key() == Qt::Key_Menu) || (shiftOnly && event->key() == Qt::Key_F10)) {
+        event->accept();
+        QWidget* at = focusWidget() ? focusWidget() : this;
+        const QPoint local = at->rect().center();
+        if (qobject_cast<QLineEdit*>(at)) {
+            QContextMenuEvent open(QContextMenuEvent::Keyboard, local, at->mapToGlobal(local));
+            QCoreApplication::sendEvent(at, &open);
+        } else if (!actions().isEmpty()) {
+            auto* menu = new QMenu(this);
+            menu->addActions(actions());
+            menu->setAttribute(Qt::WA_DeleteOnClose);
+            menu->popup(at->mapToGlobal(local));
+        }
         return;
     }
     QDialog::keyPressEvent(event);
