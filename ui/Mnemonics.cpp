@@ -17,20 +17,34 @@ bool isKeyLetter(char32_t c) {
            (c >= 0x400 && c <= 0x45F);                            // Cyrillic
 }
 
-// Upper and lower case of the letters above meet on one key.
+// The key of a letter is its capital, as both toolkits match an Alt+letter (so the Turkish
+// dotless "ı" is the key of "I" and "i").
 char32_t keyOf(char32_t c) {
-    if (c >= U'A' && c <= U'Z')
-        return c + 32;
-    if (c >= 0xC0 && c <= 0xDE)
-        return c + 32;
-    if (c >= 0x100 && c <= 0x17F && c != 0x130 && c != 0x131)
-        return c | 1u; // Extended-A pairs upper and lower case in even and odd places
-    if (c >= 0x391 && c <= 0x3A9)
-        return c + 32;
-    if (c >= 0x410 && c <= 0x42F)
-        return c + 32;
-    if (c >= 0x400 && c <= 0x40F)
-        return c + 80;
+    if (c >= U'a' && c <= U'z')
+        return c - 32;
+    if ((c >= 0xE0 && c <= 0xFE && c != 0xF7) || (c >= 0x3B1 && c <= 0x3C9 && c != 0x3C2) ||
+        (c >= 0x430 && c <= 0x44F))
+        return c - 32;
+    if (c >= 0x450 && c <= 0x45F)
+        return c - 80;
+    switch (c) {
+    case 0xFF:
+        return 0x178;
+    case 0x131:
+        return U'I';
+    case 0x17F:
+        return U'S';
+    case 0x3C2:
+        return 0x3A3;
+    default:
+        break;
+    }
+    // Latin Extended-A pairs a capital with its small letter: capitals in even places, except in
+    // U+0139-U+0148 and U+0179-U+017E where they stand in odd ones.
+    if (c >= 0x100 && c <= 0x17E && c != 0x130 && c != 0x138 && c != 0x149 && c != 0x178) {
+        const bool oddCapitals = (c >= 0x139 && c <= 0x148) || (c >= 0x179 && c <= 0x17E);
+        return oddCapitals ? ((c & 1u) ? c : c - 1) : (c & ~char32_t{1});
+    }
     return c;
 }
 

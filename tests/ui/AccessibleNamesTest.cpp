@@ -144,6 +144,12 @@ TEST(Mnemonics, TakeLettersOfEveryAlphabetButNotIdeographs) {
     EXPECT_EQ(positions({"Выбор языка", "выберете"}), (std::vector<int>{0, 1}));
     EXPECT_EQ(positions({"Ärger", "ärmel"}), (std::vector<int>{0, 1}));
     EXPECT_EQ(positions({"相机设置", "SMTP设置", "12:00"}), (std::vector<int>{-1, 0, -1}));
+    // Capital and small letter are one key, in every case pairing of the alphabets.
+    EXPECT_EQ(positions({"Łódź", "łąka"}), (std::vector<int>{0, 1}));
+    EXPECT_EQ(positions({"Žemas", "žiema"}), (std::vector<int>{0, 1}));
+    EXPECT_EQ(positions({"Ёлка", "ёж"}), (std::vector<int>{0, 1}));
+    // Qt and Windows take the capital as the key: "ı" and "i" are both Alt+I.
+    EXPECT_EQ(positions({"İnce", "ızgara", "Ici"}), (std::vector<int>{0, 0, 1}));
     // Positions count UTF-16 units, as both toolkits' texts do.
     EXPECT_EQ(positions({"N° de série"}), (std::vector<int>{0}));
     EXPECT_EQ(positions({"N", "N° de série"}), (std::vector<int>{0, 3}));
