@@ -23,6 +23,9 @@ void CAboutDlg::onInit(ui::DialogWindow& window) {
     window.setText(kTextLine,
                    std::string(main_window::kAboutProduct) + " " + build::versionNumbers());
     window.setText(kWebAddress, webAddress());
+    // The address is a Tab stop that Enter or Space opens; the box still opens on OK, so Enter
+    // closes it as before.
+    window.setFocus(ui::kIdOk);
 }
 
 void CAboutDlg::onClick(int id) {

@@ -23,6 +23,10 @@ const ui::DialogTemplate& CSetupDlg::dialogTemplate() const {
     return ui::kMainWindowTemplate;
 }
 
+LanguageId CSetupDlg::interfaceLanguage() const {
+    return m_context.state.languageId;
+}
+
 std::string CSetupDlg::versionLine(LanguageId language) {
     return std::string(textFor(mw::kVersionPrefix, language)) + ": " + build::versionNumbers();
 }

@@ -32,6 +32,7 @@ class CSetupDlg final : public ui::Dialog {
 
     const ui::DialogTemplate& dialogTemplate() const override;
     std::string_view className() const override { return "CSetupDlg"; }
+    LanguageId interfaceLanguage() const override;
     void onInit(ui::DialogWindow& window) override;
     void onListPick(int id) override;
     void onClick(int id) override;

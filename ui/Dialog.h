@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "core/Language.h"
 #include "ui/DialogTemplate.h"
 
 #include <span>
@@ -57,6 +58,8 @@ class Dialog {
 
     virtual const DialogTemplate& dialogTemplate() const = 0;
     virtual std::string_view className() const = 0;
+    // The language of the window's texts, which its accessible names follow.
+    virtual LanguageId interfaceLanguage() const { return kEnglish; }
 
     // The window exists with the template's controls; the form fills it.
     virtual void onInit(DialogWindow& window) { m_window = &window; }

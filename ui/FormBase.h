@@ -168,6 +168,7 @@ class FormBase : public Dialog {
     // "Load from card…" (menu item, button and Ctrl+O): the folder chooser, then the form's file
     // in the chosen folder.
     std::string_view loadMenuText() const override;
+    LanguageId interfaceLanguage() const override { return m_language; }
     void onMenuLoad() override;
     std::span<const Shortcut> shortcuts() const override;
 

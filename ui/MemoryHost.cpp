@@ -2,6 +2,8 @@
 #include "ui/MemoryHost.h"
 
 #include "core/Utf8.h"
+#include "ui/Mnemonics.h"
+#include "ui/templates/AccessibleNames.h"
 
 #include <algorithm>
 #include <map>
@@ -11,6 +13,7 @@ namespace quorvex::ui {
 namespace {
 
 struct Control {
+    const ControlSpec* spec = nullptr;
     ControlState state;
     int limit = 0;
     bool digitsOnly = false;
@@ -26,6 +29,7 @@ class MemoryHost::Window final : public DialogWindow {
         m_title = std::string(t.title);
         for (const ControlSpec& spec : t.controls) {
             Control c;
+            c.spec = &spec;
             c.state.id = spec.id;
             c.state.kind = spec.kind;
             c.state.text = std::string(spec.text);
@@ -111,6 +115,35 @@ class MemoryHost::Window final : public DialogWindow {
         }
     }
     void setFocus(int id) override { m_focus = id; }
+
+    // The controls Tab visits, in template order: visible and enabled edits (read-only ones
+    // too), lists, buttons and links.
+    std::vector<int> tabStops() const {
+        std::vector<int> out;
+        for (const ControlSpec& spec : m_dialog.dialogTemplate().controls) {
+            const Control* c = find(spec.id);
+            if (!c || c->spec != &spec || !c->state.visible || !c->state.enabled)
+                continue;
+            if (spec.kind == ControlKind::Edit || spec.kind == ControlKind::List ||
+                spec.kind == ControlKind::Button || c->state.link)
+                out.push_back(spec.id);
+        }
+        return out;
+    }
+    void moveFocus(int step) {
+        const std::vector<int> stops = tabStops();
+        if (stops.empty())
+            return;
+        const auto at = std::find(stops.begin(), stops.end(), m_focus);
+        const auto n = static_cast<std::ptrdiff_t>(stops.size());
+        const std::ptrdiff_t from = at == stops.end() ? (step > 0 ? -1 : 0) : at - stops.begin();
+        m_focus = stops[static_cast<std::size_t>((from + step + n) % n)];
+    }
+    // The dialog manager focuses the first tab stop unless the form chose a control.
+    void focusFirstIfNone() {
+        if (m_focus == kUnnamed)
+            moveFocus(1);
+    }
     void setReadOnly(int id, bool readOnly) override {
         if (Control* c = find(id); c && c->state.kind == ControlKind::Edit)
             c->state.readOnly = readOnly;
@@ -167,8 +200,10 @@ int MemoryHost::run(Dialog& dialog) {
     m_windows.push_back(std::make_unique<Window>(dialog));
     Window& window = *m_windows.back();
     dialog.onInit(window);
-    if (!window.ended())
+    if (!window.ended()) {
+        window.focusFirstIfNone();
         transcript().windowShown(dialog.className(), window.title());
+    }
     while (!window.ended() && !m_abandoned) {
         if (!step())
             m_abandoned = true;
@@ -193,7 +228,11 @@ std::optional<ControlState> MemoryHost::controlState(int id) const {
     const Control* c = top().find(id);
     if (!c)
         return std::nullopt;
-    return c->state;
+    ControlState out = c->state;
+    const Dialog& d = top().dialog();
+    out.name = std::string(
+        accessibleName(d.dialogTemplate().id, *c->spec, d.interfaceLanguage(), out.text));
+    return out;
 }
 
 void MemoryHost::userSelect(int id, int position) {
@@ -244,7 +283,61 @@ void MemoryHost::userClick(int id) {
 
 void MemoryHost::userKey(Key key) {
     Window& w = top();
-    w.dialog().onClick(key == Key::Enter ? w.defaultButton() : kIdCancel);
+    const int focused = w.focus();
+    const Control* c = w.find(focused);
+    switch (key) {
+    case Key::Enter:
+        w.dialog().onClick(w.defaultButton());
+        break;
+    case Key::Esc:
+        w.dialog().onClick(kIdCancel);
+        break;
+    case Key::Tab:
+    case Key::BackTab:
+        w.moveFocus(key == Key::Tab ? 1 : -1);
+        break;
+    case Key::Space:
+        if (c && (c->state.kind == ControlKind::Button || c->state.link))
+            w.dialog().onClick(focused);
+        break;
+    case Key::Up:
+    case Key::Down: {
+        // A closed list steps to the neighbouring entry and reports the pick; at either end
+        // nothing changes and nothing is reported.
+        if (!c || c->state.kind != ControlKind::List)
+            break;
+        const int count = static_cast<int>(c->state.items.size());
+        const int next = key == Key::Down ? std::min(c->state.selected + 1, count - 1)
+                                          : std::max(c->state.selected - 1, 0);
+        if (count > 0 && next != c->state.selected)
+            userSelect(focused, next);
+        break;
+    }
+    }
+}
+
+void MemoryHost::userAlt(std::string_view letter) {
+    Window& w = top();
+    const DialogTemplate& t = w.dialog().dialogTemplate();
+    const std::vector<int> ids = mnemonicControls(t);
+    std::vector<std::string> texts;
+    for (const int id : ids)
+        texts.push_back(w.text(id));
+    const std::vector<std::string_view> views(texts.begin(), texts.end());
+    const int at = mnemonicFor(views, letter);
+    if (at < 0)
+        return;
+    const int id = ids[static_cast<std::size_t>(at)];
+    const Control* c = w.find(id);
+    if (c->state.kind == ControlKind::Button) {
+        // Clicked where the focus is, as Qt's buttons do for their mnemonic.
+        if (c->state.visible && c->state.enabled)
+            w.dialog().onClick(id);
+        return;
+    }
+    const Control* field = w.find(labelledField(t.id, id));
+    if (c->state.visible && field && field->state.visible && field->state.enabled)
+        w.setFocus(field->state.id);
 }
 
 void MemoryHost::userShortcut(char key) {

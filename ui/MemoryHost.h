@@ -27,6 +27,8 @@ class MemoryHost final : public ScriptedHost {
     void userClick(int id) override;
     void userKey(Key key) override;
     void userShortcut(char key) override;
+    void userAlt(std::string_view letter) override;
+    int focusedControl() const override { return focus(); }
     void userClose() override;
     void userMenuAbout() override;
     void userMenuLoad() override;

@@ -23,9 +23,12 @@ struct ControlState {
     bool enabled = true;
     bool visible = true;
     bool link = false;
+    std::string name; // what a screen reader announces
 };
 
-enum class Key { Enter, Esc };
+// Keys a keyboard user presses: Enter and Esc go to the window (its default button, Cancel), the
+// others to the focused control.
+enum class Key { Enter, Esc, Tab, BackTab, Space, Up, Down };
 
 // A host that a script drives like a user: both the in-memory host and the Qt host implement it,
 // so the same script gives the same transcript on either.
@@ -51,6 +54,10 @@ class ScriptedHost : public DialogHost {
     virtual void userKey(Key key) = 0;
     // Ctrl and a capital letter or digit, pressed in the focused control.
     virtual void userShortcut(char key) = 0;
+    // Alt and one letter (UTF-8): the button or label whose Alt+letter it is.
+    virtual void userAlt(std::string_view letter) = 0;
+    // The control that has the keyboard focus; kUnnamed when none.
+    virtual int focusedControl() const = 0;
     virtual void userClose() = 0;
     virtual void userMenuAbout() = 0;
     virtual void userMenuLoad() = 0;

@@ -74,6 +74,10 @@ void Transcript::openUrl(std::string_view url) {
     m_out << "open-url " << url << '\n' << std::flush;
 }
 
+void Transcript::focus(int id) {
+    m_out << "focus " << id << '\n' << std::flush;
+}
+
 void Transcript::programEnded() {
     m_out << "end\n" << std::flush;
 }
@@ -101,7 +105,7 @@ void Transcript::control(const ControlState& c) {
         m_out << "static text=" << quoted(c.text);
         break;
     }
-    m_out << " visible=" << flag(c.visible) << '\n' << std::flush;
+    m_out << " visible=" << flag(c.visible) << " name=" << quoted(c.name) << '\n' << std::flush;
 }
 
 } // namespace quorvex::ui

@@ -30,6 +30,7 @@ class Transcript {
     void absent(std::string_view path);
     void openUrl(std::string_view url);
     void control(const ControlState& state);
+    void focus(int id); // the control with the keyboard focus
     void programEnded();
 
     // Inside quotes a backslash and a double quote are written as \\ and \".

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-// The camera forms on real widgets: in every language each text shows in full, and once the
-// opening moves are done no control covers another.
+// The camera forms on real widgets: in every language each text shows in full, once the
+// opening moves are done no control covers another, and no Alt+letter is taken twice.
 #include "camera_menu/CQuorvexCameraMenu.h"
 #include "camera_menu/CQuorvexD2Menu.h"
 #include "camera_menu/CQuorvexK7Menu.h"
@@ -22,9 +22,13 @@
 
 #include <QComboBox>
 #include <QGroupBox>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QStyleOptionComboBox>
+
+#include <map>
 
 namespace quorvex::testing {
 namespace {
@@ -45,6 +49,20 @@ std::vector<std::string> problems(ui::QtDialogWindow& window) {
             found.push_back(w->objectName().toStdString() + ": " + problem);
         if (!window.rect().contains(w->geometry()))
             found.push_back(w->objectName().toStdString() + " leaves the window");
+    }
+    // No Alt+letter twice among the labels and buttons (hidden ones keep theirs too).
+    std::map<int, std::string> keys;
+    for (QWidget* w : window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        const auto* label = qobject_cast<QLabel*>(w);
+        const auto* button = qobject_cast<QPushButton*>(w);
+        if (!(label && label->buddy()) && !button)
+            continue;
+        const QKeySequence key = QKeySequence::mnemonic(label ? label->text() : button->text());
+        if (key.isEmpty())
+            continue;
+        const auto [at, fresh] = keys.emplace(key[0].toCombined(), w->objectName().toStdString());
+        if (!fresh)
+            found.push_back(w->objectName().toStdString() + " has the Alt+letter of " + at->second);
     }
     for (std::size_t i = 0; i < shown.size(); ++i)
         for (std::size_t j = i + 1; j < shown.size(); ++j) {

@@ -11,6 +11,8 @@
 #include <QTimer>
 
 #include <array>
+#include <string>
+#include <vector>
 
 namespace quorvex::testing {
 namespace {
@@ -90,6 +92,58 @@ TEST(QtMessageBox, AWarningHasTheSystemsWarningIconAndTheSameFrame) {
     ASSERT_EQ(box->buttons().size(), 1);
     const auto info = ui::makeMessageBox(QStringLiteral("done"));
     EXPECT_NE(info->icon(), QMessageBox::Warning);
+}
+
+// A form whose "Select" opens the folder chooser: the chooser belongs to the form, and the focus
+// is back where it was after Esc as after a choice.
+constexpr std::array kChooserControls{
+    ui::ControlSpec{10, ui::ControlKind::Edit, "", 5, 5, 40, 12},
+    ui::ControlSpec{11, ui::ControlKind::Button, "Select", 5, 20, 40, 14},
+    ui::ControlSpec{1, ui::ControlKind::Button, "OK", 50, 20, 40, 14, ui::style::DefaultButton},
+};
+const ui::DialogTemplate kChooserTemplate{904, "Chooser", 100, 40, kChooserControls};
+
+class ChooserDialog final : public ui::Dialog {
+  public:
+    explicit ChooserDialog(ui::DialogHost& host) : m_host(host) {}
+    const ui::DialogTemplate& dialogTemplate() const override { return kChooserTemplate; }
+    std::string_view className() const override { return "CChooserDlg"; }
+    void onClick(int id) override {
+        if (id == 11)
+            m_host.chooseFolder("/");
+        else
+            Dialog::onClick(id);
+    }
+
+  private:
+    ui::DialogHost& m_host;
+};
+
+TEST(QtHost, TheFolderChooserBelongsToTheFormAndGivesTheFocusBack) {
+    qtApp();
+    ui::QtHost host;
+    ChooserDialog dialog(host);
+    std::vector<std::string> seen;
+    QTimer::singleShot(0, [&seen] {
+        QWidget* form = QApplication::activeModalWidget();
+        ASSERT_NE(form, nullptr);
+        QWidget* edit = form->findChild<QWidget*>("c10");
+        auto* select = form->findChild<QPushButton*>("c11");
+        edit->setFocus();
+        // Esc in the chooser, once it is up.
+        QTimer::singleShot(50, [&seen, form] {
+            QWidget* chooser = QApplication::activeModalWidget();
+            seen.push_back(chooser && chooser->parentWidget() == form ? "owned" : "not owned");
+            if (chooser && chooser != form)
+                QMetaObject::invokeMethod(chooser, "reject", Qt::QueuedConnection);
+        });
+        select->click();
+        seen.push_back(form->focusWidget() == edit ? "focus back" : "focus lost");
+        QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        QCoreApplication::sendEvent(form, &enter);
+    });
+    EXPECT_EQ(host.run(dialog), ui::kIdOk);
+    EXPECT_EQ(seen, (std::vector<std::string>{"owned", "focus back"}));
 }
 
 } // namespace

@@ -75,9 +75,6 @@ class TemplateWindow : public ::testing::Test {
         return window.grab().toImage().convertToFormat(QImage::Format_RGB32);
     }
     static QRect rectOf(ui::QtDialogWindow& w, int id) { return w.control(id)->geometry(); }
-    static QString accessibleName(QWidget* widget) {
-        return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
-    }
 
     QFont m_font;
 };
@@ -188,23 +185,6 @@ TEST_F(TemplateWindow, TabsThroughTheControlsInTemplateOrder) {
             order.push_back(w->objectName());
     } while (w != &window);
     EXPECT_EQ(order, (std::vector<QString>{"c11", "c13", "c15", "c16", "c18", "c30", "c1"}));
-}
-
-TEST_F(TemplateWindow, NamesEveryControlForAssistiveTechnology) {
-    TestDialog dialog;
-    ui::QtDialogWindow window(dialog);
-    window.setText(kFolder, "/media/card");
-    EXPECT_EQ(accessibleName(window.control(kName)), "Name");
-    EXPECT_EQ(accessibleName(window.control(kClock)), "Clock");
-    EXPECT_EQ(accessibleName(window.control(kUnit)), "Unit");
-    EXPECT_EQ(accessibleName(window.control(kSecret)), "WWWW");        // the static above it
-    EXPECT_EQ(accessibleName(window.control(kFolder)), "/media/card"); // no label: its own text
-    EXPECT_EQ(accessibleName(window.control(kWide)), "WWWW");
-    EXPECT_EQ(accessibleName(window.control(kGo)), "Go");
-    window.setText(kNameLabel, "Full name"); // relabelling renames the edit too
-    EXPECT_EQ(accessibleName(window.control(kName)), "Full name");
-    for (int id : window.ids())
-        EXPECT_FALSE(accessibleName(window.control(id)).isEmpty()) << id;
 }
 
 TEST_F(TemplateWindow, EditLimitStopsTypingAndPastingButNotTheProgram) {

@@ -16,14 +16,16 @@
 
 namespace quorvex::testing {
 
-// What of a text does not fit its area; empty when everything shows.
+// What of a text does not fit its area; empty when everything shows. In a label's or button's
+// text "&" marks the Alt+letter and is not drawn ("&&" draws one).
 inline std::string cut(const QFontMetrics& metrics, const QRect& area, const QString& text,
-                       bool wraps) {
+                       bool wraps, bool marksMnemonic = false) {
     if (text.isEmpty())
         return {};
-    const QRect needed = wraps
-                             ? metrics.boundingRect(area, Qt::AlignCenter | Qt::TextWordWrap, text)
-                             : QRect(0, 0, metrics.horizontalAdvance(text), metrics.height());
+    const int mnemonic = marksMnemonic ? int(Qt::TextShowMnemonic) : 0;
+    const QRect needed =
+        wraps ? metrics.boundingRect(area, Qt::AlignCenter | Qt::TextWordWrap | mnemonic, text)
+              : QRect(0, 0, metrics.size(mnemonic, text).width(), metrics.height());
     if (needed.width() <= area.width() && needed.height() <= area.height())
         return {};
     return "\"" + text.toStdString() + "\" needs " + std::to_string(needed.width()) + "x" +
@@ -35,9 +37,11 @@ inline std::string cut(const QFontMetrics& metrics, const QRect& area, const QSt
 // other kinds of widget.
 inline std::string cutText(QWidget* w) {
     if (auto* label = qobject_cast<QLabel*>(w))
-        return cut(label->fontMetrics(), label->contentsRect(), label->text(), label->wordWrap());
+        return cut(label->fontMetrics(), label->contentsRect(), label->text(), label->wordWrap(),
+                   label->buddy() != nullptr);
     if (auto* button = qobject_cast<ui::TemplateButton*>(w))
-        return cut(button->fontMetrics(), button->textArea(), button->text(), button->wrapping());
+        return cut(button->fontMetrics(), button->textArea(), button->text(), button->wrapping(),
+                   true);
     if (auto* list = qobject_cast<QComboBox*>(w)) {
         QStyleOptionComboBox option;
         option.initFrom(list);

@@ -6,6 +6,8 @@
 #include "app/FilePreferencesStore.h"
 #include "app/SystemLanguage.h"
 
+#include "core/Utf8.h"
+
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
@@ -301,11 +303,11 @@ ScriptInterpreter::Status ScriptInterpreter::windowCommand(const Line& line) {
         const char* name;
         Needs needs;
     };
-    static constexpr Shape kShapes[] = {{"select", Needs::IdPos}, {"close-list", Needs::Id},
-                                        {"type", Needs::IdText},  {"clear", Needs::Id},
-                                        {"click", Needs::Id},     {"key", Needs::None},
-                                        {"close", Needs::None},   {"menu", Needs::None},
-                                        {"show", Needs::None},    {"screenshot", Needs::None}};
+    static constexpr Shape kShapes[] = {
+        {"select", Needs::IdPos}, {"close-list", Needs::Id}, {"type", Needs::IdText},
+        {"clear", Needs::Id},     {"click", Needs::Id},      {"key", Needs::None},
+        {"keys", Needs::None},    {"focus", Needs::None},    {"close", Needs::None},
+        {"menu", Needs::None},    {"show", Needs::None},     {"screenshot", Needs::None}};
     const Shape* shape = nullptr;
     for (const Shape& s : kShapes)
         if (c == s.name)
@@ -334,11 +336,32 @@ ScriptInterpreter::Status ScriptInterpreter::windowCommand(const Line& line) {
             position = *pos;
         }
     }
-    // Ctrl shortcuts are written "ctrl+" and a letter or digit.
-    const bool ctrlKey = line.rest.size() == 6 && line.rest.starts_with("ctrl+") &&
-                         std::isalnum(static_cast<unsigned char>(line.rest[5]));
-    if (c == "key" && line.rest != "enter" && line.rest != "esc" && !ctrlKey)
-        return malformed(line, "key takes enter, esc or ctrl+LETTER");
+    // A key: one of the named ones, or alt+ and one letter.
+    static constexpr std::pair<const char*, ui::Key> kKeys[] = {
+        {"enter", ui::Key::Enter},       {"esc", ui::Key::Esc},     {"tab", ui::Key::Tab},
+        {"shift+tab", ui::Key::BackTab}, {"space", ui::Key::Space}, {"up", ui::Key::Up},
+        {"down", ui::Key::Down}};
+    std::optional<ui::Key> key;
+    std::string altLetter;
+    char ctrlKey = 0;
+    if (c == "key") {
+        for (const auto& [name, k] : kKeys)
+            if (line.rest == name)
+                key = k;
+        if (!key && line.rest.starts_with("alt+") && ui::utf8Length(line.rest.substr(4)) == 1)
+            altLetter = line.rest.substr(4);
+        // Ctrl shortcuts are written "ctrl+" and a letter or digit.
+        if (line.rest.size() == 6 && line.rest.starts_with("ctrl+") &&
+            std::isalnum(static_cast<unsigned char>(line.rest[5])))
+            ctrlKey = static_cast<char>(std::toupper(static_cast<unsigned char>(line.rest[5])));
+        if (!key && altLetter.empty() && !ctrlKey)
+            return malformed(line, "key takes enter, esc, tab, shift+tab, space, up, down, "
+                                   "alt+LETTER or ctrl+LETTER");
+    }
+    if (c == "keys" && line.rest.empty())
+        return malformed(line, "keys needs a text");
+    if (c == "focus" && !line.rest.empty())
+        return malformed(line, "focus takes nothing");
     if ((c == "close") && !line.rest.empty())
         return malformed(line, "close takes nothing");
     if (c == "menu" && line.rest != "about")
@@ -357,12 +380,22 @@ ScriptInterpreter::Status ScriptInterpreter::windowCommand(const Line& line) {
     if (!m_host.hasWindow())
         return fail(line, "no window is open");
     if (c == "key") {
-        if (ctrlKey)
-            m_host.userShortcut(
-                static_cast<char>(std::toupper(static_cast<unsigned char>(line.rest[5]))));
+        if (key)
+            m_host.userKey(*key);
+        else if (ctrlKey)
+            m_host.userShortcut(ctrlKey);
         else
-            m_host.userKey(line.rest == "enter" ? ui::Key::Enter : ui::Key::Esc);
+            m_host.userAlt(altLetter);
         return Status::Done;
+    }
+    if (c == "focus") {
+        m_transcript.focus(m_host.focusedControl());
+        return Status::Done;
+    }
+    if (c == "keys") {
+        // Typed into the focused control, one key per character.
+        id = m_host.focusedControl();
+        text = line.rest;
     }
     if (c == "close") {
         m_host.userClose();
@@ -403,7 +436,7 @@ ScriptInterpreter::Status ScriptInterpreter::windowCommand(const Line& line) {
     const char* wanted = nullptr;
     if ((c == "select" || c == "close-list") && !isList)
         wanted = "a list";
-    if ((c == "type" || c == "clear") && !isEdit)
+    if ((c == "type" || c == "keys" || c == "clear") && !isEdit)
         wanted = "an edit";
     if (c == "click" && !clickable)
         wanted = "a button";
@@ -422,7 +455,7 @@ ScriptInterpreter::Status ScriptInterpreter::windowCommand(const Line& line) {
         m_host.userSelect(id, position);
     } else if (c == "close-list") {
         m_host.userCloseList(id);
-    } else if (c == "type") {
+    } else if (c == "type" || c == "keys") {
         m_host.userType(id, text);
     } else if (c == "clear") {
         m_host.userClear(id);

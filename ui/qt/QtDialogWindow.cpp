@@ -1,17 +1,23 @@
 // SPDX-License-Identifier: MIT
 #include "ui/qt/QtDialogWindow.h"
 
+#include "ui/Mnemonics.h"
+#include "ui/qt/ListAccessible.h"
 #include "ui/qt/Looks.h"
 #include "ui/qt/ResourceIcons.h"
 #include "ui/qt/TemplateControls.h"
+#include "ui/templates/AccessibleNames.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QKeySequence>
+#include <QMenu>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -31,59 +37,17 @@ bool has(const ControlSpec& spec, unsigned flag) {
 // The framework draws an icon static at the system icon size whatever the template says.
 constexpr int kIconSide = 32;
 
-// The label a person reads for an edit or list: the static on its row just to its left, else
-// the static right above it.
-const ControlSpec* labelFor(const ControlSpec& c, std::span<const ControlSpec> all) {
-    auto isField = [](const ControlSpec& o) {
-        return o.kind == ControlKind::Edit || o.kind == ControlKind::List ||
-               o.kind == ControlKind::Button;
-    };
-    auto sameRow = [](const ControlSpec& a, const ControlSpec& b) {
-        return a.y < b.y + b.height && b.y < a.y + a.height;
-    };
-    const ControlSpec* best = nullptr;
-    for (const ControlSpec& s : all) {
-        if (s.kind != ControlKind::Static || has(s, style::Icon) || has(s, style::Link))
-            continue;
-        if (!sameRow(s, c) || s.x + s.width > c.x + 4)
-            continue;
-        bool fieldBetween = false;
-        for (const ControlSpec& o : all)
-            if (&o != &c && isField(o) && sameRow(o, c) && o.x >= s.x + s.width - 4 &&
-                o.x + o.width <= c.x + 4)
-                fieldBetween = true;
-        if (!fieldBetween && (!best || s.x + s.width > best->x + best->width))
-            best = &s;
+// A text with its Alt+letter marked for Qt: "&" before the chosen character, literal ones doubled.
+QString withMnemonic(const QString& text, int position) {
+    QString out;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (i == position)
+            out += u'&';
+        out += text.at(i);
+        if (text.at(i) == u'&')
+            out += u'&';
     }
-    if (best)
-        return best;
-    // A static that labels its own row's control is no heading for the row below.
-    auto labelsARow = [&](const ControlSpec& s) {
-        for (const ControlSpec& o : all)
-            if ((o.kind == ControlKind::Edit || o.kind == ControlKind::List) && &o != &c &&
-                s.y < o.y + o.height && o.y < s.y + s.height && s.x + s.width <= o.x + 4)
-                return true;
-        return false;
-    };
-    for (const ControlSpec& s : all) {
-        if (s.kind != ControlKind::Static || has(s, style::Icon) || has(s, style::Link))
-            continue;
-        if (labelsARow(s))
-            continue;
-        const int gap = c.y - (s.y + s.height);
-        const bool overlaps = s.x < c.x + c.width && c.x < s.x + s.width;
-        if (overlaps && gap >= -2 && gap <= 12 && (!best || s.y > best->y))
-            best = &s;
-    }
-    return best;
-}
-
-const ControlSpec* frameAround(const ControlSpec& c, std::span<const ControlSpec> all) {
-    for (const ControlSpec& g : all)
-        if (g.kind == ControlKind::GroupBox && !g.text.empty() && g.x <= c.x && g.y <= c.y &&
-            c.x + c.width <= g.x + g.width && c.y + c.height <= g.y + g.height)
-            return &g;
-    return nullptr;
+    return out;
 }
 
 } // namespace
@@ -98,6 +62,7 @@ QtDialogWindow::QtDialogWindow(Dialog& dialog)
     setObjectName(QStringLiteral("template%1").arg(t.id));
     setFixedSize(m_units.toPixelsX(t.width), m_units.toPixelsY(t.height));
     looks::applyDialog(*this);
+    useListAccessibility();
     build();
     scrollIfTooTall();
     // The window's menu: About and "Load from card…", in the context menu (the window manager's
@@ -147,6 +112,7 @@ void QtDialogWindow::scrollIfTooTall() {
     }
     auto* area = new QScrollArea(this);
     area->setFrameShape(QFrame::NoFrame);
+    area->setFocusPolicy(Qt::NoFocus); // Tab goes straight to the first control
     area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     area->setWidget(content);
     looks::applyDialog(*area->viewport());
@@ -161,7 +127,6 @@ void QtDialogWindow::scrollIfTooTall() {
 
 void QtDialogWindow::build() {
     const DialogTemplate& t = m_dialog.dialogTemplate();
-    std::vector<Entry> built;
     std::vector<QWidget*> frames;
     for (const ControlSpec& spec : t.controls) {
         const QString text = fromUtf8(spec.text);
@@ -252,38 +217,52 @@ void QtDialogWindow::build() {
             widget->setEnabled(false);
         if (spec.id != kUnnamed) {
             widget->setObjectName(QStringLiteral("c%1").arg(spec.id));
-            m_controls.try_emplace(spec.id,
-                                   Entry{&spec, widget}); // the first of a repeated id wins
+            // The first of a repeated id wins.
+            if (m_controls.try_emplace(spec.id, Entry{&spec, widget}).second &&
+                spec.kind != ControlKind::Edit && spec.kind != ControlKind::List)
+                m_texts[spec.id] = text;
         }
-        built.push_back({&spec, widget});
     }
     // Frames stay behind the controls they hold, whatever their place in the template.
     for (auto it = frames.rbegin(); it != frames.rend(); ++it)
         (*it)->lower();
-    nameForAccessibility(built);
+    updateAccessibility();
 }
 
-void QtDialogWindow::nameForAccessibility(const std::vector<Entry>& built) {
-    const auto all = m_dialog.dialogTemplate().controls;
-    for (const Entry& e : built) {
-        if (e.spec->kind != ControlKind::Edit && e.spec->kind != ControlKind::List)
+void QtDialogWindow::updateAccessibility() {
+    const DialogTemplate& t = m_dialog.dialogTemplate();
+    const LanguageId language = m_dialog.interfaceLanguage();
+    for (const auto& [id, entry] : m_controls) {
+        if (entry.spec->kind == ControlKind::Static) {
+            if (auto* label = qobject_cast<QLabel*>(entry.widget))
+                if (const int field = labelledField(t.id, id))
+                    label->setBuddy(control(field));
             continue;
-        if (const ControlSpec* label = labelFor(*e.spec, all)) {
-            for (const Entry& l : built)
-                if (l.spec == label)
-                    static_cast<QLabel*>(l.widget)->setBuddy(e.widget);
-        } else if (const ControlSpec* frame = frameAround(*e.spec, all)) {
-            e.widget->setAccessibleName(fromUtf8(frame->text));
-        } else if (auto* edit = qobject_cast<QLineEdit*>(e.widget)) {
-            edit->setAccessibleName(edit->text().isEmpty() ? fromUtf8(e.spec->text) : edit->text());
-            connect(edit, &QLineEdit::textChanged, edit, [edit](const QString& now) {
-                if (!now.isEmpty())
-                    edit->setAccessibleName(now);
-            });
-        } else if (auto* list = qobject_cast<QComboBox*>(e.widget)) {
-            connect(list, &QComboBox::currentTextChanged, list,
-                    [list](const QString& now) { list->setAccessibleName(now); });
         }
+        const auto info = accessibleInfo(t.id, id, language);
+        if (!info)
+            continue;
+        entry.widget->setAccessibleName(fromUtf8(info->name));
+        // The unit or note first, then the frame or heading the field belongs to.
+        QStringList about;
+        for (const int related : {info->describedBy, info->group})
+            if (related != 0 && related != info->labelledBy && !text(related).empty())
+                about << fromUtf8(text(related));
+        entry.widget->setAccessibleDescription(about.join(QStringLiteral(", ")));
+    }
+    const std::vector<int> keyed = mnemonicControls(t);
+    std::vector<std::string> texts;
+    for (const int id : keyed)
+        texts.push_back(text(id));
+    const std::vector<std::string_view> views(texts.begin(), texts.end());
+    const std::vector<int> positions = mnemonicPositions(views);
+    for (std::size_t i = 0; i < keyed.size(); ++i) {
+        QWidget* w = control(keyed[i]);
+        const QString shown = withMnemonic(fromUtf8(texts[i]), positions[i]);
+        if (auto* label = qobject_cast<QLabel*>(w))
+            label->setText(shown);
+        else if (auto* button = qobject_cast<QPushButton*>(w))
+            button->setText(shown);
     }
 }
 
@@ -294,6 +273,14 @@ template <typename W> W* QtDialogWindow::as(int id) const {
 QWidget* QtDialogWindow::control(int id) const {
     const auto it = m_controls.find(id);
     return it == m_controls.end() ? nullptr : it->second.widget;
+}
+
+int QtDialogWindow::idOf(const QWidget* widget) const {
+    for (; widget && widget != this; widget = widget->parentWidget())
+        for (const auto& [id, entry] : m_controls)
+            if (entry.widget == widget)
+                return id;
+    return kUnnamed;
 }
 
 const ControlSpec* QtDialogWindow::spec(int id) const {
@@ -335,6 +322,9 @@ std::optional<ControlState> QtDialogWindow::state(int id) const {
     } else {
         out.text = text(id);
     }
+    // What a screen reader is told, as it asks for it.
+    if (QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(w))
+        out.name = accessible->text(QAccessible::Name).toStdString();
     return out;
 }
 
@@ -359,12 +349,17 @@ void QtDialogWindow::setText(int id, std::string_view text) {
     const QString value = fromUtf8(text);
     if (auto* edit = qobject_cast<QLineEdit*>(w))
         edit->setText(value); // reports the change
-    else if (auto* label = qobject_cast<QLabel*>(w))
+    if (qobject_cast<QLineEdit*>(w) || !w)
+        return;
+    if (auto* label = qobject_cast<QLabel*>(w))
         label->setText(value);
     else if (auto* frame = qobject_cast<QGroupBox*>(w))
         frame->setTitle(value);
     else if (auto* button = qobject_cast<QPushButton*>(w))
         button->setText(value);
+    m_texts[id] = value;
+    // Names, descriptions and Alt+letters follow the texts of the window.
+    updateAccessibility();
 }
 
 std::string QtDialogWindow::text(int id) const {
@@ -373,6 +368,8 @@ std::string QtDialogWindow::text(int id) const {
         return edit->text().toStdString();
     if (auto* list = qobject_cast<QComboBox*>(w))
         return list->currentIndex() >= 0 ? list->currentText().toStdString() : std::string();
+    if (const auto it = m_texts.find(id); it != m_texts.end())
+        return it->second.toStdString();
     if (auto* label = qobject_cast<QLabel*>(w))
         return label->text().toStdString();
     if (auto* frame = qobject_cast<QGroupBox*>(w))
@@ -465,6 +462,24 @@ void QtDialogWindow::keyPressEvent(QKeyEvent* event) {
                 return;
             }
         }
+    }
+    // The context menu from the keyboard, on whichever control has the focus: an edit opens its
+    // own (which ends with the window's items), every other control the window's.
+    const bool shiftOnly = (event->modifiers() & ~Qt::KeypadModifier) == Qt::ShiftModifier;
+    if ((plain && event->key() == Qt::Key_Menu) || (shiftOnly && event->key() == Qt::Key_F10)) {
+        event->accept();
+        QWidget* at = focusWidget() ? focusWidget() : this;
+        const QPoint local = at->rect().center();
+        if (qobject_cast<QLineEdit*>(at)) {
+            QContextMenuEvent open(QContextMenuEvent::Keyboard, local, at->mapToGlobal(local));
+            QCoreApplication::sendEvent(at, &open);
+        } else if (!actions().isEmpty()) {
+            auto* menu = new QMenu(this);
+            menu->addActions(actions());
+            menu->setAttribute(Qt::WA_DeleteOnClose);
+            menu->popup(at->mapToGlobal(local));
+        }
+        return;
     }
     QDialog::keyPressEvent(event);
 }

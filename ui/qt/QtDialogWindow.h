@@ -30,6 +30,8 @@ class QtDialogWindow final : public QDialog, public DialogWindow {
     int defaultButton() const { return m_defaultButton; }
     std::string title() const;
     QWidget* control(int id) const;
+    // The control a widget belongs to (a list's inner parts count as the list); kUnnamed if none.
+    int idOf(const QWidget* widget) const;
     const ControlSpec* spec(int id) const;
     std::vector<int> ids() const;
     std::optional<ControlState> state(int id) const;
@@ -72,12 +74,14 @@ class QtDialogWindow final : public QDialog, public DialogWindow {
     };
     void build();
     void scrollIfTooTall();
-    void nameForAccessibility(const std::vector<Entry>& built);
+    // Accessible names and descriptions, label buddies and Alt+letters from the current texts.
+    void updateAccessibility();
     template <typename W> W* as(int id) const;
 
     Dialog& m_dialog;
     DialogUnits m_units;
     std::map<int, Entry> m_controls;
+    std::map<int, QString> m_texts; // texts of statics and buttons as the form set them
     int m_defaultButton = kIdOk;
     bool m_ended = false;
     int m_result = 0;

@@ -8,6 +8,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
+#include <QPointer>
 #include <QUrl>
 
 #include <iostream>
@@ -23,19 +24,29 @@ int QtHost::run(Dialog& dialog) {
     int result = 0;
     {
         QtDialogWindow window(dialog);
+        m_windows.push_back(&window);
         dialog.onInit(window);
         if (!window.ended())
             window.exec();
         result = window.result();
+        m_windows.pop_back();
     }
     dialog.onDestroy();
     return result;
 }
 
 std::optional<std::string> QtHost::chooseFolder(const std::string& startFolder) {
-    // The platform's folder dialog, which has a field for typing a path.
+    // The platform's folder dialog, which has a field for typing a path. It belongs to the form,
+    // and the keyboard focus goes back to where it was however the dialog ends.
+    QWidget* owner = m_windows.empty() ? nullptr : m_windows.back();
+    const QPointer<QWidget> focused = owner ? owner->focusWidget() : nullptr;
     const QString folder = QFileDialog::getExistingDirectory(
-        nullptr, QString(), QString::fromStdString(startFolder), QFileDialog::ShowDirsOnly);
+        owner, QString(), QString::fromStdString(startFolder), QFileDialog::ShowDirsOnly);
+    if (owner) {
+        owner->activateWindow();
+        if (focused)
+            focused->setFocus(Qt::OtherFocusReason);
+    }
     if (folder.isEmpty())
         return std::nullopt;
     return QDir::toNativeSeparators(folder).toStdString();

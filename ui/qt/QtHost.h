@@ -3,6 +3,10 @@
 
 #include "ui/DialogHost.h"
 
+#include <vector>
+
+class QWidget;
+
 namespace quorvex::ui {
 
 // The host of the quorvex program: real windows, message boxes, folder dialog and clock.
@@ -18,6 +22,9 @@ class QtHost final : public DialogHost {
     void log(std::string_view text) override;
     void showInfoMessage(std::string_view text) override;
     void showWarningMessage(std::string_view text) override;
+
+  private:
+    std::vector<QWidget*> m_windows; // the open windows, the current one last
 };
 
 } // namespace quorvex::ui

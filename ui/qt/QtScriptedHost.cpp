@@ -10,11 +10,17 @@
 #include <QAction>
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QMouseEvent>
 
 #include <cstdlib>
 #include <vector>
+
+// Qt's own entry to its shortcut map, which its test library uses to press shortcuts.
+Q_GUI_EXPORT bool qt_sendShortcutOverrideEvent(QObject* o, ulong timestamp, int k,
+                                               Qt::KeyboardModifiers mods, const QString& text,
+                                               bool autorep = false, ushort count = 1);
 
 namespace quorvex::ui {
 
@@ -43,6 +49,13 @@ void clickAtCentre(QWidget* target) {
     QMouseEvent release(QEvent::MouseButtonRelease, local, local, global, Qt::LeftButton,
                         Qt::NoButton, Qt::NoModifier);
     QCoreApplication::sendEvent(target, &release);
+}
+
+bool anyButtonDown(const QWidget& window) {
+    for (const QPushButton* button : window.findChildren<QPushButton*>())
+        if (button->isDown())
+            return true;
+    return false;
 }
 
 class QtScriptedHost final : public ScriptedHost {
@@ -156,7 +169,32 @@ class QtScriptedHost final : public ScriptedHost {
     }
 
     void userKey(Key key) override {
-        sendKey(&top(), key == Key::Enter ? Qt::Key_Return : Qt::Key_Escape);
+        QtDialogWindow& w = top();
+        if (key == Key::Enter || key == Key::Esc) {
+            sendKey(&w, key == Key::Enter ? Qt::Key_Return : Qt::Key_Escape);
+            settle();
+            return;
+        }
+        QWidget* target = w.focusWidget() ? w.focusWidget() : &w;
+        switch (key) {
+        case Key::Tab:
+            sendKey(target, Qt::Key_Tab);
+            break;
+        case Key::BackTab:
+            sendKey(target, Qt::Key_Backtab, {}, Qt::ShiftModifier);
+            break;
+        case Key::Space:
+            sendKey(target, Qt::Key_Space, QStringLiteral(" "));
+            break;
+        case Key::Up:
+            sendKey(target, Qt::Key_Up);
+            break;
+        case Key::Down:
+            sendKey(target, Qt::Key_Down);
+            break;
+        default:
+            break;
+        }
         settle();
     }
 
@@ -166,6 +204,29 @@ class QtScriptedHost final : public ScriptedHost {
         QWidget* target = focused && w.isAncestorOf(focused) ? focused : &w;
         sendKey(target, key, {}, Qt::ControlModifier);
         settle();
+    }
+
+    // Alt+letter goes through Qt's shortcut map, where the labels' and buttons' mnemonics are.
+    void userAlt(std::string_view letter) override {
+        QtDialogWindow& w = top();
+        w.activateWindow();
+        settle();
+        const QString typed =
+            QString::fromUtf8(letter.data(), static_cast<qsizetype>(letter.size()));
+        QWidget* target = w.focusWidget() ? w.focusWidget() : &w;
+        if (!qt_sendShortcutOverrideEvent(target, 0, keyFor(typed), Qt::AltModifier, typed))
+            sendKey(target, keyFor(typed), typed, Qt::AltModifier);
+        // A button's mnemonic clicks it a moment later, once it has been seen pressed.
+        QElapsedTimer waited;
+        waited.start();
+        do
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        while (waited.elapsed() < 500 && hasWindow() && anyButtonDown(top()));
+        settle();
+    }
+
+    int focusedControl() const override {
+        return hasWindow() ? top().idOf(top().focusWidget()) : kUnnamed;
     }
 
     void userClose() override {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "ui/qt/TemplateControls.h"
 
+#include "ui/qt/Looks.h"
+
 #include <QAbstractItemView>
 #include <QAction>
 #include <QClipboard>
@@ -69,6 +71,11 @@ void TemplateEdit::contextMenuEvent(QContextMenuEvent* event) {
             if (!isReadOnly())
                 pasteAccepted();
         });
+    }
+    // The window's own items (About, "Load from card…") as on the rest of the window.
+    if (const QList<QAction*> own = window()->actions(); !own.isEmpty()) {
+        menu->addSeparator();
+        menu->addActions(own);
     }
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->popup(event->globalPos());
@@ -199,6 +206,30 @@ LinkLabel::LinkLabel(QWidget* parent) : QLabel(parent) {
     underlined.setUnderline(true);
     setFont(underlined);
     setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::StrongFocus); // reachable by Tab, opened by Enter or Space
+}
+
+void LinkLabel::keyPressEvent(QKeyEvent* event) {
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (plain && onClick &&
+        (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter ||
+         event->key() == Qt::Key_Space)) {
+        event->accept();
+        onClick();
+        return;
+    }
+    QLabel::keyPressEvent(event);
+}
+
+void LinkLabel::paintEvent(QPaintEvent* event) {
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QPainter painter(this);
+    painter.setPen(QPen(looks::systemWantsHighContrast() ? palette().color(QPalette::Highlight)
+                                                         : looks::kFocusFrame,
+                        2));
+    painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
 }
 
 void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {

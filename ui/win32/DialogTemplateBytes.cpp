@@ -49,6 +49,18 @@ class Writer {
     std::vector<std::uint16_t> m_out;
 };
 
+// Statics, frames and buttons read "&" as the mark of an Alt+letter: a literal one is doubled
+// (the window marks the letters once it exists).
+std::wstring shownText(std::string_view text) {
+    std::wstring out;
+    for (wchar_t c : widenUtf8(text)) {
+        out += c;
+        if (c == L'&')
+            out += L'&';
+    }
+    return out;
+}
+
 bool has(const ControlSpec& c, unsigned flag) {
     return (c.flags & flag) != 0;
 }
@@ -80,10 +92,9 @@ std::uint32_t controlStyle(const ControlSpec& c) {
     case ControlKind::Static:
         if (has(c, style::Icon))
             return s | SS_ICON;
-        // Texts are shown as they stand: an ampersand is a character, not a mnemonic.
-        s |= SS_NOPREFIX;
+        // A link is a Tab stop: Space opens it as a click does.
         if (has(c, style::Link))
-            s |= SS_NOTIFY;
+            s |= SS_NOTIFY | WS_TABSTOP;
         if (has(c, style::Centred))
             return s | SS_CENTER;
         if (has(c, style::Right))
@@ -145,8 +156,10 @@ std::vector<std::uint16_t> dialogTemplateBytes(const DialogTemplate& dialog) {
         w.ordinal(classOf(c.kind));
         if (c.kind == ControlKind::Static && has(c, style::Icon))
             w.ordinal(kAboutIconResource);
-        else
+        else if (c.kind == ControlKind::Edit)
             w.text(widenUtf8(c.text));
+        else
+            w.text(shownText(c.text));
         w.word(0); // no creation data
     }
     return w.take();

@@ -3,6 +3,8 @@
 
 #include "core/SystemText.h"
 #include "core/Utf8.h"
+#include "ui/Mnemonics.h"
+#include "ui/templates/AccessibleNames.h"
 #include "ui/win32/DialogTemplateBytes.h"
 
 #include <commctrl.h>
@@ -26,6 +28,31 @@ const COLORREF kDialogBlue = RGB(111, 153, 224);
 const COLORREF kStaticText = RGB(255, 255, 255);
 // Dark amber: apart from the blue, the default button's frame and white text.
 const COLORREF kFocusFrame = RGB(196, 84, 0);
+
+// The system asks for high contrast: the windows then keep the system's colours throughout.
+bool highContrast() {
+    HIGHCONTRASTW contrast{sizeof contrast, 0, nullptr};
+    return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0) &&
+           (contrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
+}
+
+// A text as a static or button shows it: "&" doubled, and one "&" before the Alt+letter.
+std::wstring withMark(const std::wstring& text, int at) {
+    std::wstring out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (static_cast<int>(i) == at)
+            out += L'&';
+        out += text[i];
+        if (text[i] == L'&')
+            out += L'&';
+    }
+    return out;
+}
+
+bool takesMark(ControlKind kind) {
+    return kind == ControlKind::Static || kind == ControlKind::Button ||
+           kind == ControlKind::GroupBox;
+}
 
 HBRUSH dialogBrush() {
     static const HBRUSH brush = CreateSolidBrush(kDialogBlue);
@@ -114,7 +141,9 @@ BOOL Win32DialogWindow::initialise() {
         if (!child)
             break;
         if (spec.id != kUnnamed && !m_controls.contains(spec.id)) {
-            m_controls.emplace(spec.id, Entry{&spec, child, windowText(child)});
+            Entry e{&spec, child, windowText(child)};
+            e.plain = std::string(spec.text);
+            m_controls.emplace(spec.id, std::move(e));
             m_ids.emplace(child, spec.id);
         }
         SetWindowSubclass(child, &Win32DialogWindow::controlProc, 1, reinterpret_cast<DWORD_PTR>(this));
@@ -137,6 +166,8 @@ BOOL Win32DialogWindow::initialise() {
     // Frames stay behind the controls they hold, whatever their place in the template.
     for (HWND frame : frames)
         SetWindowPos(frame, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    placeLabelsBeforeFields();
+    markMnemonics();
     addWindowMenu();
     scrollIfTooTall();
     m_ready = true;
@@ -224,8 +255,10 @@ INT_PTR Win32DialogWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         showContextMenu(lParam);
         return TRUE;
     case WM_CTLCOLORDLG:
-        return reinterpret_cast<INT_PTR>(dialogBrush());
+        return highContrast() ? FALSE : reinterpret_cast<INT_PTR>(dialogBrush());
     case WM_CTLCOLORSTATIC: {
+        if (highContrast())
+            return FALSE;
         // Statics, frames and read-only edits sit on the blue with white text; an editable edit
         // that is only disabled keeps the system's colours.
         const HWND from = reinterpret_cast<HWND>(lParam);
@@ -262,6 +295,8 @@ INT_PTR Win32DialogWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         return TRUE;
     }
+    case WM_KEYDOWN:
+        return shortcut(static_cast<UINT>(wParam)) ? TRUE : FALSE;
     case WM_MOUSEWHEEL:
         scrollBy(-GET_WHEEL_DELTA_WPARAM(wParam) / WHEEL_DELTA * 3);
         return TRUE;
@@ -312,8 +347,10 @@ void Win32DialogWindow::command(int id, int code, HWND from) {
         if (code == CBN_DROPDOWN) {
             e->dropped = true;
             e->picked = false;
-        } else if (code == CBN_SELENDOK) {
-            reportPick(id);
+        } else if (code == CBN_SELENDOK && e->dropped) {
+            reportPick(id); // a pick from the open list, also of the entry already chosen
+        } else if (code == CBN_SELCHANGE && !e->dropped) {
+            reportPick(id); // an arrow key or the wheel on the closed list
         } else if (code == CBN_CLOSEUP) {
             // Whether this opening picked anything is known once its notifications are done.
             PostMessageW(m_hwnd, kCloseUpMessage, static_cast<WPARAM>(id), 0);
@@ -362,6 +399,16 @@ LRESULT Win32DialogWindow::handleControl(HWND hwnd, UINT message, WPARAM wParam,
         if (Entry* e = entryOf(hwnd); e && e->spec->kind == ControlKind::Edit) {
             if (!(GetWindowLongW(hwnd, GWL_STYLE) & ES_READONLY))
                 pasteInto(*e);
+            return 0;
+        }
+        break;
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+        if (shortcut(static_cast<UINT>(wParam)))
+            return 0;
+        if (const Entry* e = entryOf(hwnd);
+            e && has(*e->spec, style::Link) && message == WM_KEYDOWN && wParam == VK_SPACE) {
+            m_dialog.onClick(m_ids[hwnd]);
             return 0;
         }
         break;
@@ -414,6 +461,22 @@ void Win32DialogWindow::pasteInto(Entry& entry) {
     SendMessageW(entry.hwnd, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(pasted.c_str()));
 }
 
+// Ctrl and a letter or digit acts as a click on the control the form names for it, wherever the
+// focus is in the window.
+bool Win32DialogWindow::shortcut(UINT key) {
+    if (GetKeyState(VK_CONTROL) >= 0 || GetKeyState(VK_MENU) < 0 || m_ended)
+        return false;
+    for (const Shortcut& s : m_dialog.shortcuts()) {
+        if (static_cast<UINT>(static_cast<unsigned char>(s.key)) != key)
+            continue;
+        if (const Entry* e = entry(s.control); e && !IsWindowEnabled(e->hwnd))
+            return true;
+        m_dialog.onClick(s.control);
+        return true;
+    }
+    return false;
+}
+
 void Win32DialogWindow::focusChanged(HWND now) {
     if (m_focus) {
         const RECT old = focusFrameOf(m_hwnd, m_focus);
@@ -452,7 +515,7 @@ void Win32DialogWindow::paintFocusFrame() {
     }
     RECT frame = focusFrameOf(m_hwnd, m_focus);
     InflateRect(&frame, -1, -1);
-    HBRUSH brush = CreateSolidBrush(kFocusFrame);
+    HBRUSH brush = CreateSolidBrush(highContrast() ? GetSysColor(COLOR_HIGHLIGHT) : kFocusFrame);
     for (int i = 0; i < 2; ++i) {
         FrameRect(dc, &frame, brush);
         InflateRect(&frame, -1, -1);
@@ -521,6 +584,72 @@ void Win32DialogWindow::abandon() {
         EndDialog(m_hwnd, kAbandonedResult);
 }
 
+// The dialog manager's Alt+letter on a label moves to the next field after it in Tab order, so a
+// label stands right before the field it names.
+void Win32DialogWindow::placeLabelsBeforeFields() {
+    const int templateId = m_dialog.dialogTemplate().id;
+    for (const auto& [id, e] : m_controls) {
+        if (e.spec->kind != ControlKind::Static)
+            continue;
+        const Entry* field = entry(labelledField(templateId, id));
+        if (!field)
+            continue;
+        HWND before = GetWindow(field->hwnd, GW_HWNDPREV);
+        if (before != e.hwnd)
+            SetWindowPos(e.hwnd, before ? before : HWND_TOP, 0, 0, 0, 0,
+                         SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
+}
+
+// Every static, frame and button shows its text with its Alt+letter underlined, chosen anew from
+// the texts the window shows now; the texts themselves stay as the form set them.
+void Win32DialogWindow::markMnemonics() {
+    const std::vector<int> ids = mnemonicControls(m_dialog.dialogTemplate());
+    std::vector<std::string_view> texts;
+    for (int id : ids)
+        texts.push_back(entry(id) ? std::string_view(entry(id)->plain) : std::string_view());
+    const std::vector<int> at = mnemonicPositions(texts);
+    std::map<int, int> marks;
+    for (std::size_t i = 0; i < ids.size(); ++i)
+        marks[ids[i]] = at[i];
+    for (auto& [id, e] : m_controls) {
+        if (!takesMark(e.spec->kind) || has(*e.spec, style::Icon))
+            continue;
+        const auto mark = marks.find(id);
+        const std::wstring shown = withMark(widenUtf8(e.plain), mark == marks.end() ? -1 : mark->second);
+        if (shown != windowText(e.hwnd))
+            SetWindowTextW(e.hwnd, shown.c_str());
+    }
+}
+
+bool Win32DialogWindow::mnemonic(std::string_view letter) {
+    const DialogTemplate& t = m_dialog.dialogTemplate();
+    const std::vector<int> ids = mnemonicControls(t);
+    std::vector<std::string_view> texts;
+    for (int id : ids)
+        texts.push_back(entry(id) ? std::string_view(entry(id)->plain) : std::string_view());
+    const int at = mnemonicFor(texts, letter);
+    if (at < 0)
+        return false;
+    const int id = ids[static_cast<std::size_t>(at)];
+    const Entry* e = entry(id);
+    if (!e || !IsWindowVisible(e->hwnd))
+        return true;
+    if (e->spec->kind == ControlKind::Button) {
+        if (IsWindowEnabled(e->hwnd))
+            m_dialog.onClick(id);
+        return true;
+    }
+    if (const Entry* field = entry(labelledField(t.id, id));
+        field && IsWindowVisible(field->hwnd) && IsWindowEnabled(field->hwnd))
+        SendMessageW(m_hwnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(field->hwnd), TRUE);
+    return true;
+}
+
+void Win32DialogWindow::tab(bool back) {
+    SendMessageW(m_hwnd, WM_NEXTDLGCTL, back ? 1 : 0, FALSE);
+}
+
 Win32DialogWindow::Entry* Win32DialogWindow::entry(int id) {
     const auto it = m_controls.find(id);
     return it == m_controls.end() ? nullptr : &it->second;
@@ -572,6 +701,8 @@ std::optional<ControlState> Win32DialogWindow::state(int id) const {
     } else {
         out.text = text(id);
     }
+    out.name = std::string(accessibleName(m_dialog.dialogTemplate().id, *e->spec,
+                                          m_dialog.interfaceLanguage(), out.text));
     return out;
 }
 
@@ -608,9 +739,13 @@ void Win32DialogWindow::setText(int id, std::string_view text) {
     const Entry* e = entry(id);
     if (!e || e->spec->kind == ControlKind::List)
         return;
-    SetWindowTextW(e->hwnd, widenUtf8(text).c_str()); // an edit reports the change
-    if (e->spec->kind != ControlKind::Edit)
-        InvalidateRect(e->hwnd, nullptr, TRUE); // a transparent static repaints its background
+    if (e->spec->kind == ControlKind::Edit) {
+        SetWindowTextW(e->hwnd, widenUtf8(text).c_str()); // reports the change
+        return;
+    }
+    entry(id)->plain = std::string(text);
+    markMnemonics(); // the Alt+letters follow the texts the window shows
+    InvalidateRect(e->hwnd, nullptr, TRUE); // a transparent static repaints its background
 }
 
 std::string Win32DialogWindow::text(int id) const {
@@ -621,6 +756,8 @@ std::string Win32DialogWindow::text(int id) const {
         const int at = selected(id);
         return at >= 0 ? comboItem(e->hwnd, at) : std::string();
     }
+    if (takesMark(e->spec->kind))
+        return e->plain;
     return utf8FromWide(windowText(e->hwnd));
 }
 

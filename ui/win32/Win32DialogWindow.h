@@ -55,6 +55,11 @@ class Win32DialogWindow final : public DialogWindow {
     int picks() const { return m_picks; }
     // A pick the list could not report itself.
     void reportPick(int id);
+    // Alt and a letter, as the window's Alt+letter keys answer it: a button is clicked where the
+    // focus is, a label gives its field the focus. False when no control takes the letter.
+    bool mnemonic(std::string_view letter);
+    // The field after the focused control in Tab order (backwards when `back`).
+    void tab(bool back);
 
     // Asks for driver->waiting() once the messages already queued have been handled.
     void requestStep();
@@ -86,6 +91,7 @@ class Win32DialogWindow final : public DialogWindow {
                                // setting the same text
         bool dropped = false;  // lists: open, and whether this opening picked anything
         bool picked = false;
+        std::string plain;     // statics, frames and buttons: the text without its Alt+letter mark
     };
 
     static INT_PTR CALLBACK dialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
@@ -96,12 +102,15 @@ class Win32DialogWindow final : public DialogWindow {
     BOOL initialise();
     void command(int id, int code, HWND from);
     void editChanged(Entry& entry);
+    bool shortcut(UINT key);
     void pasteInto(Entry& entry);
     void addWindowMenu();
     void showContextMenu(LPARAM at);
     void paintFocusFrame();
     void focusChanged(HWND now);
     void scrollIfTooTall();
+    void placeLabelsBeforeFields();
+    void markMnemonics();
     void scrollTo(int position);
     void scrollBy(int lines);
     Entry* entry(int id);

@@ -52,6 +52,15 @@ void Win32Host::log(std::string_view text) {
 // The common message box: caption "Quorvex", the message icon, one OK button. It is modal to
 // the current window, so the form cannot be used again until the message has been read.
 void Win32Host::showInfoMessage(std::string_view text) {
+    messageBox(text, false);
+}
+
+// What the user has to act on outside the program (a locked card) gets the system's warning icon.
+void Win32Host::showWarningMessage(std::string_view text) {
+    messageBox(text, true);
+}
+
+void Win32Host::messageBox(std::string_view text, bool warning) {
     const std::wstring body = widenUtf8(text);
     const std::wstring caption = widenUtf8(kProductTitle);
     MSGBOXPARAMSW box{};
@@ -60,8 +69,8 @@ void Win32Host::showInfoMessage(std::string_view text) {
     box.hInstance = GetModuleHandleW(nullptr);
     box.lpszText = body.c_str();
     box.lpszCaption = caption.c_str();
-    box.dwStyle = MB_OK | MB_USERICON | MB_SETFOREGROUND;
-    box.lpszIcon = MAKEINTRESOURCEW(kMessageIcon);
+    box.dwStyle = MB_OK | MB_SETFOREGROUND | (warning ? MB_ICONWARNING : MB_USERICON);
+    box.lpszIcon = warning ? nullptr : MAKEINTRESOURCEW(kMessageIcon);
     MessageBoxIndirectW(&box);
 }
 

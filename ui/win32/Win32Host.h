@@ -24,11 +24,13 @@ class Win32Host final : public DialogHost {
     void openUrl(std::string_view url) override;
     void log(std::string_view text) override;
     void showInfoMessage(std::string_view text) override;
+    void showWarningMessage(std::string_view text) override;
     // Something that watches every window's life (the start-up probe); none by default.
     void setDriver(WindowDriver* driver) { m_driver = driver; }
 
   private:
     HWND current() const;
+    void messageBox(std::string_view text, bool warning);
 
     std::vector<Win32DialogWindow*> m_windows; // the current window is the last
     WindowDriver* m_driver = nullptr;

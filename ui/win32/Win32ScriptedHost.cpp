@@ -133,17 +133,59 @@ class Win32ScriptedHost final : public ScriptedHost, private WindowDriver {
         }
     }
 
-    // The key goes to the focused control through the window's own loop, so the dialog
-    // manager turns it into the window's OK or Cancel.
+    // Enter and Esc go to the focused control through the window's own loop, so the dialog
+    // manager turns them into the window's OK or Cancel; Tab moves as the dialog manager moves;
+    // the others go to the focused control itself.
     void userKey(Key key) override {
         Win32DialogWindow& w = top();
         HWND focus = GetFocus();
         if (!focus || (focus != w.handle() && !IsChild(w.handle(), focus)))
             focus = w.handle();
+        if (key == Key::Tab || key == Key::BackTab) {
+            w.tab(key == Key::BackTab);
+            return;
+        }
+        if (key == Key::Space || key == Key::Up || key == Key::Down) {
+            if (focus == w.handle())
+                return;
+            const WPARAM vk = key == Key::Space ? VK_SPACE : key == Key::Up ? VK_UP : VK_DOWN;
+            SendMessageW(focus, WM_KEYDOWN, vk, 1);
+            if (IsWindow(focus))
+                SendMessageW(focus, WM_KEYUP, vk, 1 | (3u << 30));
+            return;
+        }
         const WPARAM vk = key == Key::Enter ? VK_RETURN : VK_ESCAPE;
         const UINT scan = MapVirtualKeyW(static_cast<UINT>(vk), MAPVK_VK_TO_VSC);
         PostMessageW(focus, WM_KEYDOWN, vk, 1 | (scan << 16));
         PostMessageW(focus, WM_KEYUP, vk, 1 | (scan << 16) | (3u << 30));
+    }
+
+    // Ctrl held while the key goes to the focused control, as the keyboard sends it.
+    void userShortcut(char key) override {
+        Win32DialogWindow& w = top();
+        HWND focus = GetFocus();
+        if (!focus || (focus != w.handle() && !IsChild(w.handle(), focus)))
+            focus = w.handle();
+        BYTE keys[256];
+        GetKeyboardState(keys);
+        const BYTE control = keys[VK_CONTROL];
+        keys[VK_CONTROL] = 0x80;
+        SetKeyboardState(keys);
+        SendMessageW(focus, WM_KEYDOWN, static_cast<unsigned char>(key), 1);
+        keys[VK_CONTROL] = control;
+        SetKeyboardState(keys);
+    }
+
+    void userAlt(std::string_view letter) override { top().mnemonic(letter); }
+
+    int focusedControl() const override {
+        if (!hasWindow())
+            return kUnnamed;
+        HWND focus = GetFocus();
+        for (int id : top().ids())
+            if (top().control(id) == focus)
+                return id;
+        return kUnnamed;
     }
 
     void userClose() override { PostMessageW(top().handle(), WM_SYSCOMMAND, SC_CLOSE, 0); }
