@@ -2,7 +2,7 @@
 #include "camera_menu/CameraMenuForm.h"
 
 #include "camera_menu/CameraMenuTexts.h"
-#include "camera_menu/MenuFileReader.h"
+#include "card/MenuFileReader.h"
 #include "ui/templates/CameraMenuIds.h"
 
 #include <algorithm>

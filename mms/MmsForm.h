@@ -3,7 +3,7 @@
 
 #include "core/Language.h"
 #include "core/ModelCatalogue.h"
-#include "mms/MmsFileWriter.h"
+#include "card/MmsFileWriter.h"
 #include "mms/OperatorLists.h"
 #include "ui/AppContext.h"
 #include "ui/FormBase.h"

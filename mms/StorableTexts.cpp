@@ -3,7 +3,7 @@
 
 #include "core/Utf8.h"
 #include "mms/MmsTexts.h"
-#include "mms/ScrambledSettingsFile.h"
+#include "card/ScrambledSettingsFile.h"
 
 #include <string>
 

@@ -7,8 +7,8 @@
 #include "mms/MmsTexts.h"
 #include "mms/StorableTexts.h"
 #include "smtp/GprsCatalogueView.h"
-#include "smtp/GprsOperatorCatalogue.h"
-#include "smtp/SmtpFileReader.h"
+#include "card/GprsOperatorCatalogue.h"
+#include "card/SmtpFileReader.h"
 #include "smtp/SmtpTexts.h"
 
 #include <array>

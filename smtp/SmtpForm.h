@@ -3,7 +3,7 @@
 
 #include "core/Language.h"
 #include "mms/OperatorLists.h"
-#include "smtp/SmtpFileWriter.h"
+#include "card/SmtpFileWriter.h"
 #include "ui/AppContext.h"
 #include "ui/FormBase.h"
 #include "ui/templates/SmtpIds.h"

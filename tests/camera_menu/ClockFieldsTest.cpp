@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "camera_menu/ClockFields.h"
-#include "camera_menu/RecordLayouts.h"
+#include "card/RecordLayouts.h"
 #include "ui/FieldChecks.h"
 
 #include "support/RecordingMessages.h"

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include "mms/ScrambledSettingsFile.h"
-#include "mms/MmsFileWriter.h"
+#include "card/ScrambledSettingsFile.h"
+#include "card/MmsFileWriter.h"
 
 #include "support/Platform.h"
 #include "support/RecordingMessages.h"

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "tools/inspect/FileInspector.h"
 
-#include "camera_menu/RecordLayouts.h"
+#include "card/RecordLayouts.h"
 #include "core/SystemText.h"
 #include "tools/inspect/MenuFileDecoder.h"
 #include "tools/inspect/SetupFileDecoder.h"

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "tools/inspect/MenuFileDecoder.h"
 
-#include "camera_menu/MenuFileReader.h"
+#include "card/MenuFileReader.h"
 #include "core/SettingsCrc16.h"
 #include "tools/inspect/FieldText.h"
 #include "tools/inspect/RecordBytes.h"

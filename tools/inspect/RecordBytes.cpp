@@ -2,8 +2,8 @@
 #include "tools/inspect/RecordBytes.h"
 
 #include "core/Utf8.h"
-#include "mms/OemCodePage.h"
-#include "mms/SettingsFileReader.h"
+#include "card/OemCodePage.h"
+#include "card/SettingsFileReader.h"
 
 #include <algorithm>
 #include <array>

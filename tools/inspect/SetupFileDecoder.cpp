@@ -2,9 +2,9 @@
 #include "tools/inspect/SetupFileDecoder.h"
 
 #include "core/ModelCatalogue.h"
-#include "mms/CountryList.h"
-#include "mms/MmsFileReader.h"
-#include "mms/MmsOperatorCatalogue.h"
+#include "card/CountryList.h"
+#include "card/MmsFileReader.h"
+#include "card/MmsOperatorCatalogue.h"
 #include "tools/inspect/HeaderFields.h"
 #include "tools/inspect/RecordBytes.h"
 #include "tools/inspect/TextRecordDecoder.h"

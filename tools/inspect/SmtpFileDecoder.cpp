@@ -2,8 +2,8 @@
 #include "tools/inspect/SmtpFileDecoder.h"
 
 #include "core/ModelCatalogue.h"
-#include "smtp/GprsOperatorCatalogue.h"
-#include "smtp/SmtpFileReader.h"
+#include "card/GprsOperatorCatalogue.h"
+#include "card/SmtpFileReader.h"
 #include "tools/inspect/HeaderFields.h"
 #include "tools/inspect/RecordBytes.h"
 #include "tools/inspect/TextRecordDecoder.h"

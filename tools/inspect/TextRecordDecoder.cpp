@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "tools/inspect/TextRecordDecoder.h"
 
-#include "mms/SettingsFileReader.h"
+#include "card/SettingsFileReader.h"
 
 #include <algorithm>
 #include <string>

@@ -7,7 +7,7 @@
 #include "tools/inspect/InspectReport.h"
 #include "tools/write/CardWriter.h"
 #include "tools/write/ProfileReader.h"
-#include "ui/DialogHost.h"
+#include "core/LocalTime.h"
 
 #include <charconv>
 #include <cstdio>

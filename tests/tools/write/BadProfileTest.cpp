@@ -2,10 +2,10 @@
 // Profiles spoilt one field at a time are refused with that field named, and no card is touched.
 #include "WriteHarness.h"
 
-#include "camera_menu/MenuFileWriter.h"
-#include "camera_menu/RecordLayouts.h"
-#include "mms/MmsFileWriter.h"
-#include "smtp/SmtpFileWriter.h"
+#include "card/MenuFileWriter.h"
+#include "card/RecordLayouts.h"
+#include "card/MmsFileWriter.h"
+#include "card/SmtpFileWriter.h"
 
 #include "support/RecordingMessages.h"
 

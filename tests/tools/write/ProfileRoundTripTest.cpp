@@ -4,11 +4,11 @@
 // forms use.
 #include "WriteHarness.h"
 
-#include "camera_menu/MenuFileWriter.h"
-#include "camera_menu/RecordLayouts.h"
+#include "card/MenuFileWriter.h"
+#include "card/RecordLayouts.h"
 #include "core/ModelCatalogue.h"
-#include "mms/MmsFileWriter.h"
-#include "smtp/SmtpFileWriter.h"
+#include "card/MmsFileWriter.h"
+#include "card/SmtpFileWriter.h"
 
 #include "support/MenuSamples.h"
 #include "support/RecordingMessages.h"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "mms/ScrambledSettingsFile.h"
+#include "card/ScrambledSettingsFile.h"
 #include "core/SystemText.h"
 
 #include "core/DurableFile.h"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "camera_menu/RecordLayouts.h"
+#include "card/RecordLayouts.h"
 
 #include <algorithm>
 #include <array>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "mms/CountryList.h"
+#include "card/CountryList.h"
 
 namespace quorvex {
 namespace {

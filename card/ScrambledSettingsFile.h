@@ -3,8 +3,8 @@
 
 #include "core/InfoMessages.h"
 #include "core/Language.h"
-#include "mms/OemCodePage.h"
-#include "mms/RecordScramble.h"
+#include "card/OemCodePage.h"
+#include "card/RecordScramble.h"
 
 #include <array>
 #include <cstddef>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "mms/MmsFileReader.h"
+#include "card/MmsFileReader.h"
 
-#include "mms/CountryList.h"
-#include "mms/MmsOperatorCatalogue.h"
-#include "mms/SettingsFileReader.h"
+#include "card/CountryList.h"
+#include "card/MmsOperatorCatalogue.h"
+#include "card/SettingsFileReader.h"
 
 #include <array>
 #include <string>

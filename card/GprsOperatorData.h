@@ -4,7 +4,7 @@
 // scripts/operators/mapping.json. Do not edit by hand: change the mapping and regenerate.
 #pragma once
 
-#include "smtp/GprsOperator.h"
+#include "card/GprsOperator.h"
 
 #include <array>
 #include <cstddef>

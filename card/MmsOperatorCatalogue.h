@@ -2,9 +2,9 @@
 #pragma once
 
 #include "core/Language.h"
-#include "mms/CountryList.h"
-#include "mms/MmsOperatorData.h"
-#include "mms/OperatorProfile.h"
+#include "card/CountryList.h"
+#include "card/MmsOperatorData.h"
+#include "card/OperatorProfile.h"
 
 #include <array>
 #include <cstddef>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "camera_menu/MenuFileReader.h"
+#include "card/MenuFileReader.h"
 
 #include "core/SettingsCrc16.h"
 

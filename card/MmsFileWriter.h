@@ -3,8 +3,8 @@
 
 #include "core/InfoMessages.h"
 #include "core/Language.h"
-#include "mms/DataSetupMode.h"
-#include "mms/ScrambledSettingsFile.h"
+#include "card/DataSetupMode.h"
+#include "card/ScrambledSettingsFile.h"
 
 #include <cstdint>
 #include <string>

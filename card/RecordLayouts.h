@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "camera_menu/CameraSettingsRecord.h"
+#include "card/CameraSettingsRecord.h"
 #include "core/ModelCatalogue.h"
 
 #include <cstddef>

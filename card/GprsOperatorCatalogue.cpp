@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "smtp/GprsOperatorCatalogue.h"
+#include "card/GprsOperatorCatalogue.h"
 
-#include "mms/CountryList.h"
-#include "mms/MmsOperatorCatalogue.h"
-#include "mms/OemCodePage.h"
+#include "card/CountryList.h"
+#include "card/MmsOperatorCatalogue.h"
+#include "card/OemCodePage.h"
 
 namespace quorvex {
 namespace {

@@ -4,8 +4,8 @@
 // scripts/operators/mapping.json. Do not edit by hand: change the mapping and regenerate.
 #pragma once
 
-#include "mms/CountryList.h"
-#include "mms/OperatorProfile.h"
+#include "card/CountryList.h"
+#include "card/OperatorProfile.h"
 
 #include <array>
 #include <cstddef>

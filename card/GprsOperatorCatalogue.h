@@ -2,8 +2,8 @@
 #pragma once
 
 #include "core/Language.h"
-#include "smtp/GprsOperator.h"
-#include "smtp/GprsOperatorData.h"
+#include "card/GprsOperator.h"
+#include "card/GprsOperatorData.h"
 
 #include <array>
 #include <cstddef>

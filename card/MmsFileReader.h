@@ -3,7 +3,7 @@
 
 #include "core/CardCheck.h"
 #include "core/ModelCatalogue.h"
-#include "mms/MmsFileWriter.h"
+#include "card/MmsFileWriter.h"
 
 #include <cstdint>
 #include <span>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "mms/SettingsFileReader.h"
+#include "card/SettingsFileReader.h"
 
 #include "core/SettingsCrc16.h"
 #include "core/Utf8.h"

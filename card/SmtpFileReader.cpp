@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "smtp/SmtpFileReader.h"
+#include "card/SmtpFileReader.h"
 
-#include "mms/SettingsFileReader.h"
-#include "smtp/GprsOperatorCatalogue.h"
+#include "card/SettingsFileReader.h"
+#include "card/GprsOperatorCatalogue.h"
 
 #include <array>
 #include <string>

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "core/CardCheck.h"
-#include "mms/ScrambledSettingsFile.h"
+#include "card/ScrambledSettingsFile.h"
 
 #include <cstdint>
 #include <span>

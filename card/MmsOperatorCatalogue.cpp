@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include "mms/MmsOperatorCatalogue.h"
-#include "mms/OemCodePage.h"
+#include "card/MmsOperatorCatalogue.h"
+#include "card/OemCodePage.h"
 
 namespace quorvex {
 namespace {

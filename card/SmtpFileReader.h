@@ -2,7 +2,7 @@
 #pragma once
 
 #include "core/CardCheck.h"
-#include "smtp/SmtpFileWriter.h"
+#include "card/SmtpFileWriter.h"
 
 #include <cstdint>
 #include <span>
