@@ -121,7 +121,7 @@ MmsFileContent readMmsFile(std::span<const std::uint8_t> bytes, MmsSendList list
     if (!content.check.readable())
         return content;
     std::array<std::string, 10> texts;
-    content.check = readTextRecords(plain, 1, 10, texts);
+    content.check = readTextRecords(plain, kSetupTextRecords, texts);
     content.texts = {texts[0], texts[1], texts[2], texts[3], texts[4],
                      texts[5], texts[6], texts[7], texts[8], texts[9]};
     return content;

@@ -18,13 +18,16 @@ namespace quorvex {
 // What setup.dat and smtp.dat have in common: a header and ten text records, stored scrambled,
 // then an unscrambled checksum record; 720 bytes in all.
 inline constexpr std::size_t kScrambledRecordCount = 11;
+inline constexpr std::size_t kChecksumRecord = 11;
 inline constexpr std::size_t kSettingsFileSize = 720;
 using SettingsFileBytes = std::array<std::uint8_t, kSettingsFileSize>;
 using PlainRecords = std::array<SettingsRecordBytes, kScrambledRecordCount>;
 
-// Text records hold the text in bytes 0-56 followed by its NUL, so at most 56 bytes of text;
-// a longer one would run into the length byte at 57 or beyond the record.
-inline constexpr std::size_t kTextRecordCapacity = 56;
+// Text records hold the text in their text area, bytes 0-56, followed by its NUL, so at most 56
+// bytes of text; a longer one would run into the length byte at 57 or beyond the record. The
+// length byte counts the text's characters, and every code page 437 character is one byte.
+inline constexpr std::size_t kTextArea = 57;
+inline constexpr std::size_t kTextRecordCapacity = kTextArea - 1;
 inline constexpr std::size_t kTextLengthByte = 57;
 
 // The working file in which earlier versions staged the plain records. We build in memory, but a

@@ -10,8 +10,6 @@ namespace quorvex {
 
 namespace {
 
-constexpr std::size_t kChecksumRecord = kScrambledRecordCount;
-constexpr std::size_t kTextArea = 57; // bytes 0-56
 
 std::span<const std::uint8_t, kSettingsRecordSize> recordBytes(std::span<const std::uint8_t> file,
                                                                std::size_t index) {
@@ -60,29 +58,52 @@ PlainRecords plainRecords(std::span<const std::uint8_t> file) {
     return plain;
 }
 
-TextRecordRead readTextRecord(const SettingsRecordBytes& plain) {
+TextRecordRead readTextRecord(const SettingsRecordBytes& plain, const TextRecordSchema& schema) {
     const auto end = static_cast<std::size_t>(
         std::find(plain.begin(), plain.begin() + kTextArea, std::uint8_t{0}) - plain.begin());
     TextRecordRead read;
-    for (std::size_t i = end; i < kTextArea; ++i)
-        if (plain[i] != 0)
-            return {{}, "byte " + std::to_string(i) + " after the text is not 0"};
+    read.oemBytes.assign(plain.begin(), plain.begin() + static_cast<std::ptrdiff_t>(end));
     for (std::size_t i = 0; i < end; ++i)
         ui::appendUtf8(read.text, characterForOemByte(plain[i]));
-    // Every code page 437 character is one UTF-16 unit, so the count is the number of bytes.
+    for (std::size_t i = end; i < kTextArea; ++i)
+        if (plain[i] != 0)
+            return {read.oemBytes, read.text, TextRecordFault::BytesAfterText, static_cast<int>(i)};
     if (plain[kTextLengthByte] != end)
-        read.fault = "the length byte holds " + std::to_string(plain[kTextLengthByte]) +
-                     " for a text of " + std::to_string(end) + " characters";
+        read.fault = TextRecordFault::LengthByte;
+    else if (end > schema.limit)
+        read.fault = TextRecordFault::TooLong;
+    if (!read.ok())
+        read.faultByte = static_cast<int>(kTextLengthByte);
     return read;
 }
 
-CardCheck readTextRecords(const PlainRecords& plain, int first, int last,
-                          std::span<std::string> texts) {
-    for (int r = first; r <= last; ++r) {
-        TextRecordRead read = readTextRecord(plain[static_cast<std::size_t>(r)]);
-        if (!read.fault.empty())
-            return cardRefusal(CardVerdict::Damaged, recordFault(r, -1, read.fault));
-        texts[static_cast<std::size_t>(r - first)] = std::move(read.text);
+std::string textRecordFaultText(const SettingsRecordBytes& plain, const TextRecordSchema& schema,
+                                const TextRecordRead& read) {
+    switch (read.fault) {
+    case TextRecordFault::None:
+        break;
+    case TextRecordFault::BytesAfterText:
+        return "byte " + std::to_string(read.faultByte) + " after the text is not 0";
+    case TextRecordFault::LengthByte:
+        return "the length byte holds " + std::to_string(plain[kTextLengthByte]) +
+               " for a text of " + std::to_string(read.oemBytes.size()) + " characters";
+    case TextRecordFault::TooLong:
+        return std::string(schema.label) + " has " + std::to_string(read.oemBytes.size()) +
+               " characters; the form allows " + std::to_string(schema.limit);
+    }
+    return {};
+}
+
+CardCheck readTextRecords(const PlainRecords& plain, std::span<const TextRecordSchema, 10> schema,
+                          std::span<std::string, 10> texts) {
+    for (const TextRecordSchema& field : schema) {
+        const auto& record = plain[static_cast<std::size_t>(field.record)];
+        TextRecordRead read = readTextRecord(record, field);
+        if (!read.ok())
+            return cardRefusal(CardVerdict::Damaged,
+                               recordFault(field.record, -1,
+                                           textRecordFaultText(record, field, read)));
+        texts[static_cast<std::size_t>(field.record - 1)] = std::move(read.text);
     }
     return {};
 }

@@ -3,6 +3,7 @@
 
 #include "core/CardCheck.h"
 #include "card/ScrambledSettingsFile.h"
+#include "card/TextRecordSchema.h"
 
 #include <cstdint>
 #include <span>
@@ -30,18 +31,37 @@ unsigned storedSettingsChecksum(std::span<const std::uint8_t> file);
 // Records 0-10 of a file with a sound frame, unscrambled.
 PlainRecords plainRecords(std::span<const std::uint8_t> file);
 
-// A plain text record read back: its text from code page 437 to UTF-8, or why it cannot be one
-// a form wrote (bytes after the text, a length byte that does not count the text).
-struct TextRecordRead {
-    std::string text;
-    std::string fault;
+// What keeps a plain text record from being one a form wrote. The length byte is read as the
+// writers write it: the number of code page 437 bytes of the text, since every such character is
+// one UTF-16 unit. A writer whose code page could not hold a text would store no bytes and keep
+// the count, but nothing that reaches this camera's code page is refused for its length, so an
+// empty text with a count, or a count other than the bytes, is damage.
+enum class TextRecordFault {
+    None,
+    BytesAfterText, // a byte of the text area after the text's NUL is not 0
+    LengthByte,     // the length byte does not count the text
+    TooLong,        // more characters than the form lets the user type
 };
-TextRecordRead readTextRecord(const SettingsRecordBytes& plain);
 
-// The first fault of the texts of records `first` to `last`, with their texts in `texts`
-// (`texts[i]` for record first + i).
-CardCheck readTextRecords(const PlainRecords& plain, int first, int last,
-                          std::span<std::string> texts);
+// A plain text record read back: its bytes and their text from code page 437 to UTF-8, or its
+// first fault and the byte it lies at.
+struct TextRecordRead {
+    std::string oemBytes;
+    std::string text;
+    TextRecordFault fault = TextRecordFault::None;
+    int faultByte = -1;
+    bool ok() const { return fault == TextRecordFault::None; }
+};
+TextRecordRead readTextRecord(const SettingsRecordBytes& plain, const TextRecordSchema& schema);
+
+// The reason of a text record's fault, for the message of a card that is not loaded.
+std::string textRecordFaultText(const SettingsRecordBytes& plain, const TextRecordSchema& schema,
+                                const TextRecordRead& read);
+
+// The first fault of the texts of records 1-10, with their texts in `texts` (`texts[i]` for
+// record i + 1).
+CardCheck readTextRecords(const PlainRecords& plain, std::span<const TextRecordSchema, 10> schema,
+                          std::span<std::string, 10> texts);
 
 // "record 3, byte 8: ..." for a fault message.
 std::string recordFault(int record, int byte, std::string_view why);

@@ -4,6 +4,7 @@
 #include "card/SettingsFileReader.h"
 #include "card/GprsOperatorCatalogue.h"
 
+#include <algorithm>
 #include <array>
 #include <string>
 
@@ -58,6 +59,15 @@ bool fitsSmtpLayout(SmtpLayout layout, const SettingsRecordBytes& h) {
                                     : h[6] == 1 && h[7] == 1 && h[8] <= 25;
 }
 
+bool senderUserNameMatches(const SettingsRecordBytes& plainSender,
+                           const SettingsRecordBytes& plainUserName) {
+    const TextRecordRead sender =
+        readTextRecord(plainSender, textRecordSchema(kSmtpTextRecords, 6));
+    const SettingsRecordBytes expected = SmtpFileWriter::senderUserNameRecord(sender.oemBytes);
+    return std::equal(plainUserName.begin(), plainUserName.begin() + kTextLengthByte + 1,
+                      expected.begin());
+}
+
 SmtpFileContent readSmtpFile(std::span<const std::uint8_t> bytes, SmtpLayout layout) {
     SmtpFileContent content;
     if (std::string fault = settingsFileFrameFault(bytes); !fault.empty()) {
@@ -75,14 +85,13 @@ SmtpFileContent readSmtpFile(std::span<const std::uint8_t> bytes, SmtpLayout lay
     if (!content.check.readable())
         return content;
     std::array<std::string, 10> texts;
-    content.check = readTextRecords(plain, 1, 10, texts);
+    content.check = readTextRecords(plain, kSmtpTextRecords, texts);
     if (!content.check.readable())
         return content;
     // Record 9 is derived from the sender address; a file whose record 9 is anything else was
     // not written by a form.
-    const auto sender = static_cast<std::size_t>(SmtpTextField::SenderEmail);
-    if (plain[kSenderUserNameRecord] !=
-        SmtpFileWriter::senderUserNameRecord(toOemCodePage(texts[sender - 1]).bytes)) {
+    if (!senderUserNameMatches(plain[static_cast<std::size_t>(SmtpTextField::SenderEmail)],
+                               plain[kSenderUserNameRecord])) {
         content.check =
             cardRefusal(CardVerdict::Damaged,
                         recordFault(kSenderUserNameRecord, -1,

@@ -3,6 +3,7 @@
 
 #include "core/InfoMessages.h"
 #include "core/Language.h"
+#include "core/ModelCatalogue.h"
 #include "card/DataSetupMode.h"
 #include "card/ScrambledSettingsFile.h"
 
@@ -23,7 +24,6 @@ namespace quorvex {
 // - the folder, and the LanguageId that picks the message language.
 // The writer shows the success message itself once smtp.dat is complete; the form then only
 // clears its Auto values.
-enum class SmtpLayout { P4, K4 };
 
 struct SmtpHeaderValues {
     SmtpLayout layout = SmtpLayout::P4;

@@ -1,18 +1,15 @@
 // SPDX-License-Identifier: MIT
 #include "tools/inspect/FileInspector.h"
 
+#include "card/CardFolder.h"
 #include "card/RecordLayouts.h"
 #include "core/SystemText.h"
 #include "tools/inspect/MenuFileDecoder.h"
 #include "tools/inspect/SetupFileDecoder.h"
 #include "tools/inspect/SmtpFileDecoder.h"
 
-#include <algorithm>
 #include <array>
-#include <cerrno>
-#include <cstring>
 #include <filesystem>
-#include <fstream>
 
 namespace quorvex::inspect {
 
@@ -20,20 +17,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The largest settings file has 720 bytes; reading stops a little beyond that, so a huge or
-// endless file is neither read whole nor waited for.
-constexpr std::size_t kReadLimit = 4096;
-
 constexpr std::array<FileKind, 3> kKindsInFolderOrder{FileKind::Menu, FileKind::Setup,
                                                       FileKind::Smtp};
-
-std::string lowercase(std::string_view text) {
-    std::string out(text);
-    std::transform(out.begin(), out.end(), out.begin(), [](char c) {
-        return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-    });
-    return out;
-}
 
 void inspectFile(const fs::path& path, FileKind kind, const InspectOptions& options,
                  InspectSink& sink) {
@@ -43,20 +28,14 @@ void inspectFile(const fs::path& path, FileKind kind, const InspectOptions& opti
         sink.error({utf8FromPath(path), ec ? ec.message() : "not a regular file"});
         return;
     }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        sink.error({utf8FromPath(path), errnoText(errno)});
+    const CardFileBytes read = readCardFile(path);
+    if (!read.error.empty()) {
+        sink.error({utf8FromPath(path), read.error});
         return;
     }
-    std::vector<std::uint8_t> bytes(kReadLimit + 1);
-    in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    if (in.bad()) {
-        sink.error({utf8FromPath(path), "read error"});
-        return;
-    }
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    const std::vector<std::uint8_t>& bytes = read.bytes;
     FileReport report = decodeSettingsFile(kind, bytes, options);
-    if (bytes.size() > kReadLimit) {
+    if (read.tooLong()) {
         // Only the size matters for a file this long; say how long it really is.
         const auto size = fs::file_size(path, ec);
         report.size = ec ? bytes.size() : static_cast<std::size_t>(size);
@@ -64,7 +43,7 @@ void inspectFile(const fs::path& path, FileKind kind, const InspectOptions& opti
         report.problems.push_back(
             {-1, -1,
              "the file has " +
-                 (ec ? "more than " + std::to_string(kReadLimit) : std::to_string(report.size)) +
+                 (ec ? "more than " + std::to_string(kCardReadLimit) : std::to_string(report.size)) +
                  " bytes; " + fileKindName(kind) + " has " +
                  (kind == FileKind::Menu ? "60" : "720 (12 records of 60)")});
     }
@@ -103,28 +82,35 @@ void inspectFolder(const fs::path& folder, const InspectOptions& options, Inspec
 } // namespace
 
 std::optional<FileKind> fileKindFromName(std::string_view fileName) {
-    const std::string name = lowercase(fileName);
-    if (name == "menu.dat")
-        return FileKind::Menu;
-    if (name == "setup.dat")
-        return FileKind::Setup;
-    if (name == "smtp.dat")
-        return FileKind::Smtp;
+    for (FileKind kind : kKindsInFolderOrder)
+        if (isCardFileName(fileName, fileKindName(kind)))
+            return kind;
     return std::nullopt;
 }
 
 FileReport decodeSettingsFile(FileKind kind, std::span<const std::uint8_t> bytes,
                               const InspectOptions& options) {
+    FileReport report;
     switch (kind) {
     case FileKind::Menu:
-        return options.modelId ? decodeMenuFile(bytes, menuLayoutForModel(*options.modelId))
-                               : decodeMenuFileOfAnyModel(bytes);
+        report = options.modelId ? decodeMenuFile(bytes, menuLayoutForModel(*options.modelId))
+                                 : decodeMenuFileOfAnyModel(bytes);
+        break;
     case FileKind::Setup:
-        return decodeSetupFile(bytes, options.modelId);
+        report = decodeSetupFile(bytes, options.modelId);
+        break;
     case FileKind::Smtp:
-        return decodeSmtpFile(bytes, options.modelId);
+        report = decodeSmtpFile(bytes, options.modelId);
+        break;
     }
-    return {};
+    // The report explains the file byte by byte; whether it is valid is the one verdict every
+    // reader of a card follows, so a fault the decoding has no words for is still named.
+    if (report.valid()) {
+        const CardCheck check = cardFileVerdict(kind, bytes, options.modelId);
+        if (check.verdict == CardVerdict::Damaged || check.verdict == CardVerdict::OtherLayout)
+            report.problems.push_back({-1, -1, check.detail});
+    }
+    return report;
 }
 
 void inspectPath(const std::string& path, const InspectOptions& options, InspectSink& sink) {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "card/CardVerdict.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -10,7 +12,7 @@
 
 namespace quorvex::inspect {
 
-enum class FileKind { Menu, Setup, Smtp };
+using FileKind = CardFile;
 
 // Something that makes a file unusable for the camera: where (record and byte within it, -1
 // when the whole file or record is meant) and why.
