@@ -19,6 +19,10 @@ const std::string& MmsTexts::operator[](MmsTextField field) const {
     return this->*kRecordOrder.at(static_cast<std::size_t>(field) - 1);
 }
 
+std::string& MmsTexts::operator[](MmsTextField field) {
+    return this->*kRecordOrder.at(static_cast<std::size_t>(field) - 1);
+}
+
 SettingsRecordBytes MmsFileWriter::headerRecord(const MmsHeaderValues& header) {
     SettingsRecordBytes record = emptyRecord();
     setRecordByte(record, 0, header.sendCode);

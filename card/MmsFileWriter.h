@@ -62,6 +62,7 @@ struct MmsTexts {
     std::string phoneOrEmail3;
 
     const std::string& operator[](MmsTextField field) const;
+    std::string& operator[](MmsTextField field);
 };
 
 inline constexpr std::string_view kMmsFileName = "setup.dat";

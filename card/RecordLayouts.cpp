@@ -23,6 +23,21 @@ constexpr std::array<std::string_view, 36> kSerialChars{
     "0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "A", "B", "C", "D", "E", "F", "G", "H",
     "I", "J", "K", "L", "M", "N", "O", "P", "Q", "R", "S", "T", "U", "V", "W", "X", "Y", "Z"};
 
+// Indexed by MenuField; profiles are keyed by these, so they never change.
+constexpr std::array<std::string_view, 54> kFieldKeys{
+    "captureMode", "imageSize", "videoSize", "picturesPerTrigger", "videoLength", "timeStamp",
+    "interval", "pirSensitivity", "timer1", "sidePir", "timeLapse", "timeLapseHours",
+    "timeLapseMinutes", "timeLapseSeconds", "clockYear", "clockMonth", "clockDay", "clockHour",
+    "clockMinute", "clockSecond", "timer1StartHour", "timer1StartMinute", "timer1StopHour",
+    "timer1StopMinute", "serialNumber", "serialChar1", "serialChar2", "serialChar3",
+    "serialChar4", "cameraLanguage", "tvMode", "timer2", "timer2StartHour", "timer2StartMinute",
+    "timer2StopHour", "timer2StopMinute", "sdCycle", "beep", "dateFormat", "longitudeDirection",
+    "longitudeDegrees", "longitudeMinutes", "longitudeSeconds", "latitudeDirection",
+    "latitudeDegrees", "latitudeMinutes", "latitudeSeconds", "wirelessDigit1", "wirelessDigit2",
+    "wirelessDigit3", "wirelessDigit4", "wirelessSwitch", "sidePirCopy", "",
+};
+static_assert(kFieldKeys.size() == static_cast<std::size_t>(MenuField::Unused) + 1);
+
 // The size lists are the models' own (core/ModelCatalogue.h).
 constexpr std::span<const std::string_view> kImagesK9A = std::span(kImageSizes5MpFirst).first(2);
 
@@ -316,6 +331,10 @@ constexpr std::array<const RecordLayout*, 11> kAllLayouts{
     &kLayoutK9A,          &kLayoutK9MG,      &kLayoutD2};
 
 } // namespace
+
+std::string_view menuFieldKey(MenuField field) {
+    return kFieldKeys[static_cast<std::size_t>(field)];
+}
 
 const RecordLayout& genericMenuLayout() {
     return kLayoutGenericAny;

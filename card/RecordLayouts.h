@@ -2,6 +2,7 @@
 #pragma once
 
 #include "card/CameraSettingsRecord.h"
+#include "card/SettingsFileSchema.h"
 #include "core/ModelCatalogue.h"
 
 #include <cstddef>
@@ -70,6 +71,14 @@ enum class MenuField {
     SidePirCopy, // the copy of the side PIR byte outside the checksum
     Unused,      // bytes the layout fixes to a value (0 unless `fixed` says otherwise)
 };
+
+// The stable key profiles name a field by, the same in every layout ("timeLapseHours"); empty for
+// the bytes a layout fixes.
+std::string_view menuFieldKey(MenuField field);
+
+// The clock as one line and the factory record, which the inspector reports besides the fields.
+inline constexpr FieldName kClockLine{"clock", "Clock"};
+inline constexpr FieldName kFactoryLine{"record", "Record"};
 
 enum class FieldKind {
     Option,       // the 0-based position in `options`

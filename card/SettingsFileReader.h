@@ -3,7 +3,7 @@
 
 #include "core/CardCheck.h"
 #include "card/ScrambledSettingsFile.h"
-#include "card/TextRecordSchema.h"
+#include "card/SettingsFileSchema.h"
 
 #include <cstdint>
 #include <span>

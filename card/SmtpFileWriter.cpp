@@ -31,6 +31,10 @@ const std::string& SmtpTexts::operator[](SmtpTextField field) const {
     return recipient; // unreachable: every enumerator is in the table
 }
 
+std::string& SmtpTexts::operator[](SmtpTextField field) {
+    return const_cast<std::string&>(std::as_const(*this)[field]);
+}
+
 SettingsRecordBytes SmtpFileWriter::headerRecord(const SmtpHeaderValues& header) {
     SettingsRecordBytes record = emptyRecord();
     const bool manual = header.mode == DataSetupMode::Manual;

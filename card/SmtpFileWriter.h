@@ -61,6 +61,7 @@ struct SmtpTexts {
     std::string recipient;
 
     const std::string& operator[](SmtpTextField field) const;
+    std::string& operator[](SmtpTextField field);
 };
 
 inline constexpr std::string_view kSmtpFileName = "smtp.dat";

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "card/TextRecordSchema.h"
+#include "card/SettingsFileSchema.h"
 #include "tools/inspect/InspectReport.h"
 #include "tools/inspect/RecordBytes.h"
 
