@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "card/MmsFileReader.h"
+#include "card/SettingsFileSchema.h"
 
 #include "card/CountryList.h"
 #include "card/MmsOperatorCatalogue.h"
@@ -15,7 +16,6 @@ namespace {
 constexpr std::array kFourEntries{0, 1, 2, 3}; // Off, VGA, QVGA, SMS
 constexpr std::array kThreeEntries{0, 1, 3};   // Off, VGA, SMS: SMS keeps its code 3
 constexpr std::array kP4Entries{0, 1, 2};      // Off, VGA, SMS
-constexpr int kManualCountry = 0x80;
 
 std::string_view listName(MmsSendList list) {
     switch (list) {
@@ -70,7 +70,7 @@ CardCheck readHeader(const SettingsRecordBytes& h, MmsSendList list, bool intern
         return headerFault(10, "no SMS remote-control setting");
     out.mode = h[55] == 1 ? DataSetupMode::Auto : DataSetupMode::Manual;
     const bool manual = out.mode == DataSetupMode::Manual;
-    if (manual ? h[8] != kManualCountry || h[9] != 0
+    if (manual ? h[8] != kManualCountryByte || h[9] != 0
                : h[8] >= kCountryCount || h[9] >= operatorCount(h[8]))
         return headerFault(8, manual ? "Manual mode stores country 128 and operator 0"
                                      : "no country and operator of the catalogue");

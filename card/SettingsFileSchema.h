@@ -15,6 +15,9 @@ struct FieldName {
     std::string_view label;
 };
 
+// The country byte of both headers in Manual mode (the operator byte is then 0).
+inline constexpr int kManualCountryByte = 0x80;
+
 // The header fields of setup.dat (record 0).
 inline constexpr std::array<FieldName, 11> kSetupHeaderFields{{
     {"mmsSend", "MMS Send"},

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "card/SmtpFileReader.h"
+#include "card/SettingsFileSchema.h"
 
 #include "card/SettingsFileReader.h"
 #include "card/GprsOperatorCatalogue.h"
@@ -12,7 +13,6 @@ namespace quorvex {
 
 namespace {
 
-constexpr int kManualCountry = 0x80;
 
 CardCheck headerFault(int byte, std::string_view why) {
     return cardRefusal(CardVerdict::Damaged, recordFault(0, byte, why));
@@ -39,7 +39,7 @@ CardCheck readHeader(const SettingsRecordBytes& h, SmtpLayout layout, SmtpHeader
     out.layout = layout;
     out.mode = h[55] == 1 ? DataSetupMode::Auto : DataSetupMode::Manual;
     const bool manual = out.mode == DataSetupMode::Manual;
-    if (manual ? h[2] != kManualCountry || h[1] != 0
+    if (manual ? h[2] != kManualCountryByte || h[1] != 0
                : h[2] >= kGprsCountryCount || h[1] >= gprsOperatorCount(h[2]))
         return headerFault(2, manual ? "Manual mode stores country 128 and operator 0"
                                      : "no country and operator of the catalogue");

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "card/SmtpFileWriter.h"
+#include "card/SettingsFileSchema.h"
 
 #include <array>
 #include <utility>
@@ -8,7 +9,6 @@ namespace quorvex {
 
 namespace {
 
-constexpr int kManualCountryByte = 0x80;
 
 constexpr std::array<std::pair<SmtpTextField, std::string SmtpTexts::*>, 9> kFields = {{
     {SmtpTextField::Apn, &SmtpTexts::apn},

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "mms/MmsForm.h"
+#include "card/SettingsFileSchema.h"
 
 #include "core/ConfiguratorTexts.h"
 #include "core/ModelCatalogue.h"
@@ -20,7 +21,6 @@ namespace ids = ui::mms_ids;
 namespace {
 
 constexpr int kDomesticNumbering = 0;
-constexpr int kManualCountryByte = 128;
 
 // Connection and account texts: what Auto mode takes from the catalogue.
 constexpr std::array kConnection{ids::kUrl,  ids::kApn,     ids::kGateway,
