@@ -10,11 +10,10 @@
 namespace quorvex {
 
 bool isCardFileName(std::string_view fileName, std::string_view name) {
-    return std::equal(fileName.begin(), fileName.end(), name.begin(), name.end(),
-                      [](char c, char lower) {
-                          return (c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c) ==
-                                 lower;
-                      });
+    return std::equal(
+        fileName.begin(), fileName.end(), name.begin(), name.end(), [](char c, char lower) {
+            return (c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c) == lower;
+        });
 }
 
 std::optional<std::filesystem::path> findCardFile(const std::filesystem::path& folder,

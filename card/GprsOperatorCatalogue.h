@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "core/Language.h"
 #include "card/GprsOperator.h"
 #include "card/GprsOperatorData.h"
+#include "core/Language.h"
 
 #include <array>
 #include <cstddef>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "card/MmsFileWriter.h"
 #include "core/CardCheck.h"
 #include "core/ModelCatalogue.h"
-#include "card/MmsFileWriter.h"
 
 #include <cstdint>
 #include <span>

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "core/InfoMessages.h"
-#include "core/Language.h"
 #include "card/DataSetupMode.h"
 #include "card/ScrambledSettingsFile.h"
+#include "core/InfoMessages.h"
+#include "core/Language.h"
 
 #include <cstdint>
 #include <string>

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "core/Language.h"
 #include "card/CountryList.h"
 #include "card/MmsOperatorData.h"
 #include "card/OperatorProfile.h"
+#include "core/Language.h"
 
 #include <array>
 #include <cstddef>

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "core/InfoMessages.h"
-#include "core/Language.h"
 #include "card/OemCodePage.h"
 #include "card/RecordScramble.h"
+#include "core/InfoMessages.h"
+#include "core/Language.h"
 
 #include <array>
 #include <cstddef>

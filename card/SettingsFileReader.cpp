@@ -10,7 +10,6 @@ namespace quorvex {
 
 namespace {
 
-
 std::span<const std::uint8_t, kSettingsRecordSize> recordBytes(std::span<const std::uint8_t> file,
                                                                std::size_t index) {
     return file.subspan(index * kSettingsRecordSize).first<kSettingsRecordSize>();
@@ -100,9 +99,9 @@ CardCheck readTextRecords(const PlainRecords& plain, std::span<const TextRecordS
         const auto& record = plain[static_cast<std::size_t>(field.record)];
         TextRecordRead read = readTextRecord(record, field);
         if (!read.ok())
-            return cardRefusal(CardVerdict::Damaged,
-                               recordFault(field.record, -1,
-                                           textRecordFaultText(record, field, read)));
+            return cardRefusal(
+                CardVerdict::Damaged,
+                recordFault(field.record, -1, textRecordFaultText(record, field, read)));
         texts[static_cast<std::size_t>(field.record - 1)] = std::move(read.text);
     }
     return {};

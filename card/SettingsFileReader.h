@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "core/CardCheck.h"
 #include "card/ScrambledSettingsFile.h"
 #include "card/SettingsFileSchema.h"
+#include "core/CardCheck.h"
 
 #include <cstdint>
 #include <span>

@@ -2,8 +2,8 @@
 #include "card/SmtpFileReader.h"
 #include "card/SettingsFileSchema.h"
 
-#include "card/SettingsFileReader.h"
 #include "card/GprsOperatorCatalogue.h"
+#include "card/SettingsFileReader.h"
 
 #include <algorithm>
 #include <array>
@@ -12,7 +12,6 @@
 namespace quorvex {
 
 namespace {
-
 
 CardCheck headerFault(int byte, std::string_view why) {
     return cardRefusal(CardVerdict::Damaged, recordFault(0, byte, why));

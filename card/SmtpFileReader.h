@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "core/CardCheck.h"
 #include "card/SmtpFileWriter.h"
+#include "core/CardCheck.h"
 
 #include <cstdint>
 #include <span>

@@ -9,7 +9,6 @@ namespace quorvex {
 
 namespace {
 
-
 constexpr std::array<std::pair<SmtpTextField, std::string SmtpTexts::*>, 9> kFields = {{
     {SmtpTextField::Apn, &SmtpTexts::apn},
     {SmtpTextField::GprsAccount, &SmtpTexts::gprsAccount},

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "card/DataSetupMode.h"
+#include "card/ScrambledSettingsFile.h"
 #include "core/InfoMessages.h"
 #include "core/Language.h"
 #include "core/ModelCatalogue.h"
-#include "card/DataSetupMode.h"
-#include "card/ScrambledSettingsFile.h"
 
 #include <cstdint>
 #include <string>

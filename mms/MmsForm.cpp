@@ -2,11 +2,11 @@
 #include "mms/MmsForm.h"
 #include "card/SettingsFileSchema.h"
 
+#include "card/MmsFileReader.h"
+#include "card/MmsOperatorCatalogue.h"
 #include "core/ConfiguratorTexts.h"
 #include "core/ModelCatalogue.h"
 #include "core/Utf8.h"
-#include "card/MmsFileReader.h"
-#include "card/MmsOperatorCatalogue.h"
 #include "mms/MmsTexts.h"
 #include "mms/StorableTexts.h"
 #include "ui/FieldChecks.h"

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "card/MmsFileWriter.h"
 #include "core/Language.h"
 #include "core/ModelCatalogue.h"
-#include "card/MmsFileWriter.h"
 #include "mms/OperatorLists.h"
 #include "ui/AppContext.h"
 #include "ui/FormBase.h"

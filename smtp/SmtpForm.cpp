@@ -2,14 +2,14 @@
 #include "smtp/SmtpForm.h"
 #include "card/SettingsFileSchema.h"
 
+#include "card/GprsOperatorCatalogue.h"
+#include "card/SmtpFileReader.h"
 #include "core/ConfiguratorTexts.h"
 #include "core/ModelCatalogue.h"
 #include "core/Utf8.h"
 #include "mms/MmsTexts.h"
 #include "mms/StorableTexts.h"
 #include "smtp/GprsCatalogueView.h"
-#include "card/GprsOperatorCatalogue.h"
-#include "card/SmtpFileReader.h"
 #include "smtp/SmtpTexts.h"
 
 #include <array>

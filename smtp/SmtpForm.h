@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "card/SmtpFileWriter.h"
 #include "core/Language.h"
 #include "mms/OperatorLists.h"
-#include "card/SmtpFileWriter.h"
 #include "ui/AppContext.h"
 #include "ui/FormBase.h"
 #include "ui/templates/SmtpIds.h"

@@ -28,10 +28,10 @@ inline std::string readersDisagree(CardFile kind, std::span<const std::uint8_t> 
     const bool loads =
         check.verdict == CardVerdict::Readable || check.verdict == CardVerdict::FactoryRecord;
     if (report.valid() != loads)
-        return report.valid() ? "the inspector calls it valid; Load from card refuses it: " +
-                                    check.detail
-                              : "the inspector finds " + report.problems.front().reason +
-                                    "; Load from card takes it";
+        return report.valid()
+                   ? "the inspector calls it valid; Load from card refuses it: " + check.detail
+                   : "the inspector finds " + report.problems.front().reason +
+                         "; Load from card takes it";
     const auto plans =
         write::readProfile(inspect::renderJson(result), {modelId, write::ClockChoice::Keep});
     const auto* accepted = std::get_if<std::vector<write::FilePlan>>(&plans);
@@ -40,9 +40,8 @@ inline std::string readersDisagree(CardFile kind, std::span<const std::uint8_t> 
     if (!accepted)
         return "quorvex-write refuses the JSON of a valid file: " +
                write::faultText(std::get<write::ProfileFault>(plans));
-    if (accepted->size() != 1 ||
-        write::fileBytes(accepted->front(), std::nullopt) !=
-            std::vector<std::uint8_t>(file.begin(), file.end()))
+    if (accepted->size() != 1 || write::fileBytes(accepted->front(), std::nullopt) !=
+                                     std::vector<std::uint8_t>(file.begin(), file.end()))
         return "quorvex-write writes other bytes than it read";
     return {};
 }

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "card/MmsFileReader.h"
 
-#include "core/SettingsCrc16.h"
 #include "card/SettingsFileReader.h"
+#include "core/SettingsCrc16.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "tools/inspect/InspectReport.h"
 #include "card/SettingsFileSchema.h"
+#include "tools/inspect/InspectReport.h"
 #include "tools/inspect/RecordBytes.h"
 
 #include <optional>

@@ -119,8 +119,13 @@ void decodeFields(FileReport& report, const Record& record, const RecordLayout& 
             if (clockParts == 6) {
                 const std::string text =
                     clockText(clock[0], clock[1], clock[2], clock[3], clock[4], clock[5]);
-                report.fields.push_back({0, field.offset - 5, std::string(kClockLine.label),
-                                         std::nullopt, text, {}, text,
+                report.fields.push_back({0,
+                                         field.offset - 5,
+                                         std::string(kClockLine.label),
+                                         std::nullopt,
+                                         text,
+                                         {},
+                                         text,
                                          std::string(kClockLine.key)});
             }
         }
@@ -155,8 +160,12 @@ FileReport decodeWith(std::span<const std::uint8_t> bytes, const RecordLayout& l
         report.notes.push_back("Factory-reset record of the " + std::string(layout.name) +
                                " layout");
         if (layout.factory.varying.empty()) {
-            report.fields.push_back({0, 0, std::string(kFactoryLine.label), std::nullopt,
-                                     std::string("factory reset"), {},
+            report.fields.push_back({0,
+                                     0,
+                                     std::string(kFactoryLine.label),
+                                     std::nullopt,
+                                     std::string("factory reset"),
+                                     {},
                                      "factory reset (bytes 0-3 = 255, date format byte 48 = 1)",
                                      std::string(kFactoryLine.key)});
             return report;

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "tools/inspect/RecordBytes.h"
 
-#include "core/Utf8.h"
 #include "card/OemCodePage.h"
 #include "card/SettingsFileReader.h"
+#include "core/Utf8.h"
 
 #include <algorithm>
 #include <array>

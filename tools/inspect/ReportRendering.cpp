@@ -91,11 +91,15 @@ json fileJson(const FileReport& report) {
         p["byte"] = problem.byte >= 0 ? json(problem.byte) : json(nullptr);
         problems.push_back(std::move(p));
     }
-    return {{"path", report.path},         {"kind", fileKindName(report.kind)},
+    return {{"path", report.path},
+            {"kind", fileKindName(report.kind)},
             {"version", kProfileVersion},
-            {"size", report.size},         {"layout", report.layout},
-            {"valid", report.valid()},     {"notes", report.notes},
-            {"fields", std::move(fields)}, {"problems", std::move(problems)}};
+            {"size", report.size},
+            {"layout", report.layout},
+            {"valid", report.valid()},
+            {"notes", report.notes},
+            {"fields", std::move(fields)},
+            {"problems", std::move(problems)}};
 }
 
 // Pretty-printed at the depth it sits in the document. Paths come from the user and may hold

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "tools/inspect/SetupFileDecoder.h"
 
-#include "core/ModelCatalogue.h"
 #include "card/CountryList.h"
 #include "card/MmsFileReader.h"
 #include "card/MmsOperatorCatalogue.h"
 #include "card/SettingsFileReader.h"
+#include "core/ModelCatalogue.h"
 #include "tools/inspect/HeaderFields.h"
 #include "tools/inspect/RecordBytes.h"
 #include "tools/inspect/TextRecordDecoder.h"
@@ -120,10 +120,9 @@ std::optional<int> checkChecksum(FileReport& report, std::span<const std::uint8_
         return 0;
     }
     if (stored == international) {
-        report.notes.push_back("Checksum " + hexWord(stored) +
-                               " matches records 0-10 as stored plus " +
-                               std::to_string(kInternationalChecksumAddend) +
-                               ": international numbering");
+        report.notes.push_back(
+            "Checksum " + hexWord(stored) + " matches records 0-10 as stored plus " +
+            std::to_string(kInternationalChecksumAddend) + ": international numbering");
         return 1;
     }
     addProblem(report, static_cast<int>(kChecksumRecord), 56,
@@ -193,7 +192,8 @@ FileReport decodeSetupFile(std::span<const std::uint8_t> bytes, std::optional<in
     const auto numbering = checkChecksum(report, bytes);
     decodeHeader(report, unscrambledRecord(recordAt(bytes, 0)), modelId, numbering);
     for (const TextRecordSchema& text : kSetupTextRecords)
-        decodeTextRecord(report, unscrambledRecord(recordAt(bytes, static_cast<std::size_t>(text.record))),
+        decodeTextRecord(report,
+                         unscrambledRecord(recordAt(bytes, static_cast<std::size_t>(text.record))),
                          text);
     return report;
 }

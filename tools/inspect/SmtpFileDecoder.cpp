@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "tools/inspect/SmtpFileDecoder.h"
 
-#include "core/ModelCatalogue.h"
 #include "card/GprsOperatorCatalogue.h"
 #include "card/SettingsFileReader.h"
 #include "card/SmtpFileReader.h"
+#include "core/ModelCatalogue.h"
 #include "tools/inspect/HeaderFields.h"
 #include "tools/inspect/RecordBytes.h"
 #include "tools/inspect/TextRecordDecoder.h"
@@ -121,15 +121,18 @@ FileReport decodeSmtpFile(std::span<const std::uint8_t> bytes, std::optional<int
     else
         addProblem(report, static_cast<int>(kChecksumRecord), 56,
                    "the checksum holds " + hexWord(stored) + " but records 0-10 give " +
-                       hexWord(expected) + " (their CRC plus " + std::to_string(kSmtpChecksumAddend) +
-                       ")");
+                       hexWord(expected) + " (their CRC plus " +
+                       std::to_string(kSmtpChecksumAddend) + ")");
 
     decodeHeader(report, unscrambledRecord(recordAt(bytes, 0)), modelId);
     for (const TextRecordSchema& text : kSmtpTextRecords)
-        decodeTextRecord(report, unscrambledRecord(recordAt(bytes, static_cast<std::size_t>(text.record))),
+        decodeTextRecord(report,
+                         unscrambledRecord(recordAt(bytes, static_cast<std::size_t>(text.record))),
                          text);
-    if (!senderUserNameMatches(unscrambledRecord(recordAt(bytes, static_cast<std::size_t>(SmtpTextField::SenderEmail))),
-                               unscrambledRecord(recordAt(bytes, static_cast<std::size_t>(kSenderUserNameRecord)))))
+    if (!senderUserNameMatches(
+            unscrambledRecord(
+                recordAt(bytes, static_cast<std::size_t>(SmtpTextField::SenderEmail))),
+            unscrambledRecord(recordAt(bytes, static_cast<std::size_t>(kSenderUserNameRecord)))))
         addProblem(report, kSenderUserNameRecord, -1,
                    "the sender user name is not the sender address of record 6 up to its \"@\"");
     return report;

@@ -22,12 +22,16 @@ std::vector<std::uint8_t> decodeTextRecord(FileReport& report, const Record& pla
     if (read.fault == TextRecordFault::TooLong)
         addProblem(report, schema.record, static_cast<int>(kTextLengthByte),
                    textRecordFaultText(plain, schema, read));
-    const std::string meaning =
-        text.empty() ? std::string("empty")
-                     : "\"" + oemTextAsUtf8(text) + "\" (" + std::to_string(characters) +
-                           " characters)";
-    report.fields.push_back({schema.record, 0, std::string(schema.label), std::nullopt,
-                             oemTextAsUtf8(text), {}, meaning});
+    const std::string meaning = text.empty() ? std::string("empty")
+                                             : "\"" + oemTextAsUtf8(text) + "\" (" +
+                                                   std::to_string(characters) + " characters)";
+    report.fields.push_back({schema.record,
+                             0,
+                             std::string(schema.label),
+                             std::nullopt,
+                             oemTextAsUtf8(text),
+                             {},
+                             meaning});
     return text;
 }
 

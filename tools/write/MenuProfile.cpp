@@ -166,11 +166,10 @@ MenuFilePlan readMenuProfile(const json& file, const ProfileFields& fields,
     plan.layout = &profileLayout(file, fields, options);
     if (const ProfileFields::Entry* factory = fields.find(kFactoryLine.key)) {
         if (fields.textOf(*factory) != kFactoryValue)
-            fields.refuse(factory->name,
-                          "is \"" + std::string(kFactoryValue) + "\" or absent");
+            fields.refuse(factory->name, "is \"" + std::string(kFactoryValue) + "\" or absent");
         if (!plan.layout->factory.varying.empty())
             fields.refuse(factory->name, "the " + std::string(plan.layout->name) +
-                                            " layout's factory record is given by its fields");
+                                             " layout's factory record is given by its fields");
         for (const ProfileFields::Entry& entry : fields.entries())
             if (entry.key != kFactoryLine.key)
                 fields.refuse(entry.name, "unknown field: a factory reset record has no fields");

@@ -144,8 +144,8 @@ ProfileFields::ProfileFields(const json& file, std::string fileName)
         std::string label = name->get<std::string>();
         const auto named = schemaName(kind, [&](FieldName n) { return n.label == label; });
         std::string fieldKey = key != entry.end() && key->is_string() ? key->get<std::string>()
-                               : named                                 ? std::string(named->key)
-                                                                       : label;
+                               : named                                ? std::string(named->key)
+                                                                      : label;
         m_entries.push_back(
             {std::move(label), std::move(fieldKey), &*value, intKey(entry, "record").value_or(-1),
              intKey(entry, "byte").value_or(-1),

@@ -2,8 +2,8 @@
 #pragma once
 
 #include "card/CameraClock.h"
-#include "card/RecordLayouts.h"
 #include "card/MmsFileWriter.h"
+#include "card/RecordLayouts.h"
 #include "card/SmtpFileWriter.h"
 #include "tools/inspect/InspectReport.h"
 

@@ -68,15 +68,16 @@ constexpr auto textRows(int y) {
     };
     // The edits take what setup.dat's text records take; Phone No is checked on "Generate".
     constexpr auto limit = [](int record) { return textLimit(kSetupTextRecords, record); };
-    constexpr std::array<Row, 9> kRows{{{kUrlLabel, "URL", kUrl, limit(1)},
-                                        {kGatewayLabel, "Gateway", kGateway, limit(3)},
-                                        {kPortLabel, "Port", kPort, limit(4)},
-                                        {kPhoneNoLabel, "Phone No", kPhoneNo, 0},
-                                        {kEmailLabel, "Email", kEmail, limit(6)},
-                                        {kAccountLabel, "Account", kAccount, limit(7)},
-                                        {kPasswordLabel, "Password", kPassword, limit(8)},
-                                        {kRecipient2Label, "Phone or Email", kRecipient2, limit(9)},
-                                        {kRecipient3Label, "Phone or Email", kRecipient3, limit(10)}}};
+    constexpr std::array<Row, 9> kRows{
+        {{kUrlLabel, "URL", kUrl, limit(1)},
+         {kGatewayLabel, "Gateway", kGateway, limit(3)},
+         {kPortLabel, "Port", kPort, limit(4)},
+         {kPhoneNoLabel, "Phone No", kPhoneNo, 0},
+         {kEmailLabel, "Email", kEmail, limit(6)},
+         {kAccountLabel, "Account", kAccount, limit(7)},
+         {kPasswordLabel, "Password", kPassword, limit(8)},
+         {kRecipient2Label, "Phone or Email", kRecipient2, limit(9)},
+         {kRecipient3Label, "Phone or Email", kRecipient3, limit(10)}}};
     std::array<ControlSpec, 3 + 2 * kRows.size() + 1> all{};
     all[0] = frame(kUnnamed, y, kLine * 10 + 8);
     all[1] = list(kConnection, 14, y + 6, kLabelW - 4);

@@ -53,8 +53,8 @@ struct FamilyIds {
     int smsGroup, phoneLabel, phone;
     int emailLimit; // sender and recipient e-mail edits
 };
-inline constexpr FamilyIds kP4{1113, 1114, 1107, 1115, 1146, 1147, 1116, 1117,
-                               textLimit(kSmtpTextRecords, 6)};
+inline constexpr FamilyIds kP4{
+    1113, 1114, 1107, 1115, 1146, 1147, 1116, 1117, textLimit(kSmtpTextRecords, 6)};
 inline constexpr FamilyIds kK4{0, 0, 1132, 1135, 1107, 1083, 1114, 1113, 32};
 
 } // namespace quorvex::ui::smtp_ids

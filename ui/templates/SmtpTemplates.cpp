@@ -94,10 +94,10 @@ constexpr auto controls(const FamilyIds& f, int width) {
     return join(
         topRows(f, width),
         group(f.gprsGroup, "GPRS Setting",
-              std::array<Field, 3>{{{kApnLabel, "APN", kApn, limit(1), ReadOnly},
-                                    {kAccountLabel, "Account", kAccount, limit(2), ReadOnly},
-                                    {kGprsPasswordLabel, "Password", kGprsPassword, limit(3),
-                                     ReadOnly}}},
+              std::array<Field, 3>{
+                  {{kApnLabel, "APN", kApn, limit(1), ReadOnly},
+                   {kAccountLabel, "Account", kAccount, limit(2), ReadOnly},
+                   {kGprsPasswordLabel, "Password", kGprsPassword, limit(3), ReadOnly}}},
               kGprs, width),
         group(kSenderGroup, "Sender",
               std::array<Field, 4>{
@@ -110,8 +110,7 @@ constexpr auto controls(const FamilyIds& f, int width) {
               std::array<Field, 1>{{{kRecipientLabel, "Email01", kRecipient, f.emailLimit}}},
               recipients, width),
         group(f.smsGroup, "SMS",
-              std::array<Field, 1>{{{f.phoneLabel, "Phone No", f.phone, limit(8)}}},
-              sms, width),
+              std::array<Field, 1>{{{f.phoneLabel, "Phone No", f.phone, limit(8)}}}, sms, width),
         std::array<ControlSpec, 4>{
             ControlSpec{kSelectFolder, K::Button, "Select", 10, s(folder), 70, kListH},
             edit(kFolder, 84, folder + 1, width - 94, 0),

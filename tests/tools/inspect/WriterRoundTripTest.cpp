@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // What the writers put on a card, the inspector reads back as the values that went in.
 #include "card/MenuFileWriter.h"
-#include "card/RecordLayouts.h"
 #include "card/MmsFileWriter.h"
+#include "card/RecordLayouts.h"
 #include "card/SmtpFileWriter.h"
 #include "tools/inspect/FileInspector.h"
 #include "tools/inspect/InspectCommand.h"

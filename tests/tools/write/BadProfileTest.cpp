@@ -3,8 +3,8 @@
 #include "WriteHarness.h"
 
 #include "card/MenuFileWriter.h"
-#include "card/RecordLayouts.h"
 #include "card/MmsFileWriter.h"
+#include "card/RecordLayouts.h"
 #include "card/SmtpFileWriter.h"
 
 #include "support/RecordingMessages.h"

@@ -55,7 +55,8 @@ struct Case {
 };
 
 TEST(OneVerdict, WrittenFilesAreValidForAllThree) {
-    for (const Case& c : {Case{CardFile::Setup, setupFile(), 2}, Case{CardFile::Smtp, smtpFile(), 1}}) {
+    for (const Case& c :
+         {Case{CardFile::Setup, setupFile(), 2}, Case{CardFile::Smtp, smtpFile(), 1}}) {
         EXPECT_EQ(testing::readersDisagree(c.kind, c.file, std::nullopt), "");
         EXPECT_EQ(cardFileVerdict(c.kind, c.file, std::nullopt).verdict, CardVerdict::Readable);
     }
@@ -64,7 +65,8 @@ TEST(OneVerdict, WrittenFilesAreValidForAllThree) {
 // The length byte counts the text's code page 437 bytes, one per character, as the writers
 // store it: an empty text with a count, or a count short of the bytes, is damage to all three.
 TEST(OneVerdict, TextLengthByteIsTheNumberOfTextBytes) {
-    for (const Case& c : {Case{CardFile::Setup, setupFile(), 2}, Case{CardFile::Smtp, smtpFile(), 1}}) {
+    for (const Case& c :
+         {Case{CardFile::Setup, setupFile(), 2}, Case{CardFile::Smtp, smtpFile(), 1}}) {
         const Bytes emptyWithCount = withText(c.file, c.kind, c.record, "", 5);
         const Bytes threeBytesCountedTwo = withText(c.file, c.kind, c.record, "\x84\x94\x81", 2);
         for (const Bytes& file : {emptyWithCount, threeBytesCountedTwo}) {

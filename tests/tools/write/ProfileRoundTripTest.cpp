@@ -4,13 +4,13 @@
 // forms use.
 #include "WriteHarness.h"
 
-#include "card/MenuFileWriter.h"
-#include "card/RecordLayouts.h"
-#include "core/ModelCatalogue.h"
 #include "card/GprsOperatorCatalogue.h"
+#include "card/MenuFileWriter.h"
 #include "card/MmsFileWriter.h"
 #include "card/MmsOperatorCatalogue.h"
+#include "card/RecordLayouts.h"
 #include "card/SmtpFileWriter.h"
+#include "core/ModelCatalogue.h"
 
 #include "support/MenuSamples.h"
 #include "support/RecordingMessages.h"
