@@ -157,7 +157,9 @@ MenuValues CameraMenuForm::recordValues() const {
                                                 : window().selected(source.control);
         }
     }
-    values.intervalUnit = window().selected(ids::kIntervalRow.control);
+    values.intervalUnit = window().selected(ids::kIntervalRow.control) == ids::kUnitMinute
+                              ? IntervalUnit::Minutes
+                              : IntervalUnit::Seconds;
     values.values[MenuField::ClockYear] = m_clock.year;
     values.values[MenuField::ClockMonth] = m_clock.month;
     values.values[MenuField::ClockDay] = m_clock.day;
@@ -220,7 +222,10 @@ ui::CardContent CameraMenuForm::readCard(std::span<const std::uint8_t> bytes) co
     const MenuValues& values = file.values;
     std::vector<ui::CardEntry> typed;
     std::map<int, std::string> digits;
-    content.entries.push_back(ui::pickEntry(ids::kIntervalRow.control, values.intervalUnit));
+    content.entries.push_back(
+        ui::pickEntry(ids::kIntervalRow.control,
+                      values.intervalUnit == IntervalUnit::Minutes ? ids::kUnitMinute
+                                                                   : ids::kUnitSecond));
     for (const RecordSource& source : m_spec.record) {
         const auto found = values.values.find(source.field);
         if (found == values.values.end())

@@ -380,16 +380,17 @@ const LayoutField* findField(const RecordLayout& layout, MenuField field) {
     return found == layout.fields.end() ? nullptr : &*found;
 }
 
-std::optional<std::uint8_t> encodeMenuField(const LayoutField& field, int value, int intervalUnit) {
+std::optional<std::uint8_t> encodeMenuField(const LayoutField& field, int value,
+                                            IntervalUnit intervalUnit) {
     switch (field.kind) {
     case FieldKind::Fixed:
         return field.fixed;
     case FieldKind::CopyOf:
         return std::nullopt; // taken from the source byte by the builder
     case FieldKind::Interval:
-        if (intervalUnit == 0 && value >= 0 && value <= 60)
-            return static_cast<std::uint8_t>(value + 128);
-        if (intervalUnit == 1 && value >= 1 && value <= 60)
+        if (intervalUnit == IntervalUnit::Seconds && value >= 0 && value <= field.max)
+            return static_cast<std::uint8_t>(value + kIntervalSecondsBase);
+        if (intervalUnit == IntervalUnit::Minutes && value >= 1 && value <= field.max)
             return static_cast<std::uint8_t>(value);
         return std::nullopt;
     default:
@@ -415,10 +416,10 @@ std::optional<DecodedValue> decodeMenuField(const LayoutField& field,
             return std::nullopt;
         return DecodedValue{stored};
     case FieldKind::Interval:
-        if (stored >= 128 && stored <= 188)
-            return DecodedValue{stored - 128, 0};
-        if (stored >= 1 && stored <= 60)
-            return DecodedValue{stored, 1};
+        if (stored >= kIntervalSecondsBase && stored <= kIntervalSecondsBase + field.max)
+            return DecodedValue{stored - kIntervalSecondsBase, IntervalUnit::Seconds};
+        if (stored >= 1 && stored <= field.max)
+            return DecodedValue{stored, IntervalUnit::Minutes};
         return std::nullopt;
     default: {
         const int value = stored + field.bias;
@@ -432,7 +433,7 @@ std::optional<DecodedValue> decodeMenuField(const LayoutField& field,
 namespace {
 
 // The byte a field stores for `value`, or nullopt when it is refused.
-std::optional<int> storedByte(const LayoutField& field, int value, int intervalUnit,
+std::optional<int> storedByte(const LayoutField& field, int value, IntervalUnit intervalUnit,
                               OutOfRange outOfRange) {
     if (outOfRange == OutOfRange::Refuse) {
         const auto byte = encodeMenuField(field, value, intervalUnit);
@@ -442,7 +443,7 @@ std::optional<int> storedByte(const LayoutField& field, int value, int intervalU
     case FieldKind::Fixed:
         return field.fixed;
     case FieldKind::Interval:
-        return intervalUnit == 0 ? value + 128 : value;
+        return intervalUnit == IntervalUnit::Seconds ? value + kIntervalSecondsBase : value;
     case FieldKind::ClockPart:
         if (field.clock == ClockPart::Year)
             return std::clamp(value, 2010, 2031) - field.bias;

@@ -142,11 +142,20 @@ const RecordLayout& menuLayout(MenuLayoutId id);
 // The layout's entry for `field`, or null when the layout has none.
 const LayoutField* findField(const RecordLayout& layout, MenuField field);
 
+// The unit of the interval byte: seconds 0-60 are stored plus 128, minutes 1-60 as they are.
+enum class IntervalUnit { Seconds, Minutes };
+inline constexpr int kIntervalSecondsBase = 128;
+
+// "seconds" or "minutes", as reports and profiles spell the unit.
+constexpr std::string_view intervalUnitName(IntervalUnit unit) {
+    return unit == IntervalUnit::Seconds ? "seconds" : "minutes";
+}
+
 // Field values as the forms hold them: list positions, seconds of video, the full clock year,
-// the interval value with its unit in `intervalUnit` (0 second, 1 minute).
+// the interval value with its unit in `intervalUnit`.
 struct MenuValues {
     std::map<MenuField, int> values;
-    int intervalUnit = 1;
+    IntervalUnit intervalUnit = IntervalUnit::Minutes;
 
     int get(MenuField field) const {
         const auto found = values.find(field);
@@ -156,13 +165,13 @@ struct MenuValues {
 
 // The stored byte for `value`, or nullopt when the value is outside the field's range.
 std::optional<std::uint8_t> encodeMenuField(const LayoutField& field, int value,
-                                            int intervalUnit = 1);
+                                            IntervalUnit intervalUnit = IntervalUnit::Minutes);
 
 // The form's value of a stored byte (with the interval's unit), or nullopt when no value of the
 // field is stored as this byte.
 struct DecodedValue {
     int value = 0;
-    int intervalUnit = 1;
+    IntervalUnit intervalUnit = IntervalUnit::Minutes;
 };
 std::optional<DecodedValue> decodeMenuField(const LayoutField& field,
                                             std::span<const std::uint8_t> record);

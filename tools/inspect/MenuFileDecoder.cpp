@@ -30,7 +30,7 @@ std::string meaningOf(const LayoutField& field, const DecodedValue& decoded) {
     case FieldKind::Number:
         return unitText(field, decoded.value);
     case FieldKind::Interval:
-        return decoded.intervalUnit == 0 ? countWithUnit(decoded.value, "second", "seconds")
+        return decoded.intervalUnit == IntervalUnit::Seconds ? countWithUnit(decoded.value, "second", "seconds")
                                          : countWithUnit(decoded.value, "minute", "minutes");
     case FieldKind::Language:
         return std::string(languageName(decoded.value));
@@ -101,7 +101,7 @@ void decodeFields(FileReport& report, const Record& record, const RecordLayout& 
                         {},
                         meaningOf(field, *decoded)};
         if (field.kind == FieldKind::Interval)
-            out.unit = decoded->intervalUnit == 0 ? "seconds" : "minutes";
+            out.unit = std::string(intervalUnitName(decoded->intervalUnit));
         if (field.kind == FieldKind::OffsetNumber)
             out.unit = std::string(field.unit);
         if (field.kind == FieldKind::CopyOf) {

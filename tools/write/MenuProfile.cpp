@@ -43,7 +43,7 @@ const RecordLayout& profileLayout(const json& file, const ProfileFields& fields,
     return *layout;
 }
 
-std::string rangeText(const LayoutField& field, std::int64_t value, int unit) {
+std::string rangeText(const LayoutField& field, std::int64_t value, IntervalUnit unit) {
     const std::string start = std::to_string(value) + " is outside ";
     switch (field.kind) {
     case FieldKind::Option: {
@@ -53,7 +53,8 @@ std::string rangeText(const LayoutField& field, std::int64_t value, int unit) {
         return text + ")";
     }
     case FieldKind::Interval:
-        return start + (unit == 0 ? "0-60 seconds" : "1-60 minutes");
+        return start + (unit == IntervalUnit::Seconds ? "0-" : "1-") + std::to_string(field.max) +
+               " " + std::string(intervalUnitName(unit));
     default:
         return start + std::to_string(field.min) + "-" + std::to_string(field.max) +
                (field.unit.empty() ? "" : " " + std::string(field.unit));
@@ -100,12 +101,15 @@ void readValues(const ProfileFields& fields, const ProfileOptions& options, Menu
             fields.refuse(field.name, "is missing");
         const ProfileFields::Entry& entry = *found;
         const std::int64_t value = fields.number(entry);
-        int unit = 1;
+        IntervalUnit unit = IntervalUnit::Minutes;
         if (field.kind == FieldKind::Interval) {
             // The unit is part of the value: 30 seconds and 30 minutes are different bytes.
-            if (entry.unit != "seconds" && entry.unit != "minutes")
-                fields.refuse(field.name, "needs its \"unit\": \"seconds\" or \"minutes\"");
-            unit = entry.unit == "seconds" ? 0 : 1;
+            constexpr auto seconds = intervalUnitName(IntervalUnit::Seconds);
+            constexpr auto minutes = intervalUnitName(IntervalUnit::Minutes);
+            if (entry.unit != seconds && entry.unit != minutes)
+                fields.refuse(field.name, "needs its \"unit\": \"" + std::string(seconds) +
+                                              "\" or \"" + std::string(minutes) + "\"");
+            unit = entry.unit == seconds ? IntervalUnit::Seconds : IntervalUnit::Minutes;
             plan.values.intervalUnit = unit;
         }
         if (value < std::numeric_limits<int>::min() || value > std::numeric_limits<int>::max() ||

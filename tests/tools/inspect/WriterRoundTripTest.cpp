@@ -84,7 +84,7 @@ TEST(WriterRoundTrip, MenuRecordsOfEveryLayout) {
                 }
                 EXPECT_EQ(value, values.get(source->field)) << layout->name << " " << field.name;
                 if (source->kind == FieldKind::Interval) {
-                    EXPECT_EQ(field.unit, values.intervalUnit == 0 ? "seconds" : "minutes");
+                    EXPECT_EQ(field.unit, intervalUnitName(values.intervalUnit));
                 }
                 ++compared;
             }
