@@ -13,7 +13,9 @@ std::string_view configuratorClass(int modelId, Configurator button) {
     case Configurator::Mms:
         return forms.mmsClass;
     case Configurator::Smtp:
-        return forms.smtpClass;
+        if (!forms.smtp)
+            return {};
+        return *forms.smtp == SmtpLayout::P4 ? "CQuorvexP4Smtp" : "CQuorvexK4Smtp";
     }
     return {};
 }

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Writing menu.dat through MenuFileWriter against the bare minimum a durable write needs.
-#include "camera_menu/MenuFileWriter.h"
+#include "card/MenuFileWriter.h"
 #include "core/SettingsCrc16.h"
 
 #include <benchmark/benchmark.h>

@@ -2,7 +2,7 @@
 #include "camera_menu/CameraMenuForm.h"
 
 #include "camera_menu/CameraMenuTexts.h"
-#include "camera_menu/MenuFileReader.h"
+#include "card/MenuFileReader.h"
 #include "ui/templates/CameraMenuIds.h"
 
 #include <algorithm>
@@ -155,7 +155,9 @@ MenuValues CameraMenuForm::recordValues() const {
                                                 : window().selected(source.control);
         }
     }
-    values.intervalUnit = window().selected(ids::kIntervalRow.control);
+    values.intervalUnit = window().selected(ids::kIntervalRow.control) == ids::kUnitMinute
+                              ? IntervalUnit::Minutes
+                              : IntervalUnit::Seconds;
     values.values[MenuField::ClockYear] = m_clock.year;
     values.values[MenuField::ClockMonth] = m_clock.month;
     values.values[MenuField::ClockDay] = m_clock.day;
@@ -215,7 +217,10 @@ ui::CardContent CameraMenuForm::readCard(std::span<const std::uint8_t> bytes) co
     const MenuValues& values = file.values;
     std::vector<ui::CardEntry> typed;
     std::map<int, std::string> digits;
-    content.entries.push_back(ui::pickEntry(ids::kIntervalRow.control, values.intervalUnit));
+    content.entries.push_back(
+        ui::pickEntry(ids::kIntervalRow.control,
+                      values.intervalUnit == IntervalUnit::Minutes ? ids::kUnitMinute
+                                                                   : ids::kUnitSecond));
     for (const RecordSource& source : m_spec.record) {
         const auto found = values.values.find(source.field);
         if (found == values.values.end())

@@ -2,8 +2,8 @@
 #pragma once
 
 #include "camera_menu/ClockFields.h"
-#include "camera_menu/MenuFileWriter.h"
-#include "camera_menu/RecordLayouts.h"
+#include "card/MenuFileWriter.h"
+#include "card/RecordLayouts.h"
 #include "core/Language.h"
 #include "ui/AppContext.h"
 #include "ui/FormBase.h"

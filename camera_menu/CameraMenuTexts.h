@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "camera_menu/MenuFileWriter.h"
+#include "card/MenuFileWriter.h"
 #include "core/ConfiguratorTexts.h"
 #include "core/Language.h"
 #include "core/ModelCatalogue.h"

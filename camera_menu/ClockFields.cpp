@@ -5,17 +5,6 @@
 
 namespace quorvex::camera_menu {
 
-ClockFields clockFieldsAt(const ui::LocalTime& now) {
-    return {now.year > 2031   ? 2031
-            : now.year < 2010 ? 2011
-                              : now.year,
-            now.month,
-            now.day,
-            now.hour,
-            now.minute,
-            now.second};
-}
-
 void readLocalClock(ClockFields& fields, ui::DialogHost& host) {
     fields = clockFieldsAt(host.localTime());
 }

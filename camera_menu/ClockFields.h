@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "card/CameraClock.h"
 #include "ui/DialogHost.h"
 
 #include <optional>
@@ -11,18 +12,6 @@ namespace quorvex::camera_menu {
 // The last clock reading, shared by every camera form for the program's lifetime: a record
 // carries the time of the last reading (form creation, "Get Time", a date-format change), not
 // the time of writing. Only readLocalClock writes it.
-struct ClockFields {
-    int year = 2011;
-    int month = 1;
-    int day = 1;
-    int hour = 0;
-    int minute = 0;
-    int second = 0;
-};
-
-// The camera counts years from 2010 to 2031; a later year becomes 2031 and an earlier one 2011
-// (the camera's own default year, not the first it can hold).
-ClockFields clockFieldsAt(const ui::LocalTime& now);
 
 // ReadLocalClock: the host's local clock as clockFieldsAt keeps it.
 void readLocalClock(ClockFields& fields, ui::DialogHost& host);

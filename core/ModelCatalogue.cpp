@@ -15,8 +15,9 @@ constexpr std::string_view kK9 = "CQuorvexK9Menu";
 constexpr std::string_view kD2 = "CQuorvexD2Menu";
 constexpr std::string_view kMms = "CQuorvexMMS";
 constexpr std::string_view kP4Mms = "CQuorvexP4MMS";
-constexpr std::string_view kK4Smtp = "CQuorvexK4Smtp";
-constexpr std::string_view kP4Smtp = "CQuorvexP4Smtp";
+constexpr auto kK4Smtp = SmtpLayout::K4;
+constexpr auto kP4Smtp = SmtpLayout::P4;
+constexpr std::nullopt_t kNoSmtp = std::nullopt;
 
 using L = MenuLayoutId;
 using S = MmsSendList;
@@ -36,8 +37,8 @@ constexpr SizeChoices kK7Videos{kVideoSizesHd, 0};
 // clang-format off
 constexpr std::array<ModelFacts, kModelCount + 1> kModels{{
     {"",                   "Quorvex",          kCamera, kMms,   kK4Smtp, L::GenericOther, k12MpOf5MpList, kVga,  false, false, 0,  S::FourEntries},
-    {"Quorvex K4M",        "Quorvex K4",       kCamera, kMms,   {},      L::GenericK4,    k5MpList,       kVga,  true,  true,  11, S::FourEntries},
-    {"Quorvex P4M",        "Quorvex P4",       kP4,     kP4Mms, {},      L::P4,           kP4Images,      kP4Videos, true, true, 12, S::P4},
+    {"Quorvex K4M",        "Quorvex K4",       kCamera, kMms,   kNoSmtp, L::GenericK4,    k5MpList,       kVga,  true,  true,  11, S::FourEntries},
+    {"Quorvex P4M",        "Quorvex P4",       kP4,     kP4Mms, kNoSmtp, L::P4,           kP4Images,      kP4Videos, true, true, 12, S::P4},
     {"Quorvex K4MG",       "Quorvex K4",       kCamera, kMms,   kK4Smtp, L::GenericK4,    k5MpList,       kVga,  true,  true,  11, S::FourEntries},
     {"Quorvex P4MG",       "Quorvex P4",       kP4,     kP4Mms, kP4Smtp, L::P4,           kP4Images,      kP4Videos, true, true, 12, S::P4},
     {"Quorvex K5MG",       "Quorvex K5",       kCamera, kMms,   kK4Smtp, L::GenericK5,    k12MpList,      kHd,   true,  true,  11, S::ThreeEntries},
@@ -46,10 +47,10 @@ constexpr std::array<ModelFacts, kModelCount + 1> kModels{{
     {"Quorvex P7MG",       "Quorvex P7",       kP7,     kP4Mms, kP4Smtp, L::P7,           kP4Images,      kP4Videos, true, false, 12, S::P4},
     {"Quorvex K8MG",       "Quorvex K8",       kK7,     kMms,   kK4Smtp, L::K7,           k12MpList,      kK7Videos, true, false, 11, S::FourEntries},
     {"Quorvex P8MG",       "Quorvex P8",       kP4,     kP4Mms, kP4Smtp, L::P4,           kP4Images,      kP4Videos, true, false, 12, S::P4, false},
-    {"Quorvex K9A",        "Quorvex K9",       kK9,     {},     {},      L::K9A,          kK9AImages,     kFullHd720, true, false, 0, S::FourEntries},
-    {"Quorvex K9WA",       "Quorvex K9",       kK9,     {},     {},      L::K9A,          kK9AImages,     kFullHd720, true, false, 0, S::FourEntries},
+    {"Quorvex K9A",        "Quorvex K9",       kK9,     {},     kNoSmtp, L::K9A,          kK9AImages,     kFullHd720, true, false, 0, S::FourEntries},
+    {"Quorvex K9WA",       "Quorvex K9",       kK9,     {},     kNoSmtp, L::K9A,          kK9AImages,     kFullHd720, true, false, 0, S::FourEntries},
     {"Quorvex K9MG",       "Quorvex K9",       kK9,     kP4Mms, kP4Smtp, L::K9MG,         k12MpOf5MpList, kFullHd720, true, false, 12, S::P4},
-    {"Quorvex D2",         "Quorvex D2",       kD2,     {},     {},      L::D2,           kD2Images,      kVga,  true,  false, 0,  S::FourEntries},
+    {"Quorvex D2",         "Quorvex D2",       kD2,     {},     kNoSmtp, L::D2,           kD2Images,      kVga,  true,  false, 0,  S::FourEntries},
     {"Quorvex K4MG-1080P", "Quorvex K4 1080P", kCamera, kP4Mms, kP4Smtp, L::Generic1080P, k12MpOf5MpList, kFullHd720, true, false, 12, S::P4},
     {"Quorvex K5MG-1080P", "Quorvex K5 1080P", kCamera, kP4Mms, kP4Smtp, L::Generic1080P, k12MpOf5MpList, kFullHd720, true, false, 12, S::P4},
     {"Quorvex K8MG-1080P", "Quorvex K8 1080P", kCamera, kP4Mms, kP4Smtp, L::Generic1080P, k12MpOf5MpList, kFullHd720, true, false, 12, S::P4},

@@ -44,6 +44,10 @@ inline constexpr std::array<std::string_view, 4> kVideoSizesFullHd{"1920x1080", 
                                                                    "640x480", "320x240"};
 inline constexpr std::array<std::string_view, 3> kVideoSizesP4{"1440x1080", "1280x720", "640x480"};
 
+// The header layout of smtp.dat, which is also which SMTP form a model has: bytes 6-8 hold SMTP
+// Status, remote control and 1 (P4 form) or 1, 1 and remote control (K4 form).
+enum class SmtpLayout { P4, K4 };
+
 // The MMS Send list of the MMS forms.
 enum class MmsSendList {
     FourEntries,  // Off, VGA, QVGA, SMS (generic form)
@@ -54,8 +58,9 @@ enum class MmsSendList {
 struct ModelFacts {
     std::string_view listText; // the main window's model list
     std::string_view title;    // every camera form's window title
-    // The configurator class each main-window button opens; empty: the button is disabled.
-    std::string_view cameraClass, mmsClass, smtpClass;
+    // The configurator class the camera and MMS buttons open; empty: the button is disabled.
+    std::string_view cameraClass, mmsClass;
+    std::optional<SmtpLayout> smtp; // the SMTP form; none: "SMTP Setup" is disabled
     MenuLayoutId layout;
     SizeChoices images, videos;
     bool allModes;     // the generic form offers "Camera+Video" (not without a model)

@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "mms/MmsForm.h"
+#include "card/SettingsFileSchema.h"
 
+#include "card/MmsFileReader.h"
+#include "card/MmsOperatorCatalogue.h"
 #include "core/ConfiguratorTexts.h"
 #include "core/ModelCatalogue.h"
 #include "core/Utf8.h"
-#include "mms/MmsFileReader.h"
-#include "mms/MmsOperatorCatalogue.h"
 #include "mms/MmsTexts.h"
 #include "mms/StorableTexts.h"
 #include "ui/FieldChecks.h"
@@ -20,7 +21,6 @@ namespace ids = ui::mms_ids;
 namespace {
 
 constexpr int kDomesticNumbering = 0;
-constexpr int kManualCountryByte = 128;
 
 // Connection and account texts: what Auto mode takes from the catalogue.
 constexpr std::array kConnection{ids::kUrl,  ids::kApn,     ids::kGateway,

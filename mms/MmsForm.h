@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "card/MmsFileWriter.h"
 #include "core/Language.h"
 #include "core/ModelCatalogue.h"
-#include "mms/MmsFileWriter.h"
 #include "mms/OperatorLists.h"
-#include "mms/OperatorProfile.h"
+#include "card/OperatorProfile.h"
 #include "ui/AppContext.h"
 #include "ui/FormBase.h"
 #include "ui/templates/MmsIds.h"

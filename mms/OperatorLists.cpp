@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "mms/OperatorLists.h"
 
-#include "mms/CountryList.h"
-#include "mms/MmsOperatorCatalogue.h"
+#include "card/CountryList.h"
+#include "card/MmsOperatorCatalogue.h"
 #include "mms/OtherText.h"
 
 #include <string>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "mms/StorableTexts.h"
 
+#include "card/ScrambledSettingsFile.h"
 #include "core/Utf8.h"
 #include "mms/MmsTexts.h"
-#include "mms/ScrambledSettingsFile.h"
 
 #include <string>
 

@@ -71,13 +71,14 @@ case "${1:-}" in
     ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
       ctest --test-dir build-asan -j"$JOBS" --output-on-failure
     stage_done "sanitizers"
-    # The card file decoders under libFuzzer for a bounded time (clang only; builds just the fuzzer).
+    # The card file decoders under libFuzzer for a bounded time, and the three readers of a card
+    # on the same bytes (clang only; builds just the fuzzers).
     if command -v clang++ >/dev/null; then
       cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
         -DQUORVEX_WITH_QT=OFF -DQUORVEX_BUILD_BENCH=OFF -DQUORVEX_SANITIZE=ON -DQUORVEX_FUZZ=ON \
         -DCMAKE_CXX_FLAGS=-fsanitize=fuzzer-no-link
-      cmake --build build-fuzz -j"$JOBS" --target inspect_fuzzer
-      ctest --test-dir build-fuzz -R '^inspect_fuzz$' --output-on-failure
+      cmake --build build-fuzz -j"$JOBS" --target inspect_fuzzer verdict_fuzzer
+      ctest --test-dir build-fuzz -R '^(inspect|verdict)_fuzz$' --output-on-failure
     else
       echo "clang++ not found: the fuzz step is skipped" >&2
     fi

@@ -12,9 +12,13 @@ export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 # A prefix of the test's own, made afresh.
 rm -rf "$WINEPREFIX"
 "$here/wine-prefix.sh"
-# One Wine server for the whole stage rather than one per test.
+# One Wine server for the whole stage rather than one per test, and one desktop: a window kept
+# open (detached from every pipe) holds the virtual desktop, which would otherwise be started by
+# some test and keep that test's output pipe open after it ends.
 wineserver -p
 trap 'wineserver -k || true' EXIT
+wine notepad.exe >/dev/null 2>&1 </dev/null &
+sleep 5
 # Wine now and then fails to start a process at all; such a test gets one more run.
 ctest --test-dir "$build" -j"${JOBS:-2}" --output-on-failure --repeat until-pass:2
 "$here/check-installer.sh" "$build"

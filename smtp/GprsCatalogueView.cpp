@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "smtp/GprsCatalogueView.h"
 
-#include "smtp/GprsOperatorCatalogue.h"
+#include "card/GprsOperatorCatalogue.h"
 
 namespace quorvex {
 

@@ -1,14 +1,15 @@
 // SPDX-License-Identifier: MIT
 #include "smtp/SmtpForm.h"
+#include "card/SettingsFileSchema.h"
 
+#include "card/GprsOperatorCatalogue.h"
+#include "card/SmtpFileReader.h"
 #include "core/ConfiguratorTexts.h"
 #include "core/ModelCatalogue.h"
 #include "core/Utf8.h"
 #include "mms/MmsTexts.h"
 #include "mms/StorableTexts.h"
 #include "smtp/GprsCatalogueView.h"
-#include "smtp/GprsOperatorCatalogue.h"
-#include "smtp/SmtpFileReader.h"
 #include "smtp/SmtpTexts.h"
 
 #include <array>
@@ -20,19 +21,24 @@ namespace ids = ui::smtp_ids;
 
 namespace {
 
+// The longest text smtp.dat's record of `field` takes, which the edit of the field takes too.
+constexpr int limit(SmtpTextField field) {
+    return textLimit(kSmtpTextRecords, static_cast<int>(field));
+}
+
 ui::FormTable smtpTable(const ids::FamilyIds& f) {
     ui::FormTable table;
     table.fields = {ui::frameworkNumberField(ids::kPicturesPerDay, 0, 99),
                     ui::textField(ids::kRecipient, f.emailLimit),
                     ui::textField(ids::kSenderEmail, f.emailLimit),
-                    ui::textField(ids::kSenderPassword, 32),
-                    ui::textField(ids::kServer, 40),
-                    ui::textField(ids::kPort, 10),
-                    ui::textField(ids::kAccount, 32),
-                    ui::textField(ids::kApn, 32),
-                    ui::textField(ids::kGprsPassword, 32),
+                    ui::textField(ids::kSenderPassword, limit(SmtpTextField::SenderPassword)),
+                    ui::textField(ids::kServer, limit(SmtpTextField::SmtpServer)),
+                    ui::textField(ids::kPort, limit(SmtpTextField::SmtpPort)),
+                    ui::textField(ids::kAccount, limit(SmtpTextField::GprsAccount)),
+                    ui::textField(ids::kApn, limit(SmtpTextField::Apn)),
+                    ui::textField(ids::kGprsPassword, limit(SmtpTextField::GprsPassword)),
                     ui::textField(ids::kFolder),
-                    ui::textField(f.phone, 30)};
+                    ui::textField(f.phone, limit(SmtpTextField::SmsPhone))};
     for (const ui::FieldSpec& field : table.fields)
         table.order.push_back(field.id);
     // A limit above 99 pictures a day becomes no limit.

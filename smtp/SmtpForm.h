@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "card/SmtpFileWriter.h"
 #include "core/Language.h"
 #include "mms/OperatorLists.h"
-#include "smtp/GprsOperator.h"
-#include "smtp/SmtpFileWriter.h"
+#include "card/GprsOperator.h"
 #include "ui/AppContext.h"
 #include "ui/FormBase.h"
 #include "ui/templates/SmtpIds.h"

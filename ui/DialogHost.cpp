@@ -6,8 +6,6 @@
 
 #include "core/SystemText.h"
 
-#include <chrono>
-#include <ctime>
 #include <iostream>
 
 namespace quorvex::ui {
@@ -27,18 +25,6 @@ std::string DialogHost::defaultFolder() const {
 
 std::vector<std::string> DialogHost::removableVolumes() const {
     return systemRemovableVolumes();
-}
-
-LocalTime systemLocalTime() {
-    const std::time_t now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
-    std::tm parts{};
-#ifdef _WIN32
-    localtime_s(&parts, &now);
-#else
-    localtime_r(&now, &parts);
-#endif
-    return {parts.tm_year + 1900, parts.tm_mon + 1, parts.tm_mday,
-            parts.tm_hour,        parts.tm_min,     parts.tm_sec};
 }
 
 std::optional<std::string> ScriptedHost::chooseFolder(const std::string& startFolder) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/InfoMessages.h"
+#include "core/LocalTime.h"
 #include "ui/Dialog.h"
 
 #include <optional>
@@ -10,10 +11,6 @@
 #include <vector>
 
 namespace quorvex::ui {
-
-struct LocalTime {
-    int year = 2000, month = 1, day = 1, hour = 0, minute = 0, second = 0;
-};
 
 // Result of run() when the host stops before the window ended (a driver script ran out or
 // failed): the application unwinds without showing anything more.
@@ -41,8 +38,5 @@ class DialogHost : public InfoMessages {
     // chooser opens; a test host fakes them.
     virtual std::vector<std::string> removableVolumes() const;
 };
-
-// The local clock of this machine.
-LocalTime systemLocalTime();
 
 } // namespace quorvex::ui

@@ -2,6 +2,7 @@
 #include "ui/FormBase.h"
 #include "core/SystemText.h"
 
+#include "card/CardFolder.h"
 #include "core/CardTexts.h"
 #include "core/OutputWriter.h"
 #include "core/Utf8.h"
@@ -9,8 +10,6 @@
 #include "ui/RemovableVolumes.h"
 
 #include <algorithm>
-#include <filesystem>
-#include <fstream>
 #include <optional>
 
 namespace quorvex::ui {
@@ -217,46 +216,6 @@ void FormBase::chooseFolder(int folderField) {
 
 namespace {
 
-// The largest settings file has 720 bytes; reading stops a little beyond that, so a huge file is
-// never read whole.
-constexpr std::size_t kReadLimit = 4096;
-
-// The file of that name in the folder, its case ignored as the card's file system does; the
-// first in name order when several differ only in case.
-std::optional<std::filesystem::path> findFile(const std::string& folder, std::string_view name) {
-    namespace fs = std::filesystem;
-    const auto lower = [](std::string text) {
-        for (char& c : text)
-            if (c >= 'A' && c <= 'Z')
-                c = static_cast<char>(c - 'A' + 'a');
-        return text;
-    };
-    std::optional<fs::path> found;
-    std::error_code ec;
-    for (fs::directory_iterator it(pathFromUtf8(folder), ec), end; !ec && it != end;
-         it.increment(ec)) {
-        if (lower(utf8FromPath(it->path().filename())) != name)
-            continue;
-        if (!it->is_regular_file(ec))
-            continue;
-        if (!found || it->path().filename() < found->filename())
-            found = it->path();
-    }
-    return found;
-}
-
-std::optional<std::vector<std::uint8_t>> readLimited(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return std::nullopt;
-    std::vector<std::uint8_t> bytes(kReadLimit + 1);
-    in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    if (in.bad())
-        return std::nullopt;
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
-    return bytes;
-}
-
 // The message text with its %s filled in order.
 std::string filled(std::string_view pattern, std::initializer_list<std::string_view> parts) {
     std::string text(pattern);
@@ -302,17 +261,17 @@ void FormBase::onMenuLoad() {
 
 void FormBase::loadFromFolder(const std::string& folder) {
     const std::string_view name = m_table.fileName;
-    const auto path = findFile(folder, name);
-    const auto bytes = path ? readLimited(*path) : std::nullopt;
+    const auto path = findCardFile(pathFromUtf8(folder), name);
+    const CardFileBytes read = path ? readCardFile(*path) : CardFileBytes{{}, "not found"};
     CardContent content;
-    if (!bytes)
+    if (!read.error.empty())
         content.check = cardRefusal(CardVerdict::Missing);
-    else if (bytes->size() > kReadLimit)
+    else if (read.tooLong())
         content.check =
             cardRefusal(CardVerdict::Damaged,
-                        "the file has more than " + std::to_string(kReadLimit) + " bytes");
+                        "the file has more than " + std::to_string(kCardReadLimit) + " bytes");
     else
-        content = readCard(*bytes);
+        content = readCard(read.bytes);
     if (!content.check.readable()) {
         m_host.showInfoMessage(filled(textFor(refusalText(content.check.verdict), m_language),
                                       {name, content.check.detail}));

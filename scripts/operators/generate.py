@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: MIT
 """Writes the two operator catalogues from the public mobile broadband provider database.
 
-mms/MmsOperatorData.h and smtp/GprsOperatorData.h are made from Debian's
+card/MmsOperatorData.h and card/GprsOperatorData.h are made from Debian's
 mobile-broadband-provider-info (serviceproviders.xml, public domain) and mapping.json, which
 names for every country/operator row the database entry it takes its values from and why.
 A row takes values only from its own operator's entry (or the entry of the network's renamed
@@ -27,8 +27,8 @@ SKIP = 77
 ROOT = Path(__file__).resolve().parents[2]
 DEFAULT_DATABASE = Path("/usr/share/mobile-broadband-provider-info/serviceproviders.xml")
 DEFAULT_MAPPING = Path(__file__).resolve().with_name("mapping.json")
-MMS_HEADER = "mms/MmsOperatorData.h"
-GPRS_HEADER = "smtp/GprsOperatorData.h"
+MMS_HEADER = "card/MmsOperatorData.h"
+GPRS_HEADER = "card/GprsOperatorData.h"
 
 MMS_FIELDS = ("mmscUrl", "apn", "gateway", "port", "account", "password")
 GPRS_FIELDS = ("apn", "account", "password")
@@ -182,8 +182,8 @@ def mms_header(mapping):
     countries = mapping["mms"]
     entry = row_entry(MMS_FIELDS)
     lines = header_comment(mapping["database"]) + [
-        '#include "mms/CountryList.h"',
-        '#include "mms/OperatorProfile.h"',
+        '#include "card/CountryList.h"',
+        '#include "card/OperatorProfile.h"',
         "",
         "#include <array>",
         "#include <cstddef>",
@@ -216,7 +216,7 @@ def gprs_header(mapping):
     countries = mapping["gprs"]
     entry = row_entry(GPRS_FIELDS)
     lines = header_comment(mapping["database"]) + [
-        '#include "smtp/GprsOperator.h"',
+        '#include "card/GprsOperator.h"',
         "",
         "#include <array>",
         "#include <cstddef>",

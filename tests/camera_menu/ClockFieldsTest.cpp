@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "camera_menu/ClockFields.h"
-#include "camera_menu/RecordLayouts.h"
+#include "card/RecordLayouts.h"
 #include "ui/FieldChecks.h"
 
 #include "support/RecordingMessages.h"
@@ -93,7 +93,7 @@ TEST(MenuRecord, FormsStoreHeldValuesAsTheirLowByte) {
     values.values[MenuField::ClockYear] = 2040;
     values.values[MenuField::TvMode] = 0x1234;
     values.values[MenuField::Mode] = -1; // a list without a selection
-    values.intervalUnit = 0;
+    values.intervalUnit = IntervalUnit::Seconds;
     const auto record = *buildMenuRecord(menuLayoutForModel(15), values, OutOfRange::StoreLowBits);
     EXPECT_EQ(record[0], 255);
     EXPECT_EQ(record[4], 9);

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "camera_menu/MenuFileWriter.h"
+#include "card/MenuFileWriter.h"
 #include "core/OutputWriter.h"
 #include "core/SettingsCrc16.h"
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "camera_menu/CameraSettingsRecord.h"
+#include "card/CameraSettingsRecord.h"
 #include "core/SettingsCrc16.h"
 
 #include <gtest/gtest.h>

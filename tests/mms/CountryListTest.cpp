@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "mms/CountryList.h"
+#include "card/CountryList.h"
 #include "mms/OtherText.h"
 
 #include <gtest/gtest.h>

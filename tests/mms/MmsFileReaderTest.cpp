@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "mms/MmsFileReader.h"
+#include "card/MmsFileReader.h"
 
+#include "card/SettingsFileReader.h"
 #include "core/SettingsCrc16.h"
-#include "mms/SettingsFileReader.h"
 
 #include <gtest/gtest.h>
 

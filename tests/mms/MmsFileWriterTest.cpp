@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "mms/MmsFileWriter.h"
+#include "card/MmsFileWriter.h"
 
 #include "core/SettingsCrc16.h"
 

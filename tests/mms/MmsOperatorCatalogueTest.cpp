@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include "mms/MmsOperatorCatalogue.h"
-#include "mms/ScrambledSettingsFile.h"
+#include "card/MmsOperatorCatalogue.h"
+#include "card/ScrambledSettingsFile.h"
 
 #include <gtest/gtest.h>
 

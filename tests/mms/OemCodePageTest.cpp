@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "mms/OemCodePage.h"
+#include "card/OemCodePage.h"
 
 #include "core/Utf8.h"
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "mms/RecordScramble.h"
+#include "card/RecordScramble.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "mms/ScrambledSettingsFile.h"
+#include "card/ScrambledSettingsFile.h"
+#include "card/MmsFileWriter.h"
 #include "core/OutputWriter.h"
-#include "mms/MmsFileWriter.h"
 
 #include "support/Platform.h"
 #include "support/RecordingMessages.h"

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "smtp/GprsOperatorCatalogue.h"
+#include "card/GprsOperatorCatalogue.h"
 
-#include "mms/ScrambledSettingsFile.h"
+#include "card/ScrambledSettingsFile.h"
 
 #include <gtest/gtest.h>
 

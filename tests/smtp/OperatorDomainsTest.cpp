@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include "mms/MmsOperatorCatalogue.h"
-#include "smtp/GprsOperatorCatalogue.h"
+#include "card/GprsOperatorCatalogue.h"
+#include "card/MmsOperatorCatalogue.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "smtp/SmtpFileWriter.h"
+#include "card/SmtpFileWriter.h"
 
 #include "core/SettingsCrc16.h"
 

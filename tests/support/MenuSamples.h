@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "camera_menu/RecordLayouts.h"
+#include "card/RecordLayouts.h"
 
 namespace quorvex::testing {
 
@@ -9,14 +9,14 @@ namespace quorvex::testing {
 // in minutes is never 0.
 inline MenuValues spreadMenuValues(const RecordLayout& layout, int variant) {
     MenuValues values;
-    values.intervalUnit = variant % 2;
+    values.intervalUnit = variant % 2 == 0 ? IntervalUnit::Seconds : IntervalUnit::Minutes;
     for (const LayoutField& f : layout.fields) {
         if (f.kind == FieldKind::Fixed || f.kind == FieldKind::CopyOf)
             continue;
         const int span = f.max - f.min + 1;
         values.values[f.field] = f.min + (variant * 7 + f.offset * 3) % span;
     }
-    if (values.intervalUnit == 1 && values.values[MenuField::Interval] == 0)
+    if (values.intervalUnit == IntervalUnit::Minutes && values.values[MenuField::Interval] == 0)
         values.values[MenuField::Interval] = 60;
     return values;
 }

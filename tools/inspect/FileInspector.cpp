@@ -1,18 +1,16 @@
 // SPDX-License-Identifier: MIT
 #include "tools/inspect/FileInspector.h"
 
-#include "camera_menu/RecordLayouts.h"
+#include "card/CardFolder.h"
+#include "card/RecordLayouts.h"
+#include "card/SettingsFileSchema.h"
 #include "core/SystemText.h"
 #include "tools/inspect/MenuFileDecoder.h"
 #include "tools/inspect/SetupFileDecoder.h"
 #include "tools/inspect/SmtpFileDecoder.h"
 
-#include <algorithm>
 #include <array>
-#include <cerrno>
-#include <cstring>
 #include <filesystem>
-#include <fstream>
 
 namespace quorvex::inspect {
 
@@ -20,20 +18,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The largest settings file has 720 bytes; reading stops a little beyond that, so a huge or
-// endless file is neither read whole nor waited for.
-constexpr std::size_t kReadLimit = 4096;
-
 constexpr std::array<FileKind, 3> kKindsInFolderOrder{FileKind::Menu, FileKind::Setup,
                                                       FileKind::Smtp};
-
-std::string lowercase(std::string_view text) {
-    std::string out(text);
-    std::transform(out.begin(), out.end(), out.begin(), [](char c) {
-        return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-    });
-    return out;
-}
 
 void inspectFile(const fs::path& path, FileKind kind, const InspectOptions& options,
                  InspectSink& sink) {
@@ -43,30 +29,24 @@ void inspectFile(const fs::path& path, FileKind kind, const InspectOptions& opti
         sink.error({utf8FromPath(path), ec ? ec.message() : "not a regular file"});
         return;
     }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        sink.error({utf8FromPath(path), errnoText(errno)});
+    const CardFileBytes read = readCardFile(path);
+    if (!read.error.empty()) {
+        sink.error({utf8FromPath(path), read.error});
         return;
     }
-    std::vector<std::uint8_t> bytes(kReadLimit + 1);
-    in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    if (in.bad()) {
-        sink.error({utf8FromPath(path), "read error"});
-        return;
-    }
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    const std::vector<std::uint8_t>& bytes = read.bytes;
     FileReport report = decodeSettingsFile(kind, bytes, options);
-    if (bytes.size() > kReadLimit) {
+    if (read.tooLong()) {
         // Only the size matters for a file this long; say how long it really is.
         const auto size = fs::file_size(path, ec);
         report.size = ec ? bytes.size() : static_cast<std::size_t>(size);
         report.problems.clear();
-        report.problems.push_back(
-            {-1, -1,
-             "the file has " +
-                 (ec ? "more than " + std::to_string(kReadLimit) : std::to_string(report.size)) +
-                 " bytes; " + fileKindName(kind) + " has " +
-                 (kind == FileKind::Menu ? "60" : "720 (12 records of 60)")});
+        report.problems.push_back({-1, -1,
+                                   "the file has " +
+                                       (ec ? "more than " + std::to_string(kCardReadLimit)
+                                           : std::to_string(report.size)) +
+                                       " bytes; " + fileKindName(kind) + " has " +
+                                       (kind == FileKind::Menu ? "60" : "720 (12 records of 60)")});
     }
     report.path = utf8FromPath(path);
     sink.report(std::move(report));
@@ -100,31 +80,55 @@ void inspectFolder(const fs::path& folder, const InspectOptions& options, Inspec
         sink.error({utf8FromPath(folder), "holds no menu.dat, setup.dat or smtp.dat"});
 }
 
+// The keys of the header and text fields of setup.dat and smtp.dat, by the labels the decoders
+// print (the camera record's fields get theirs from the layout as they are decoded).
+void assignKeys(FileReport& report, std::span<const FieldName> header,
+                std::span<const TextRecordSchema, 10> texts) {
+    for (ReportField& field : report.fields) {
+        const std::string_view label = field.name;
+        for (const FieldName& name : header)
+            if (name.label == label && field.record == 0)
+                field.key = std::string(name.key);
+        for (const TextRecordSchema& text : texts)
+            if (text.label == label && field.record == text.record)
+                field.key = std::string(text.key);
+    }
+}
+
 } // namespace
 
 std::optional<FileKind> fileKindFromName(std::string_view fileName) {
-    const std::string name = lowercase(fileName);
-    if (name == "menu.dat")
-        return FileKind::Menu;
-    if (name == "setup.dat")
-        return FileKind::Setup;
-    if (name == "smtp.dat")
-        return FileKind::Smtp;
+    for (FileKind kind : kKindsInFolderOrder)
+        if (isCardFileName(fileName, fileKindName(kind)))
+            return kind;
     return std::nullopt;
 }
 
 FileReport decodeSettingsFile(FileKind kind, std::span<const std::uint8_t> bytes,
                               const InspectOptions& options) {
+    FileReport report;
     switch (kind) {
     case FileKind::Menu:
-        return options.modelId ? decodeMenuFile(bytes, menuLayoutForModel(*options.modelId))
-                               : decodeMenuFileOfAnyModel(bytes);
+        report = options.modelId ? decodeMenuFile(bytes, menuLayoutForModel(*options.modelId))
+                                 : decodeMenuFileOfAnyModel(bytes);
+        break;
     case FileKind::Setup:
-        return decodeSetupFile(bytes, options.modelId);
+        report = decodeSetupFile(bytes, options.modelId);
+        assignKeys(report, kSetupHeaderFields, kSetupTextRecords);
+        break;
     case FileKind::Smtp:
-        return decodeSmtpFile(bytes, options.modelId);
+        report = decodeSmtpFile(bytes, options.modelId);
+        assignKeys(report, kSmtpHeaderFields, kSmtpTextRecords);
+        break;
     }
-    return {};
+    // The report explains the file byte by byte; whether it is valid is the one verdict every
+    // reader of a card follows, so a fault the decoding has no words for is still named.
+    if (report.valid()) {
+        const CardCheck check = cardFileVerdict(kind, bytes, options.modelId);
+        if (check.verdict == CardVerdict::Damaged || check.verdict == CardVerdict::OtherLayout)
+            report.problems.push_back({-1, -1, check.detail});
+    }
+    return report;
 }
 
 void inspectPath(const std::string& path, const InspectOptions& options, InspectSink& sink) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "card/SettingsFileSchema.h"
 #include "tools/inspect/InspectReport.h"
 #include "tools/inspect/RecordBytes.h"
 
@@ -28,7 +29,7 @@ std::string operatorText(std::span<const std::string_view> names, int index);
 
 // Manual mode (0) stores country 128 and operator 0; Auto mode (1) a country of the list.
 // Problems are reported at `byte` of the header.
-inline constexpr int kManualCountry = 0x80;
+inline constexpr int kManualCountry = kManualCountryByte;
 void checkDataModeAgainstCountry(FileReport& report, std::optional<int> mode, int country,
                                  int operatorIndex, int byte);
 

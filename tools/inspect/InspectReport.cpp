@@ -4,15 +4,7 @@
 namespace quorvex::inspect {
 
 std::string fileKindName(FileKind kind) {
-    switch (kind) {
-    case FileKind::Menu:
-        return "menu.dat";
-    case FileKind::Setup:
-        return "setup.dat";
-    case FileKind::Smtp:
-        return "smtp.dat";
-    }
-    return {};
+    return std::string(cardFileName(kind));
 }
 
 } // namespace quorvex::inspect

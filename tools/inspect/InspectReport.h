@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "card/CardVerdict.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -10,7 +12,11 @@
 
 namespace quorvex::inspect {
 
-enum class FileKind { Menu, Setup, Smtp };
+using FileKind = CardFile;
+
+// The format of a file's JSON, which quorvex-write reads as a profile: 2 names every field by its
+// stable "key"; 1 (no "version") by its label alone.
+inline constexpr int kProfileVersion = 2;
 
 // Something that makes a file unusable for the camera: where (record and byte within it, -1
 // when the whole file or record is meant) and why.
@@ -30,6 +36,7 @@ struct ReportField {
     std::variant<std::monostate, std::int64_t, std::string> value;
     std::string unit;
     std::string meaning;
+    std::string key; // the stable key profiles name the field by
 };
 
 struct FileReport {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "tools/inspect/MenuFileDecoder.h"
 
-#include "camera_menu/MenuFileReader.h"
+#include "card/MenuFileReader.h"
 #include "core/SettingsCrc16.h"
 #include "tools/inspect/FieldText.h"
 #include "tools/inspect/RecordBytes.h"
@@ -30,7 +30,7 @@ std::string meaningOf(const LayoutField& field, const DecodedValue& decoded) {
     case FieldKind::Number:
         return unitText(field, decoded.value);
     case FieldKind::Interval:
-        return decoded.intervalUnit == 0 ? countWithUnit(decoded.value, "second", "seconds")
+        return decoded.intervalUnit == IntervalUnit::Seconds ? countWithUnit(decoded.value, "second", "seconds")
                                          : countWithUnit(decoded.value, "minute", "minutes");
     case FieldKind::Language:
         return std::string(languageName(decoded.value));
@@ -101,7 +101,7 @@ void decodeFields(FileReport& report, const Record& record, const RecordLayout& 
                         {},
                         meaningOf(field, *decoded)};
         if (field.kind == FieldKind::Interval)
-            out.unit = decoded->intervalUnit == 0 ? "seconds" : "minutes";
+            out.unit = std::string(intervalUnitName(decoded->intervalUnit));
         if (field.kind == FieldKind::OffsetNumber)
             out.unit = std::string(field.unit);
         if (field.kind == FieldKind::CopyOf) {
@@ -111,19 +111,22 @@ void decodeFields(FileReport& report, const Record& record, const RecordLayout& 
                                   std::to_string(field.source) + ")";
             }
         }
+        out.key = std::string(menuFieldKey(field.field));
         report.fields.push_back(std::move(out));
         if (field.kind == FieldKind::ClockPart && field.clock != ClockPart::None) {
             clock[static_cast<int>(field.clock) - 1] = decoded->value;
             ++clockParts;
             if (clockParts == 6) {
-                report.fields.push_back(
-                    {0,
-                     field.offset - 5,
-                     "Clock",
-                     std::nullopt,
-                     clockText(clock[0], clock[1], clock[2], clock[3], clock[4], clock[5]),
-                     {},
-                     clockText(clock[0], clock[1], clock[2], clock[3], clock[4], clock[5])});
+                const std::string text =
+                    clockText(clock[0], clock[1], clock[2], clock[3], clock[4], clock[5]);
+                report.fields.push_back({0,
+                                         field.offset - 5,
+                                         std::string(kClockLine.label),
+                                         std::nullopt,
+                                         text,
+                                         {},
+                                         text,
+                                         std::string(kClockLine.key)});
             }
         }
     }
@@ -159,11 +162,12 @@ FileReport decodeWith(std::span<const std::uint8_t> bytes, const RecordLayout& l
         if (layout.factory.varying.empty()) {
             report.fields.push_back({0,
                                      0,
-                                     "Record",
+                                     std::string(kFactoryLine.label),
                                      std::nullopt,
                                      std::string("factory reset"),
                                      {},
-                                     "factory reset (bytes 0-3 = 255, date format byte 48 = 1)"});
+                                     "factory reset (bytes 0-3 = 255, date format byte 48 = 1)",
+                                     std::string(kFactoryLine.key)});
             return report;
         }
     }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "camera_menu/RecordLayouts.h"
+#include "card/RecordLayouts.h"
 #include "tools/inspect/InspectReport.h"
 
 #include <cstdint>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "tools/inspect/RecordBytes.h"
 
+#include "card/OemCodePage.h"
+#include "card/SettingsFileReader.h"
 #include "core/Utf8.h"
-#include "mms/OemCodePage.h"
-#include "mms/SettingsFileReader.h"
 
 #include <algorithm>
 #include <array>

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "card/RecordScramble.h"
 #include "tools/inspect/InspectReport.h"
 
 #include <array>
@@ -12,8 +13,8 @@
 
 namespace quorvex::inspect {
 
-inline constexpr std::size_t kRecordSize = 60;
-using Record = std::array<std::uint8_t, kRecordSize>;
+inline constexpr std::size_t kRecordSize = kSettingsRecordSize;
+using Record = SettingsRecordBytes;
 
 // Record `index` of a file whose size has already been checked.
 Record recordAt(std::span<const std::uint8_t> file, std::size_t index);

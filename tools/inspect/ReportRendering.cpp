@@ -71,6 +71,7 @@ json fileJson(const FileReport& report) {
     for (const ReportField& field : report.fields) {
         json f{{"record", field.record},
                {"byte", field.byte},
+               {"key", field.key},
                {"name", field.name},
                {"meaning", field.meaning}};
         if (field.stored)
@@ -90,10 +91,15 @@ json fileJson(const FileReport& report) {
         p["byte"] = problem.byte >= 0 ? json(problem.byte) : json(nullptr);
         problems.push_back(std::move(p));
     }
-    return {{"path", report.path},         {"kind", fileKindName(report.kind)},
-            {"size", report.size},         {"layout", report.layout},
-            {"valid", report.valid()},     {"notes", report.notes},
-            {"fields", std::move(fields)}, {"problems", std::move(problems)}};
+    return {{"path", report.path},
+            {"kind", fileKindName(report.kind)},
+            {"version", kProfileVersion},
+            {"size", report.size},
+            {"layout", report.layout},
+            {"valid", report.valid()},
+            {"notes", report.notes},
+            {"fields", std::move(fields)},
+            {"problems", std::move(problems)}};
 }
 
 // Pretty-printed at the depth it sits in the document. Paths come from the user and may hold

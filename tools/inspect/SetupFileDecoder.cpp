@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "tools/inspect/SetupFileDecoder.h"
 
+#include "card/CountryList.h"
+#include "card/MmsFileReader.h"
+#include "card/MmsOperatorCatalogue.h"
+#include "card/SettingsFileReader.h"
 #include "core/ModelCatalogue.h"
-#include "mms/CountryList.h"
-#include "mms/MmsFileReader.h"
-#include "mms/MmsOperatorCatalogue.h"
 #include "tools/inspect/HeaderFields.h"
 #include "tools/inspect/RecordBytes.h"
 #include "tools/inspect/TextRecordDecoder.h"
@@ -68,17 +69,6 @@ constexpr std::array<std::string_view, 2> kConnection{"APN", "CSD"};
 constexpr std::array<std::string_view, 2> kNumbering{"China (domestic numbers)", "International"};
 constexpr std::array<std::string_view, 2> kDataMode{"Manual", "Auto"};
 
-constexpr std::array<TextRecordSpec, 10> kTexts{{{"MMSC URL", 50},
-                                                 {"APN", 30},
-                                                 {"Gateway", 20},
-                                                 {"Port", 10},
-                                                 {"Phone No", 32},
-                                                 {"Email", 40},
-                                                 {"Account", 30},
-                                                 {"Password", 30},
-                                                 {"Phone or Email 2", 32},
-                                                 {"Phone or Email 3", 32}}};
-
 void decodeSend(FileReport& report, const Record& header, std::optional<int> modelId) {
     std::vector<SendList> lists = sendListsFor(modelId);
     if (lists.empty()) {
@@ -121,17 +111,18 @@ void decodeSend(FileReport& report, const Record& header, std::optional<int> mod
 
 // Returns the numbering the checksum was stored for, if it matches at all.
 std::optional<int> checkChecksum(FileReport& report, std::span<const std::uint8_t> bytes) {
-    const std::uint16_t crc = textFileCrc(bytes);
-    const unsigned stored = storedTextFileChecksum(bytes);
-    const auto international = static_cast<std::uint16_t>(crc + 18);
+    const std::uint16_t crc = settingsFileCrc(bytes);
+    const unsigned stored = storedSettingsChecksum(bytes);
+    const auto international = static_cast<std::uint16_t>(crc + kInternationalChecksumAddend);
     if (stored == crc) {
         report.notes.push_back("Checksum " + hexWord(stored) +
                                " matches records 0-10 as stored: domestic (China) numbering");
         return 0;
     }
     if (stored == international) {
-        report.notes.push_back("Checksum " + hexWord(stored) +
-                               " matches records 0-10 as stored plus 18: international numbering");
+        report.notes.push_back(
+            "Checksum " + hexWord(stored) + " matches records 0-10 as stored plus " +
+            std::to_string(kInternationalChecksumAddend) + ": international numbering");
         return 1;
     }
     addProblem(report, static_cast<int>(kChecksumRecord), 56,
@@ -200,9 +191,10 @@ FileReport decodeSetupFile(std::span<const std::uint8_t> bytes, std::optional<in
         return report;
     const auto numbering = checkChecksum(report, bytes);
     decodeHeader(report, unscrambledRecord(recordAt(bytes, 0)), modelId, numbering);
-    for (std::size_t i = 0; i < kTexts.size(); ++i)
-        decodeTextRecord(report, static_cast<int>(i + 1), unscrambledRecord(recordAt(bytes, i + 1)),
-                         kTexts[i]);
+    for (const TextRecordSchema& text : kSetupTextRecords)
+        decodeTextRecord(report,
+                         unscrambledRecord(recordAt(bytes, static_cast<std::size_t>(text.record))),
+                         text);
     return report;
 }
 

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "tools/inspect/SmtpFileDecoder.h"
 
+#include "card/GprsOperatorCatalogue.h"
+#include "card/SettingsFileReader.h"
+#include "card/SmtpFileReader.h"
 #include "core/ModelCatalogue.h"
-#include "smtp/GprsOperatorCatalogue.h"
-#include "smtp/SmtpFileReader.h"
 #include "tools/inspect/HeaderFields.h"
 #include "tools/inspect/RecordBytes.h"
 #include "tools/inspect/TextRecordDecoder.h"
@@ -19,33 +20,9 @@ namespace {
 
 constexpr std::array<std::string_view, 3> kSmtpStatus{"Off", "VGA", "SMS"};
 constexpr std::array<std::string_view, 2> kDataMode{"Manual", "Auto"};
-constexpr std::size_t kSenderRecord = 6;
-constexpr std::size_t kUserNameRecord = 9;
-
-// The longest text either SMTP form's edit takes (the K4 form's e-mail edits take 32, the P4
-// form's 40); the user name is cut from the sender address.
-constexpr std::array<TextRecordSpec, 10> kTexts{{{"APN", 32},
-                                                 {"GPRS account", 32},
-                                                 {"GPRS password", 32},
-                                                 {"SMTP server", 40},
-                                                 {"SMTP port", 10},
-                                                 {"Sender email", 40},
-                                                 {"Sender password", 32},
-                                                 {"SMS phone number", 30},
-                                                 {"Sender user name", 40},
-                                                 {"Recipient email", 40}}};
-
-// The SMTP form the main window opens for a model; nullopt when "SMTP Setup" is disabled.
-std::optional<SmtpLayout> layoutForModel(int modelId) {
-    const std::string_view form = modelFacts(modelId).smtpClass;
-    if (form.empty())
-        return std::nullopt;
-    return form == "CQuorvexP4Smtp" ? SmtpLayout::P4 : SmtpLayout::K4;
-}
-
 std::vector<SmtpLayout> candidateLayouts(FileReport& report, std::optional<int> modelId) {
     if (modelId) {
-        if (const auto layout = layoutForModel(*modelId))
+        if (const auto layout = modelFacts(*modelId).smtp)
             return {*layout};
         report.notes.push_back("ModelId " + std::to_string(*modelId) +
                                " has no SMTP form; the P4 and the K4 header layouts are accepted");
@@ -124,21 +101,6 @@ void decodeHeader(FileReport& report, const Record& h, std::optional<int> modelI
     checkDataModeAgainstCountry(report, mode, country, operatorIndex, 2);
 }
 
-// Record 9 is the sender address up to its first "@", at most as many bytes as the address has
-// characters.
-void checkUserName(FileReport& report, const Record& sender, const Record& userName) {
-    const std::size_t characters = sender[57];
-    std::size_t count = 0;
-    while (count < characters && count < 57 && sender[count] != '@')
-        ++count;
-    Record expected{};
-    std::copy_n(sender.begin(), count, expected.begin());
-    expected[57] = static_cast<std::uint8_t>(count);
-    if (!std::equal(userName.begin(), userName.begin() + 58, expected.begin()))
-        addProblem(report, static_cast<int>(kUserNameRecord), -1,
-                   "the sender user name is not the sender address of record 6 up to its \"@\"");
-}
-
 } // namespace
 
 FileReport decodeSmtpFile(std::span<const std::uint8_t> bytes, std::optional<int> modelId) {
@@ -149,23 +111,30 @@ FileReport decodeSmtpFile(std::span<const std::uint8_t> bytes, std::optional<int
     if (!checkTextFileFrame(report, bytes))
         return report;
 
-    const std::uint16_t crc = textFileCrc(bytes);
-    const auto expected = static_cast<std::uint16_t>(crc + 15);
-    const unsigned stored = storedTextFileChecksum(bytes);
+    const std::uint16_t crc = settingsFileCrc(bytes);
+    const auto expected = static_cast<std::uint16_t>(crc + kSmtpChecksumAddend);
+    const unsigned stored = storedSettingsChecksum(bytes);
     if (stored == expected)
         report.notes.push_back("Checksum " + hexWord(stored) +
-                               " matches records 0-10 as stored plus 15");
+                               " matches records 0-10 as stored plus " +
+                               std::to_string(kSmtpChecksumAddend));
     else
         addProblem(report, static_cast<int>(kChecksumRecord), 56,
                    "the checksum holds " + hexWord(stored) + " but records 0-10 give " +
-                       hexWord(expected) + " (their CRC plus 15)");
+                       hexWord(expected) + " (their CRC plus " +
+                       std::to_string(kSmtpChecksumAddend) + ")");
 
     decodeHeader(report, unscrambledRecord(recordAt(bytes, 0)), modelId);
-    for (std::size_t i = 0; i < kTexts.size(); ++i)
-        decodeTextRecord(report, static_cast<int>(i + 1), unscrambledRecord(recordAt(bytes, i + 1)),
-                         kTexts[i]);
-    checkUserName(report, unscrambledRecord(recordAt(bytes, kSenderRecord)),
-                  unscrambledRecord(recordAt(bytes, kUserNameRecord)));
+    for (const TextRecordSchema& text : kSmtpTextRecords)
+        decodeTextRecord(report,
+                         unscrambledRecord(recordAt(bytes, static_cast<std::size_t>(text.record))),
+                         text);
+    if (!senderUserNameMatches(
+            unscrambledRecord(
+                recordAt(bytes, static_cast<std::size_t>(SmtpTextField::SenderEmail))),
+            unscrambledRecord(recordAt(bytes, static_cast<std::size_t>(kSenderUserNameRecord)))))
+        addProblem(report, kSenderUserNameRecord, -1,
+                   "the sender user name is not the sender address of record 6 up to its \"@\"");
     return report;
 }
 

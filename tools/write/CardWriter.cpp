@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "tools/write/CardWriter.h"
 
-#include "camera_menu/MenuFileWriter.h"
+#include "card/MenuFileWriter.h"
 #include "core/InfoMessages.h"
 
 namespace quorvex::write {

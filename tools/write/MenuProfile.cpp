@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-// menu.dat from a profile: every field by its name in the record layout the inspector read the
+// menu.dat from a profile: every field by its key in the record layout the inspector read the
 // file with, checked and encoded by that layout.
 #include "tools/write/ProfileFields.h"
 
@@ -12,9 +12,6 @@ namespace {
 
 using nlohmann::json;
 
-// What the inspector prints besides the layout's own fields.
-constexpr std::string_view kClockLine = "Clock";
-constexpr std::string_view kFactoryLine = "Record";
 constexpr std::string_view kFactoryValue = "factory reset";
 
 const RecordLayout* layoutNamed(std::string_view name) {
@@ -46,7 +43,7 @@ const RecordLayout& profileLayout(const json& file, const ProfileFields& fields,
     return *layout;
 }
 
-std::string rangeText(const LayoutField& field, std::int64_t value, int unit) {
+std::string rangeText(const LayoutField& field, std::int64_t value, IntervalUnit unit) {
     const std::string start = std::to_string(value) + " is outside ";
     switch (field.kind) {
     case FieldKind::Option: {
@@ -56,7 +53,8 @@ std::string rangeText(const LayoutField& field, std::int64_t value, int unit) {
         return text + ")";
     }
     case FieldKind::Interval:
-        return start + (unit == 0 ? "0-60 seconds" : "1-60 minutes");
+        return start + (unit == IntervalUnit::Seconds ? "0-" : "1-") + std::to_string(field.max) +
+               " " + std::string(intervalUnitName(unit));
     default:
         return start + std::to_string(field.min) + "-" + std::to_string(field.max) +
                (field.unit.empty() ? "" : " " + std::string(field.unit));
@@ -72,9 +70,9 @@ std::string clockLine(const MenuValues& values) {
     return text;
 }
 
-const LayoutField* fieldNamed(const RecordLayout& layout, std::string_view name) {
+const LayoutField* fieldKeyed(const RecordLayout& layout, std::string_view key) {
     for (const LayoutField& f : layout.fields)
-        if (f.kind != FieldKind::Fixed && f.name == name)
+        if (f.kind != FieldKind::Fixed && menuFieldKey(f.field) == key)
             return &f;
     return nullptr;
 }
@@ -89,23 +87,29 @@ const LayoutField* fieldAtOffset(const RecordLayout& layout, std::size_t offset)
 void readValues(const ProfileFields& fields, const ProfileOptions& options, MenuFilePlan& plan) {
     const RecordLayout& layout = *plan.layout;
     for (const ProfileFields::Entry& entry : fields.entries()) {
-        if (entry.name != kClockLine && !fieldNamed(layout, entry.name))
+        if (entry.key != kClockLine.key && !fieldKeyed(layout, entry.key))
             fields.refuse(entry.name,
                           "unknown field: the " + std::string(layout.name) + " layout has none");
-        if (fields.find(entry.name) != &entry)
+        if (fields.find(entry.key) != &entry)
             fields.refuse(entry.name, "is given twice");
     }
     for (const LayoutField& field : layout.fields) {
         if (field.kind == FieldKind::Fixed || field.kind == FieldKind::CopyOf)
             continue;
-        const ProfileFields::Entry& entry = fields.require(field.name);
+        const ProfileFields::Entry* found = fields.find(menuFieldKey(field.field));
+        if (!found)
+            fields.refuse(field.name, "is missing");
+        const ProfileFields::Entry& entry = *found;
         const std::int64_t value = fields.number(entry);
-        int unit = 1;
+        IntervalUnit unit = IntervalUnit::Minutes;
         if (field.kind == FieldKind::Interval) {
             // The unit is part of the value: 30 seconds and 30 minutes are different bytes.
-            if (entry.unit != "seconds" && entry.unit != "minutes")
-                fields.refuse(field.name, "needs its \"unit\": \"seconds\" or \"minutes\"");
-            unit = entry.unit == "seconds" ? 0 : 1;
+            constexpr auto seconds = intervalUnitName(IntervalUnit::Seconds);
+            constexpr auto minutes = intervalUnitName(IntervalUnit::Minutes);
+            if (entry.unit != seconds && entry.unit != minutes)
+                fields.refuse(field.name, "needs its \"unit\": \"" + std::string(seconds) +
+                                              "\" or \"" + std::string(minutes) + "\"");
+            unit = entry.unit == seconds ? IntervalUnit::Seconds : IntervalUnit::Minutes;
             plan.values.intervalUnit = unit;
         }
         if (value < std::numeric_limits<int>::min() || value > std::numeric_limits<int>::max() ||
@@ -114,7 +118,7 @@ void readValues(const ProfileFields& fields, const ProfileOptions& options, Menu
         plan.values.values[field.field] = static_cast<int>(value);
     }
     for (const ProfileFields::Entry& entry : fields.entries()) {
-        const LayoutField* field = fieldNamed(layout, entry.name);
+        const LayoutField* field = fieldKeyed(layout, entry.key);
         if (field && field->kind == FieldKind::CopyOf) {
             const LayoutField* source = fieldAtOffset(layout, field->source);
             const int expected = source ? plan.values.get(source->field) : 0;
@@ -122,7 +126,7 @@ void readValues(const ProfileFields& fields, const ProfileOptions& options, Menu
                 fields.refuse(entry.name, "is a copy of " +
                                               std::string(source ? source->name : "its source") +
                                               ", which is " + std::to_string(expected));
-        } else if (entry.name == kClockLine) {
+        } else if (entry.key == kClockLine.key) {
             const std::string clock = fields.textOf(entry);
             if (options.clock == ClockChoice::Keep && clock != clockLine(plan.values))
                 fields.refuse(entry.name, "says " + clock + " but the clock fields say " +
@@ -143,7 +147,7 @@ void checkFitsModel(const ProfileFields& fields, const MenuFilePlan& plan, int m
                               std::string(target.name) + " layout)";
     if (plan.factory) {
         if (!isFactoryRecord(target, bytes))
-            fields.refuse(kFactoryLine, model + " writes another factory record");
+            fields.refuse(kFactoryLine.label, model + " writes another factory record");
         return;
     }
     if (isFactoryRecord(target, bytes))
@@ -164,14 +168,14 @@ MenuFilePlan readMenuProfile(const json& file, const ProfileFields& fields,
                              const ProfileOptions& options) {
     MenuFilePlan plan;
     plan.layout = &profileLayout(file, fields, options);
-    if (const ProfileFields::Entry* factory = fields.find(kFactoryLine)) {
+    if (const ProfileFields::Entry* factory = fields.find(kFactoryLine.key)) {
         if (fields.textOf(*factory) != kFactoryValue)
-            fields.refuse(kFactoryLine, "is \"" + std::string(kFactoryValue) + "\" or absent");
+            fields.refuse(factory->name, "is \"" + std::string(kFactoryValue) + "\" or absent");
         if (!plan.layout->factory.varying.empty())
-            fields.refuse(kFactoryLine, "the " + std::string(plan.layout->name) +
-                                            " layout's factory record is given by its fields");
+            fields.refuse(factory->name, "the " + std::string(plan.layout->name) +
+                                             " layout's factory record is given by its fields");
         for (const ProfileFields::Entry& entry : fields.entries())
-            if (entry.name != kFactoryLine)
+            if (entry.key != kFactoryLine.key)
                 fields.refuse(entry.name, "unknown field: a factory reset record has no fields");
         plan.factory = true;
     } else {

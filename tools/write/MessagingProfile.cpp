@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // setup.dat and smtp.dat from a profile: the values go into the writers' own header and text
-// structures under the names the inspector gives them; the file built from them is then read back
+// structures under the keys the inspector gives them; the file built from them is then read back
 // by the inspector, which checks every byte as it checks a card, and must say what the profile
 // says, field by field.
 #include "tools/write/ProfileFields.h"
@@ -18,31 +18,6 @@ namespace quorvex::write {
 namespace {
 
 using nlohmann::json;
-
-constexpr std::array<std::pair<std::string_view, std::string MmsTexts::*>, 10> kMmsTexts{{
-    {"MMSC URL", &MmsTexts::url},
-    {"APN", &MmsTexts::apn},
-    {"Gateway", &MmsTexts::gateway},
-    {"Port", &MmsTexts::port},
-    {"Phone No", &MmsTexts::phoneNo},
-    {"Email", &MmsTexts::email},
-    {"Account", &MmsTexts::account},
-    {"Password", &MmsTexts::password},
-    {"Phone or Email 2", &MmsTexts::phoneOrEmail2},
-    {"Phone or Email 3", &MmsTexts::phoneOrEmail3},
-}};
-
-constexpr std::array<std::pair<std::string_view, std::string SmtpTexts::*>, 9> kSmtpTexts{{
-    {"APN", &SmtpTexts::apn},
-    {"GPRS account", &SmtpTexts::gprsAccount},
-    {"GPRS password", &SmtpTexts::gprsPassword},
-    {"SMTP server", &SmtpTexts::smtpServer},
-    {"SMTP port", &SmtpTexts::smtpPort},
-    {"Sender email", &SmtpTexts::senderEmail},
-    {"Sender password", &SmtpTexts::senderPassword},
-    {"SMS phone number", &SmtpTexts::smsPhone},
-    {"Recipient email", &SmtpTexts::recipient},
-}};
 
 // The field a refused text belongs to: the profile's entry of that record.
 void refuseText(const ProfileFields& fields, const SettingsFileBuild& build) {
@@ -73,13 +48,13 @@ std::optional<std::pair<std::string, std::string>>
 firstMismatch(const ProfileFields& fields, const inspect::FileReport& report) {
     std::map<std::string, std::vector<const inspect::ReportField*>> decoded;
     for (const inspect::ReportField& field : report.fields)
-        decoded[field.name].push_back(&field);
+        decoded[field.key].push_back(&field);
     std::map<std::string, std::size_t> seen;
     for (const ProfileFields::Entry& entry : fields.entries()) {
-        const auto found = decoded.find(entry.name);
+        const auto found = decoded.find(entry.key);
         if (found == decoded.end())
             return std::pair(entry.name, "unknown field: " + fields.fileName() + " has none");
-        const std::size_t n = seen[entry.name]++;
+        const std::size_t n = seen[entry.key]++;
         if (n >= found->second.size())
             return std::pair(entry.name,
                              "is given more often than " + fields.fileName() + " has it");
@@ -123,7 +98,7 @@ void refuseUnknownFields(const ProfileFields& fields, inspect::FileKind kind,
         inspect::decodeSettingsFile(kind, defaultFile, inspect::InspectOptions{});
     for (const ProfileFields::Entry& entry : fields.entries())
         if (std::none_of(report.fields.begin(), report.fields.end(),
-                         [&](const inspect::ReportField& f) { return f.name == entry.name; }))
+                         [&](const inspect::ReportField& f) { return f.key == entry.key; }))
             fields.refuse(entry.name, "unknown field: " + fields.fileName() + " has none");
 }
 
@@ -139,19 +114,19 @@ SetupFilePlan readSetupProfile(const ProfileFields& fields, const ProfileOptions
     refuseUnknownFields(fields, inspect::FileKind::Setup,
                         MmsFileWriter::build(plan.header, plan.texts).bytes);
     MmsHeaderValues& h = plan.header;
-    h.sendCode = fields.byteValue("MMS Send");
-    h.sendPosition = fields.byteValue("MMS Send position");
-    h.connectionType = fields.byteValue("Connection type");
-    h.picturesPerDay = fields.numberIn("Pictures per day", 0, 99);
-    h.cameraLanguage = fields.byteValue("Camera language");
-    h.tvMode = fields.byteValue("TV mode");
-    h.internationalNumbering = fields.numberIn("Numbering", 0, 1) == 1;
-    h.countryByte = fields.byteValue("Country");
-    h.operatorByte = fields.byteValue("Operator");
-    h.remoteControl = fields.byteValue("SMS remote control");
-    h.mode = dataMode(fields, "Data mode");
-    for (const auto& [name, member] : kMmsTexts)
-        plan.texts.*member = fields.text(name);
+    h.sendCode = fields.byteValue("mmsSend");
+    h.sendPosition = fields.byteValue("mmsSendPosition");
+    h.connectionType = fields.byteValue("connectionType");
+    h.picturesPerDay = fields.numberIn("picturesPerDay", 0, 99);
+    h.cameraLanguage = fields.byteValue("cameraLanguage");
+    h.tvMode = fields.byteValue("tvMode");
+    h.internationalNumbering = fields.numberIn("numbering", 0, 1) == 1;
+    h.countryByte = fields.byteValue("country");
+    h.operatorByte = fields.byteValue("operator");
+    h.remoteControl = fields.byteValue("remoteControl");
+    h.mode = dataMode(fields, "dataMode");
+    for (const TextRecordSchema& text : kSetupTextRecords)
+        plan.texts[static_cast<MmsTextField>(text.record)] = fields.text(text.key);
     const SettingsFileBuild build = MmsFileWriter::build(plan.header, plan.texts);
     refuseText(fields, build);
     checkAsInspected(fields, inspect::FileKind::Setup, build.bytes, options);
@@ -177,16 +152,17 @@ SmtpFilePlan readSmtpProfile(const json& file, const ProfileFields& fields,
                                     "; smtp.dat is written in the \"P4\" or the \"K4\" layout");
     refuseUnknownFields(fields, inspect::FileKind::Smtp,
                         SmtpFileWriter::build(plan.header, plan.texts).bytes);
-    h.operatorIndex = fields.byteValue("Operator");
-    h.countryIndex = fields.byteValue("Country");
-    h.picturesPerDay = fields.numberIn("Pictures per day", 0, 99);
-    h.cameraLanguage = fields.byteValue("Camera language");
+    h.operatorIndex = fields.byteValue("operator");
+    h.countryIndex = fields.byteValue("country");
+    h.picturesPerDay = fields.numberIn("picturesPerDay", 0, 99);
+    h.cameraLanguage = fields.byteValue("cameraLanguage");
     if (h.layout == SmtpLayout::P4)
-        h.smtpStatus = fields.byteValue("SMTP Status");
-    h.remoteControl = fields.byteValue("SMS remote control");
-    h.mode = dataMode(fields, "MMS Mode");
-    for (const auto& [name, member] : kSmtpTexts)
-        plan.texts.*member = fields.text(name);
+        h.smtpStatus = fields.byteValue("smtpStatus");
+    h.remoteControl = fields.byteValue("remoteControl");
+    h.mode = dataMode(fields, "mmsMode");
+    for (const TextRecordSchema& text : kSmtpTextRecords)
+        if (text.record != kSenderUserNameRecord)
+            plan.texts[static_cast<SmtpTextField>(text.record)] = fields.text(text.key);
     const SettingsFileBuild build = SmtpFileWriter::build(plan.header, plan.texts);
     refuseText(fields, build);
     checkAsInspected(fields, inspect::FileKind::Smtp, build.bytes, options);

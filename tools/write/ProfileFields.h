@@ -23,6 +23,7 @@ class ProfileFields final {
   public:
     struct Entry {
         std::string name;
+        std::string key; // the profile's "key", or the one the schema gives its name
         const nlohmann::json* value = nullptr;
         int record = -1;
         int byte = -1;
@@ -34,18 +35,18 @@ class ProfileFields final {
     const std::string& fileName() const { return m_fileName; }
     const std::vector<Entry>& entries() const { return m_entries; }
 
-    // The first entry of that name, or null.
-    const Entry* find(std::string_view name) const;
+    // The first entry of that key, or null.
+    const Entry* find(std::string_view key) const;
     // The entry, refused when it is missing.
-    const Entry& require(std::string_view name) const;
+    const Entry& require(std::string_view key) const;
 
     std::int64_t number(const Entry& entry) const;
     // A whole number in min..max.
-    int numberIn(std::string_view name, int min, int max) const;
+    int numberIn(std::string_view key, int min, int max) const;
     // A header byte: 0-255.
-    int byteValue(std::string_view name) const { return numberIn(name, 0, 255); }
+    int byteValue(std::string_view key) const { return numberIn(key, 0, 255); }
     // The text as the inspector prints it, its escapes (\\ and \xNN) undone.
-    std::string text(std::string_view name) const;
+    std::string text(std::string_view key) const;
     std::string textOf(const Entry& entry) const;
 
     // The entry the inspector put at `record` and `byte` (the nearest before it in a header),
@@ -55,10 +56,14 @@ class ProfileFields final {
     // byte range the reason names.
     std::vector<std::string> namesAt(int record, int byte, std::string_view reason) const;
 
+    // A field named by its key or its label; the message gives its label.
     [[noreturn]] void refuse(std::string_view field, std::string reason) const;
     [[noreturn]] void refuse(std::vector<std::string> fields, std::string reason) const;
 
   private:
+    // The label people know a field by: the profile's own, else the schema's.
+    std::string labelOf(std::string_view field) const;
+
     std::string m_fileName;
     std::vector<Entry> m_entries;
 };

@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "tools/write/ProfileReader.h"
 
+#include "card/SettingsFileSchema.h"
 #include "tools/inspect/FileInspector.h"
 #include "tools/write/ProfileFields.h"
 
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <functional>
 
 namespace quorvex::write {
 
@@ -30,6 +32,40 @@ std::optional<int> intKey(const json& entry, const char* key) {
     if (found == entry.end() || !found->is_number_integer())
         return std::nullopt;
     return found->get<int>();
+}
+
+// The schema's key of a label and label of a key; a profile written before fields had keys names
+// them by their labels alone.
+std::span<const FieldName> headerFields(FileKind kind) {
+    return kind == FileKind::Setup ? std::span<const FieldName>(kSetupHeaderFields)
+                                   : std::span<const FieldName>(kSmtpHeaderFields);
+}
+std::span<const TextRecordSchema, 10> textRecords(FileKind kind) {
+    return kind == FileKind::Setup ? kSetupTextRecords : kSmtpTextRecords;
+}
+
+std::optional<FieldName> schemaName(std::optional<FileKind> kind,
+                                    const std::function<bool(FieldName)>& match) {
+    if (!kind)
+        return std::nullopt;
+    if (*kind == FileKind::Menu) {
+        for (const FieldName name : {kClockLine, kFactoryLine})
+            if (match(name))
+                return name;
+        for (const RecordLayout* layout : allMenuLayouts())
+            for (const LayoutField& field : layout->fields)
+                if (const FieldName name{menuFieldKey(field.field), field.name};
+                    !name.key.empty() && match(name))
+                    return name;
+        return std::nullopt;
+    }
+    for (const FieldName name : headerFields(*kind))
+        if (match(name))
+            return name;
+    for (const TextRecordSchema& text : textRecords(*kind))
+        if (match(text.name()))
+            return text.name();
+    return std::nullopt;
 }
 
 FilePlan readFile(const json& file, const ProfileOptions& options) {
@@ -95,6 +131,7 @@ ProfileFields::ProfileFields(const json& file, std::string fileName)
     const auto list = file.find("fields");
     if (list == file.end() || !list->is_array())
         refuse("", "the file has no \"fields\" list");
+    const auto kind = inspect::fileKindFromName(m_fileName);
     for (const json& entry : *list) {
         const auto name = entry.is_object() ? entry.find("name") : entry.end();
         if (!entry.is_object() || name == entry.end() || !name->is_string())
@@ -103,17 +140,31 @@ ProfileFields::ProfileFields(const json& file, std::string fileName)
         if (value == entry.end())
             refuse(name->get<std::string>(), "has no \"value\"");
         const auto unit = entry.find("unit");
+        const auto key = entry.find("key");
+        std::string label = name->get<std::string>();
+        const auto named = schemaName(kind, [&](FieldName n) { return n.label == label; });
+        std::string fieldKey = key != entry.end() && key->is_string() ? key->get<std::string>()
+                               : named                                ? std::string(named->key)
+                                                                      : label;
         m_entries.push_back(
-            {name->get<std::string>(), &*value, intKey(entry, "record").value_or(-1),
+            {std::move(label), std::move(fieldKey), &*value, intKey(entry, "record").value_or(-1),
              intKey(entry, "byte").value_or(-1),
              unit != entry.end() && unit->is_string() ? unit->get<std::string>() : std::string()});
     }
 }
 
-const ProfileFields::Entry* ProfileFields::find(std::string_view name) const {
+const ProfileFields::Entry* ProfileFields::find(std::string_view key) const {
     const auto found = std::find_if(m_entries.begin(), m_entries.end(),
-                                    [name](const Entry& e) { return e.name == name; });
+                                    [key](const Entry& e) { return e.key == key; });
     return found == m_entries.end() ? nullptr : &*found;
+}
+
+std::string ProfileFields::labelOf(std::string_view field) const {
+    if (const Entry* entry = find(field))
+        return entry->name;
+    const auto named = schemaName(inspect::fileKindFromName(m_fileName),
+                                  [field](FieldName n) { return n.key == field; });
+    return std::string(named ? named->label : field);
 }
 
 const ProfileFields::Entry& ProfileFields::require(std::string_view name) const {
@@ -203,7 +254,8 @@ std::vector<std::string> ProfileFields::namesAt(int record, int byte,
 }
 
 void ProfileFields::refuse(std::string_view field, std::string reason) const {
-    refuse(std::vector<std::string>{std::string(field)}, std::move(reason));
+    refuse(std::vector<std::string>{field.empty() ? std::string() : labelOf(field)},
+           std::move(reason));
 }
 
 void ProfileFields::refuse(std::vector<std::string> fields, std::string reason) const {

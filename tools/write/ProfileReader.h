@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "camera_menu/ClockFields.h"
-#include "camera_menu/RecordLayouts.h"
-#include "mms/MmsFileWriter.h"
-#include "smtp/SmtpFileWriter.h"
+#include "card/CameraClock.h"
+#include "card/MmsFileWriter.h"
+#include "card/RecordLayouts.h"
+#include "card/SmtpFileWriter.h"
 #include "tools/inspect/InspectReport.h"
 
 #include <cstdint>

@@ -4,10 +4,10 @@
 #include "core/ModelCatalogue.h"
 #include "core/SystemText.h"
 
+#include "core/LocalTime.h"
 #include "tools/inspect/InspectReport.h"
 #include "tools/write/CardWriter.h"
 #include "tools/write/ProfileReader.h"
-#include "ui/DialogHost.h"
 
 #include <charconv>
 #include <cstdio>
@@ -42,8 +42,9 @@ constexpr std::string_view kHelp =
     "    Every field of the profile is checked first against its file's layout and ranges, and\n"
     "    texts against the camera's code page (437). A missing, unknown or mistyped field, a\n"
     "    value out of range or a text the camera cannot store refuses the whole profile: the\n"
-    "    field and the reason are printed and no card is touched. Fields are matched by \"name\";\n"
-    "    a field's \"value\" (and the \"unit\" of Interval) is what is written, \"meaning\" and\n"
+    "    field and the reason are printed and no card is touched. Fields are matched by \"key\"\n"
+    "    (by \"name\" in a profile without \"version\", made before fields had keys); a field's\n"
+    "    \"value\" (and the \"unit\" of Interval) is what is written, \"name\", \"meaning\" and\n"
     "    \"stored\" are not read. Texts keep the inspector's escapes: \\\\ for a backslash, \\xNN\n"
     "    for a control character.\n"
     "\n"

@@ -26,7 +26,8 @@ inline constexpr RowIds kSidePirRow{1071, 1012, 1028};
 inline constexpr RowIds kVideoLengthRow{1072, 1008, 1002, 1144}; // seconds edit, unit label
 inline constexpr RowIds kIntervalRow{1073, 1009, 1029, 1003};    // unit list, value edit
 inline constexpr RowIds kDateFormatRow{1075, 1043, 1044};
-inline constexpr int kUnitMinute = 1; // interval unit: 0 second, 1 minute
+inline constexpr int kUnitSecond = 0; // interval unit list positions
+inline constexpr int kUnitMinute = 1;
 
 // The clock row: frame, label, the read-only clock text and "Get Time".
 struct ClockIds {

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "ui/templates/MmsTemplates.h"
+#include "card/SettingsFileSchema.h"
 
 #include "ui/templates/MmsIds.h"
 #include "ui/templates/TemplateParts.h"
@@ -65,19 +66,22 @@ constexpr auto textRows(int y) {
         std::string_view text;
         int edit, limit;
     };
-    constexpr std::array<Row, 9> kRows{{{kUrlLabel, "URL", kUrl, 50},
-                                        {kGatewayLabel, "Gateway", kGateway, 20},
-                                        {kPortLabel, "Port", kPort, 10},
-                                        {kPhoneNoLabel, "Phone No", kPhoneNo, 0},
-                                        {kEmailLabel, "Email", kEmail, 40},
-                                        {kAccountLabel, "Account", kAccount, 30},
-                                        {kPasswordLabel, "Password", kPassword, 30},
-                                        {kRecipient2Label, "Phone or Email", kRecipient2, 32},
-                                        {kRecipient3Label, "Phone or Email", kRecipient3, 32}}};
+    // The edits take what setup.dat's text records take; Phone No is checked on "Generate".
+    constexpr auto limit = [](int record) { return textLimit(kSetupTextRecords, record); };
+    constexpr std::array<Row, 9> kRows{
+        {{kUrlLabel, "URL", kUrl, limit(1)},
+         {kGatewayLabel, "Gateway", kGateway, limit(3)},
+         {kPortLabel, "Port", kPort, limit(4)},
+         {kPhoneNoLabel, "Phone No", kPhoneNo, 0},
+         {kEmailLabel, "Email", kEmail, limit(6)},
+         {kAccountLabel, "Account", kAccount, limit(7)},
+         {kPasswordLabel, "Password", kPassword, limit(8)},
+         {kRecipient2Label, "Phone or Email", kRecipient2, limit(9)},
+         {kRecipient3Label, "Phone or Email", kRecipient3, limit(10)}}};
     std::array<ControlSpec, 3 + 2 * kRows.size() + 1> all{};
     all[0] = frame(kUnnamed, y, kLine * 10 + 8);
     all[1] = list(kConnection, 14, y + 6, kLabelW - 4);
-    all[2] = edit(kApn, kEditX, y + 7, kEditW, 30);
+    all[2] = edit(kApn, kEditX, y + 7, kEditW, limit(2));
     for (std::size_t i = 0; i < kRows.size(); ++i) {
         const int top = y + 7 + kLine * static_cast<int>(i + 1);
         const bool phone = kRows[i].edit == kPhoneNo;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "card/SettingsFileSchema.h"
+
 // Control ids of the SMTP templates (143 P4, 147 K4), shared by the templates and the forms.
 // Most ids are the same in both; the rows that differ are in the family's own struct (1113 is
 // the status label of the P4 template and the phone edit of the K4 one).
@@ -51,7 +53,8 @@ struct FamilyIds {
     int smsGroup, phoneLabel, phone;
     int emailLimit; // sender and recipient e-mail edits
 };
-inline constexpr FamilyIds kP4{1113, 1114, 1107, 1115, 1146, 1147, 1116, 1117, 40};
+inline constexpr FamilyIds kP4{
+    1113, 1114, 1107, 1115, 1146, 1147, 1116, 1117, textLimit(kSmtpTextRecords, 6)};
 inline constexpr FamilyIds kK4{0, 0, 1132, 1135, 1107, 1083, 1114, 1113, 32};
 
 } // namespace quorvex::ui::smtp_ids

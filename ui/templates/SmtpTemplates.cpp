@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "ui/templates/SmtpTemplates.h"
+#include "card/SettingsFileSchema.h"
 
 #include "ui/templates/SmtpIds.h"
 #include "ui/templates/TemplateParts.h"
@@ -79,6 +80,11 @@ constexpr auto topRows(const FamilyIds& f, int width) {
         label(kHourLabel, "Hour", kEditX + 52, 95, 60)};
 }
 
+// The edits take what smtp.dat's text records take (the K4 form's e-mail edits fewer).
+constexpr int limit(int record) {
+    return textLimit(kSmtpTextRecords, record);
+}
+
 constexpr auto controls(const FamilyIds& f, int width) {
     constexpr int kGprs = 110;
     const int sender = kGprs + 12 + 3 * kLine + 2;
@@ -88,22 +94,23 @@ constexpr auto controls(const FamilyIds& f, int width) {
     return join(
         topRows(f, width),
         group(f.gprsGroup, "GPRS Setting",
-              std::array<Field, 3>{{{kApnLabel, "APN", kApn, 32, ReadOnly},
-                                    {kAccountLabel, "Account", kAccount, 32, ReadOnly},
-                                    {kGprsPasswordLabel, "Password", kGprsPassword, 32, ReadOnly}}},
+              std::array<Field, 3>{
+                  {{kApnLabel, "APN", kApn, limit(1), ReadOnly},
+                   {kAccountLabel, "Account", kAccount, limit(2), ReadOnly},
+                   {kGprsPasswordLabel, "Password", kGprsPassword, limit(3), ReadOnly}}},
               kGprs, width),
         group(kSenderGroup, "Sender",
               std::array<Field, 4>{
-                  {{kServerLabel, "Smtp Server", kServer, 40},
-                   {kPortLabel, "Port", kPort, 10},
+                  {{kServerLabel, "Smtp Server", kServer, limit(4)},
+                   {kPortLabel, "Port", kPort, limit(5)},
                    {kSenderEmailLabel, "Sender Email", kSenderEmail, f.emailLimit},
-                   {kSenderPasswordLabel, "Password", kSenderPassword, 32, Password}}},
+                   {kSenderPasswordLabel, "Password", kSenderPassword, limit(7), Password}}},
               sender, width),
         group(kRecipientsGroup, "Recipients",
               std::array<Field, 1>{{{kRecipientLabel, "Email01", kRecipient, f.emailLimit}}},
               recipients, width),
-        group(f.smsGroup, "SMS", std::array<Field, 1>{{{f.phoneLabel, "Phone No", f.phone, 30}}},
-              sms, width),
+        group(f.smsGroup, "SMS",
+              std::array<Field, 1>{{{f.phoneLabel, "Phone No", f.phone, limit(8)}}}, sms, width),
         std::array<ControlSpec, 5>{
             ControlSpec{kSelectFolder, K::Button, "Select", 10, s(folder), 70, kListH},
             edit(kFolder, 84, folder + 1, width - 94, 0),

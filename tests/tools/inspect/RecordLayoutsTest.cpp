@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "camera_menu/RecordLayouts.h"
+#include "card/RecordLayouts.h"
 
 #include <gtest/gtest.h>
 
@@ -108,12 +108,12 @@ TEST(RecordLayouts, ModelListsNameTheStoredPositions) {
 TEST(RecordLayouts, EncodesValuesAsTheFormsStoreThem) {
     const RecordLayout& generic = menuLayoutForModel(1);
     const LayoutField& interval = *findField(generic, MenuField::Interval);
-    EXPECT_EQ(encodeMenuField(interval, 30, 0), 158);
-    EXPECT_EQ(encodeMenuField(interval, 30, 1), 30);
-    EXPECT_EQ(encodeMenuField(interval, 0, 0), 128);
-    EXPECT_EQ(encodeMenuField(interval, 60, 0), 188);
-    EXPECT_EQ(encodeMenuField(interval, 0, 1), std::nullopt);
-    EXPECT_EQ(encodeMenuField(interval, 61, 1), std::nullopt);
+    EXPECT_EQ(encodeMenuField(interval, 30, IntervalUnit::Seconds), 158);
+    EXPECT_EQ(encodeMenuField(interval, 30, IntervalUnit::Minutes), 30);
+    EXPECT_EQ(encodeMenuField(interval, 0, IntervalUnit::Seconds), 128);
+    EXPECT_EQ(encodeMenuField(interval, 60, IntervalUnit::Seconds), 188);
+    EXPECT_EQ(encodeMenuField(interval, 0, IntervalUnit::Minutes), std::nullopt);
+    EXPECT_EQ(encodeMenuField(interval, 61, IntervalUnit::Minutes), std::nullopt);
     const LayoutField& videoLength = *findField(generic, MenuField::VideoLength);
     EXPECT_EQ(encodeMenuField(videoLength, 1), 0);
     EXPECT_EQ(encodeMenuField(videoLength, 60), 59);
@@ -127,7 +127,7 @@ TEST(RecordLayouts, EncodesValuesAsTheFormsStoreThem) {
     const auto decoded = decodeMenuField(interval, stored);
     ASSERT_TRUE(decoded);
     EXPECT_EQ(decoded->value, 45);
-    EXPECT_EQ(decoded->intervalUnit, 0);
+    EXPECT_EQ(decoded->intervalUnit, IntervalUnit::Seconds);
 }
 
 TEST(RecordLayouts, BuildsRecordsWithTheFixedBytesAndCopies) {

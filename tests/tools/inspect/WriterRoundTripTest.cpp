@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 // What the writers put on a card, the inspector reads back as the values that went in.
-#include "camera_menu/MenuFileWriter.h"
-#include "camera_menu/RecordLayouts.h"
-#include "mms/MmsFileWriter.h"
-#include "smtp/SmtpFileWriter.h"
+#include "card/MenuFileWriter.h"
+#include "card/MmsFileWriter.h"
+#include "card/RecordLayouts.h"
+#include "card/SmtpFileWriter.h"
 #include "tools/inspect/FileInspector.h"
 #include "tools/inspect/InspectCommand.h"
 #include "tools/inspect/MenuFileDecoder.h"
@@ -84,7 +84,7 @@ TEST(WriterRoundTrip, MenuRecordsOfEveryLayout) {
                 }
                 EXPECT_EQ(value, values.get(source->field)) << layout->name << " " << field.name;
                 if (source->kind == FieldKind::Interval) {
-                    EXPECT_EQ(field.unit, values.intervalUnit == 0 ? "seconds" : "minutes");
+                    EXPECT_EQ(field.unit, intervalUnitName(values.intervalUnit));
                 }
                 ++compared;
             }

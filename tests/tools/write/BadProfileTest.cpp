@@ -2,10 +2,10 @@
 // Profiles spoilt one field at a time are refused with that field named, and no card is touched.
 #include "WriteHarness.h"
 
-#include "camera_menu/MenuFileWriter.h"
-#include "camera_menu/RecordLayouts.h"
-#include "mms/MmsFileWriter.h"
-#include "smtp/SmtpFileWriter.h"
+#include "card/MenuFileWriter.h"
+#include "card/MmsFileWriter.h"
+#include "card/RecordLayouts.h"
+#include "card/SmtpFileWriter.h"
 
 #include "support/RecordingMessages.h"
 
@@ -117,8 +117,16 @@ std::vector<BadProfile> spoilt(const json& good) {
         copy["files"][file]["fields"].push_back({{"name", "Flash"}, {"value", 1}});
         bad.push_back({copy, "Flash", "an added field"});
         copy = good;
+        copy["files"][file]["fields"][1]["key"] = "colour";
         copy["files"][file]["fields"][1]["name"] = "Colour";
         bad.push_back({copy, "Colour", "a renamed field"});
+        // A profile from before the keys names its fields by their labels alone.
+        copy = good;
+        copy["files"][file].erase("version");
+        for (json& field : copy["files"][file]["fields"])
+            field.erase("key");
+        copy["files"][file]["fields"][1]["name"] = "Colour";
+        bad.push_back({copy, "Colour", "a renamed field of a profile without keys"});
     }
     return bad;
 }
@@ -146,6 +154,36 @@ TEST(BadProfile, EachIsRefusedWithItsFieldNamedAndNothingWritten) {
             EXPECT_EQ(outcome.out, "");
         }
         ASSERT_TRUE(card1.empty() && card2.empty()) << b.what;
+    }
+}
+
+// Fields are matched by their keys, so a label worded anew breaks no profile; a profile written
+// before the keys (no "version", labels only) is still read by its labels.
+TEST(BadProfile, RewordedLabelsAndProfilesWithoutKeysAreNotBad) {
+    const json good = goodProfile();
+    json reworded = good;
+    json unkeyed = good;
+    for (std::size_t file = 0; file < good["files"].size(); ++file) {
+        for (json& field : reworded["files"][file]["fields"])
+            field["name"] = "Setting " + field["name"].get<std::string>();
+        unkeyed["files"][file].erase("version");
+        for (json& field : unkeyed["files"][file]["fields"]) {
+            ASSERT_TRUE(field.contains("key")) << field.dump();
+            field.erase("key");
+        }
+    }
+    Folder work;
+    Folder card;
+    const auto dryRun = [&](const json& profile) {
+        writeText(work.file("profile.json"), profile.dump());
+        return runWrite({"--dry-run", "--clock", "keep", work.file("profile.json"), card.path()});
+    };
+    const Outcome expected = dryRun(good);
+    ASSERT_EQ(expected.status, 0) << expected.err;
+    for (const json& profile : {reworded, unkeyed}) {
+        const Outcome outcome = dryRun(profile);
+        EXPECT_EQ(outcome.status, 0) << outcome.err;
+        EXPECT_EQ(outcome.out, expected.out);
     }
 }
 

@@ -4,11 +4,13 @@
 // forms use.
 #include "WriteHarness.h"
 
-#include "camera_menu/MenuFileWriter.h"
-#include "camera_menu/RecordLayouts.h"
+#include "card/GprsOperatorCatalogue.h"
+#include "card/MenuFileWriter.h"
+#include "card/MmsFileWriter.h"
+#include "card/MmsOperatorCatalogue.h"
+#include "card/RecordLayouts.h"
+#include "card/SmtpFileWriter.h"
 #include "core/ModelCatalogue.h"
-#include "mms/MmsFileWriter.h"
-#include "smtp/SmtpFileWriter.h"
 
 #include "support/MenuSamples.h"
 #include "support/RecordingMessages.h"
@@ -168,7 +170,9 @@ TEST(ProfileRoundTrip, SetupFilesOfEveryMmsForm) {
             header.tvMode = n * 9;
             header.internationalNumbering = n % 3 == 0;
             header.countryByte = manual ? 128 : n % 43;
-            header.operatorByte = manual ? 0 : n % 10;
+            // An operator of the country's list, as the form picks it.
+            header.operatorByte =
+                manual ? 0 : n % static_cast<int>(operatorCount(static_cast<std::size_t>(n % 43)));
             header.remoteControl = n % 26;
             header.mode = manual ? DataSetupMode::Manual : DataSetupMode::Auto;
             const MmsTexts texts{"http://mms.example.com/mms/wapenc",
@@ -194,15 +198,17 @@ TEST(ProfileRoundTrip, SetupFilesOfEveryMmsForm) {
 TEST(ProfileRoundTrip, SmtpFilesOfBothLayouts) {
     int n = 0;
     for (int model = 0; model <= kModelCount; ++model) {
-        if (modelFacts(model).smtpClass.empty())
+        if (!modelFacts(model).smtp)
             continue;
-        const SmtpLayout layout =
-            modelFacts(model).smtpClass == "CQuorvexP4Smtp" ? SmtpLayout::P4 : SmtpLayout::K4;
+        const SmtpLayout layout = *modelFacts(model).smtp;
         for (DataSetupMode mode : {DataSetupMode::Auto, DataSetupMode::Manual}) {
             ++n;
             SmtpHeaderValues header;
             header.layout = layout;
-            header.operatorIndex = mode == DataSetupMode::Manual ? 0 : n % 8;
+            header.operatorIndex =
+                mode == DataSetupMode::Manual
+                    ? 0
+                    : n % static_cast<int>(gprsOperatorCount(static_cast<std::size_t>(n % 42)));
             header.countryIndex = mode == DataSetupMode::Manual ? 128 : n % 42;
             header.picturesPerDay = (n * 11) % 100;
             header.cameraLanguage = 1 + n % 15;

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "WriteHarness.h"
 
-#include "camera_menu/MenuFileWriter.h"
-#include "camera_menu/RecordLayouts.h"
-#include "mms/MmsFileWriter.h"
-#include "smtp/SmtpFileWriter.h"
+#include "card/MenuFileWriter.h"
+#include "card/MmsFileWriter.h"
+#include "card/RecordLayouts.h"
+#include "card/SmtpFileWriter.h"
 
 #include "support/RecordingMessages.h"
 
