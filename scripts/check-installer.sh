@@ -53,8 +53,9 @@ timeout 300 wine "$installer" /S
 check_installed "$default_win" "$default_unix"
 check_removed "$default_win" "$default_unix"
 
-picked_win='C:\Kamera Werkzeuge'
-picked_unix="$drive_c/Kamera Werkzeuge"
+# /D= takes the rest of the command line unquoted; Wine would quote a path with spaces.
+picked_win='C:\Kamera-Werkzeuge'
+picked_unix="$drive_c/Kamera-Werkzeuge"
 timeout 300 wine "$installer" /S "/D=$picked_win"
 check_installed "$picked_win" "$picked_unix"
 check_removed "$picked_win" "$picked_unix"

@@ -141,8 +141,7 @@ BOOL Win32DialogWindow::initialise() {
         if (!child)
             break;
         if (spec.id != kUnnamed && !m_controls.contains(spec.id)) {
-            Entry e{&spec, child, windowText(child)};
-            e.plain = std::string(spec.text);
+            Entry e{&spec, child, windowText(child), false, false, std::string(spec.text)};
             m_controls.emplace(spec.id, std::move(e));
             m_ids.emplace(child, spec.id);
         }
@@ -483,6 +482,8 @@ void Win32DialogWindow::focusChanged(HWND now) {
         InvalidateRect(m_hwnd, &old, TRUE);
     }
     m_focus = nullptr;
+    if (now)
+        m_lastFocus = now;
     if (const Entry* e = now ? entryOf(now) : nullptr; e && isFocusable(*e->spec)) {
         m_focus = now;
         const RECT frame = focusFrameOf(m_hwnd, now);
@@ -646,8 +647,16 @@ bool Win32DialogWindow::mnemonic(std::string_view letter) {
     return true;
 }
 
+HWND Win32DialogWindow::focused() const {
+    const HWND now = GetFocus();
+    if (now && IsChild(m_hwnd, now))
+        return now;
+    return m_lastFocus && IsWindow(m_lastFocus) ? m_lastFocus : nullptr;
+}
+
 void Win32DialogWindow::tab(bool back) {
-    SendMessageW(m_hwnd, WM_NEXTDLGCTL, back ? 1 : 0, FALSE);
+    if (HWND next = GetNextDlgTabItem(m_hwnd, focused(), back ? TRUE : FALSE))
+        SendMessageW(m_hwnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(next), TRUE);
 }
 
 Win32DialogWindow::Entry* Win32DialogWindow::entry(int id) {

@@ -60,6 +60,9 @@ class Win32DialogWindow final : public DialogWindow {
     bool mnemonic(std::string_view letter);
     // The field after the focused control in Tab order (backwards when `back`).
     void tab(bool back);
+    // The control with the keyboard focus, or the one that had it when another program's window
+    // was activated (the focus comes back to it); null when none.
+    HWND focused() const;
 
     // Asks for driver->waiting() once the messages already queued have been handled.
     void requestStep();
@@ -129,7 +132,8 @@ class Win32DialogWindow final : public DialogWindow {
     int m_picks = 0;
     bool m_stepPending = false;
     int m_settling = 0;
-    HWND m_focus = nullptr;
+    HWND m_focus = nullptr;     // the focused field, framed
+    HWND m_lastFocus = nullptr; // the control that last took the focus
     HFONT m_linkFont = nullptr;
     HICON m_icons[2] = {nullptr, nullptr};
     int m_scroll = 0;      // the scrolled-away height of a window taller than the screen

@@ -138,9 +138,7 @@ class Win32ScriptedHost final : public ScriptedHost, private WindowDriver {
     // the others go to the focused control itself.
     void userKey(Key key) override {
         Win32DialogWindow& w = top();
-        HWND focus = GetFocus();
-        if (!focus || (focus != w.handle() && !IsChild(w.handle(), focus)))
-            focus = w.handle();
+        HWND focus = w.focused() ? w.focused() : w.handle();
         if (key == Key::Tab || key == Key::BackTab) {
             w.tab(key == Key::BackTab);
             return;
@@ -163,9 +161,7 @@ class Win32ScriptedHost final : public ScriptedHost, private WindowDriver {
     // Ctrl held while the key goes to the focused control, as the keyboard sends it.
     void userShortcut(char key) override {
         Win32DialogWindow& w = top();
-        HWND focus = GetFocus();
-        if (!focus || (focus != w.handle() && !IsChild(w.handle(), focus)))
-            focus = w.handle();
+        HWND focus = w.focused() ? w.focused() : w.handle();
         BYTE keys[256];
         GetKeyboardState(keys);
         const BYTE control = keys[VK_CONTROL];
@@ -181,7 +177,7 @@ class Win32ScriptedHost final : public ScriptedHost, private WindowDriver {
     int focusedControl() const override {
         if (!hasWindow())
             return kUnnamed;
-        HWND focus = GetFocus();
+        const HWND focus = top().focused();
         for (int id : top().ids())
             if (top().control(id) == focus)
                 return id;
