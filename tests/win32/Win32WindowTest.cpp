@@ -113,7 +113,8 @@ void putOnClipboard(HWND owner, const std::wstring& text) {
     ASSERT_TRUE(OpenClipboard(owner));
     EmptyClipboard();
     HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
-    std::copy(text.c_str(), text.c_str() + text.size() + 1, static_cast<wchar_t*>(GlobalLock(memory)));
+    std::copy(text.c_str(), text.c_str() + text.size() + 1,
+              static_cast<wchar_t*>(GlobalLock(memory)));
     GlobalUnlock(memory);
     SetClipboardData(CF_UNICODETEXT, memory);
     CloseClipboard();

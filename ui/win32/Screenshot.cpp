@@ -82,7 +82,8 @@ bool writeWindowPng(HWND window, const std::string& path, std::string& reason) {
     HDC memory = CreateCompatibleDC(screen);
     HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
     HGDIOBJ old = SelectObject(memory, bitmap);
-    const bool copied = BitBlt(memory, 0, 0, width, height, screen, r.left, r.top, SRCCOPY) != FALSE;
+    const bool copied =
+        BitBlt(memory, 0, 0, width, height, screen, r.left, r.top, SRCCOPY) != FALSE;
     SelectObject(memory, old);
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);

@@ -65,7 +65,8 @@ bool has(const ControlSpec& spec, unsigned flag) {
 
 std::wstring windowText(HWND hwnd) {
     std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()))));
+    text.resize(
+        static_cast<std::size_t>(GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()))));
     return text;
 }
 
@@ -74,7 +75,8 @@ std::string comboItem(HWND combo, int index) {
     if (length == CB_ERR)
         return {};
     std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    SendMessageW(combo, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
+    SendMessageW(combo, CB_GETLBTEXT, static_cast<WPARAM>(index),
+                 reinterpret_cast<LPARAM>(text.data()));
     text.resize(static_cast<std::size_t>(length));
     return utf8FromWide(text);
 }
@@ -134,7 +136,8 @@ LRESULT CALLBACK Win32DialogWindow::controlProc(HWND hwnd, UINT message, WPARAM 
 BOOL Win32DialogWindow::initialise() {
     const DialogTemplate& t = m_dialog.dialogTemplate();
     // Windows hides focus frames and mnemonics until the keyboard is used; ours are always seen.
-    SendMessageW(m_hwnd, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS | UISF_HIDEACCEL), 0);
+    SendMessageW(m_hwnd, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS | UISF_HIDEACCEL),
+                 0);
     HWND child = GetWindow(m_hwnd, GW_CHILD);
     std::vector<HWND> frames;
     for (const ControlSpec& spec : t.controls) {
@@ -145,7 +148,8 @@ BOOL Win32DialogWindow::initialise() {
             m_controls.emplace(spec.id, std::move(e));
             m_ids.emplace(child, spec.id);
         }
-        SetWindowSubclass(child, &Win32DialogWindow::controlProc, 1, reinterpret_cast<DWORD_PTR>(this));
+        SetWindowSubclass(child, &Win32DialogWindow::controlProc, 1,
+                          reinterpret_cast<DWORD_PTR>(this));
         if (spec.kind == ControlKind::GroupBox)
             frames.push_back(child);
         if (spec.kind == ControlKind::Static && has(spec, style::Link)) {
@@ -222,8 +226,8 @@ void Win32DialogWindow::showContextMenu(LPARAM at) {
         AppendMenuW(menu, MF_STRING, kLoadCommand, widenUtf8(m_dialog.loadMenuText()).c_str());
     if (m_dialog.hasAboutMenu())
         AppendMenuW(menu, MF_STRING, kAboutCommand, widenUtf8(m_dialog.aboutMenuText()).c_str());
-    const UINT chosen = static_cast<UINT>(
-        TrackPopupMenu(menu, TPM_RETURNCMD | TPM_NONOTIFY | TPM_RIGHTBUTTON, p.x, p.y, 0, m_hwnd, nullptr));
+    const UINT chosen = static_cast<UINT>(TrackPopupMenu(
+        menu, TPM_RETURNCMD | TPM_NONOTIFY | TPM_RIGHTBUTTON, p.x, p.y, 0, m_hwnd, nullptr));
     DestroyMenu(menu);
     if (chosen == kAboutCommand)
         m_dialog.onMenuAbout();
@@ -282,15 +286,30 @@ INT_PTR Win32DialogWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         RECT client;
         GetClientRect(m_hwnd, &client);
         switch (LOWORD(wParam)) {
-        case SB_LINEUP: scrollTo(m_scroll - line); break;
-        case SB_LINEDOWN: scrollTo(m_scroll + line); break;
-        case SB_PAGEUP: scrollTo(m_scroll - client.bottom); break;
-        case SB_PAGEDOWN: scrollTo(m_scroll + client.bottom); break;
+        case SB_LINEUP:
+            scrollTo(m_scroll - line);
+            break;
+        case SB_LINEDOWN:
+            scrollTo(m_scroll + line);
+            break;
+        case SB_PAGEUP:
+            scrollTo(m_scroll - client.bottom);
+            break;
+        case SB_PAGEDOWN:
+            scrollTo(m_scroll + client.bottom);
+            break;
         case SB_THUMBTRACK:
-        case SB_THUMBPOSITION: scrollTo(HIWORD(wParam)); break;
-        case SB_TOP: scrollTo(0); break;
-        case SB_BOTTOM: scrollTo(m_scrollRange); break;
-        default: break;
+        case SB_THUMBPOSITION:
+            scrollTo(HIWORD(wParam));
+            break;
+        case SB_TOP:
+            scrollTo(0);
+            break;
+        case SB_BOTTOM:
+            scrollTo(m_scrollRange);
+            break;
+        default:
+            break;
         }
         return TRUE;
     }
@@ -305,8 +324,10 @@ INT_PTR Win32DialogWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             return TRUE;
         // Whatever the last action queued (a list's close-up, a key) comes first.
         MSG pending;
-        const bool busy = PeekMessageW(&pending, nullptr, 0, kStepMessage - 1, PM_NOREMOVE | PM_QS_POSTMESSAGE) ||
-                          PeekMessageW(&pending, nullptr, kStepMessage + 1, 0xFFFF, PM_NOREMOVE | PM_QS_POSTMESSAGE);
+        const bool busy =
+            PeekMessageW(&pending, nullptr, 0, kStepMessage - 1, PM_NOREMOVE | PM_QS_POSTMESSAGE) ||
+            PeekMessageW(&pending, nullptr, kStepMessage + 1, 0xFFFF,
+                         PM_NOREMOVE | PM_QS_POSTMESSAGE);
         if (busy && ++m_settling < kMostSettlingRounds) {
             requestStep();
             return TRUE;
@@ -442,12 +463,14 @@ void Win32DialogWindow::pasteInto(Entry& entry) {
     CloseClipboard();
     pasted = pasted.substr(0, pasted.find_first_of(L"\r\n"));
     const ControlSpec& spec = *entry.spec;
-    if (has(spec, style::DigitsOnly) &&
-        !std::all_of(pasted.begin(), pasted.end(), [](wchar_t c) { return c >= L'0' && c <= L'9'; }))
+    if (has(spec, style::DigitsOnly) && !std::all_of(pasted.begin(), pasted.end(), [](wchar_t c) {
+            return c >= L'0' && c <= L'9';
+        }))
         return;
     const int limit = static_cast<int>(SendMessageW(entry.hwnd, EM_GETLIMITTEXT, 0, 0));
     DWORD start = 0, end = 0;
-    SendMessageW(entry.hwnd, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    SendMessageW(entry.hwnd, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                 reinterpret_cast<LPARAM>(&end));
     const int room = limit - (GetWindowTextLengthW(entry.hwnd) - static_cast<int>(end - start));
     if (room <= 0)
         return;
@@ -546,8 +569,13 @@ void Win32DialogWindow::scrollIfTooTall() {
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
     GetClientRect(m_hwnd, &client);
     m_scrollRange = std::max(0L, natural.bottom - client.bottom);
-    SCROLLINFO si{sizeof si, SIF_RANGE | SIF_PAGE | SIF_POS, 0, static_cast<int>(natural.bottom) - 1,
-                  static_cast<UINT>(client.bottom), 0, 0};
+    SCROLLINFO si{sizeof si,
+                  SIF_RANGE | SIF_PAGE | SIF_POS,
+                  0,
+                  static_cast<int>(natural.bottom) - 1,
+                  static_cast<UINT>(client.bottom),
+                  0,
+                  0};
     SetScrollInfo(m_hwnd, SB_VERT, &si, TRUE);
 }
 
@@ -617,7 +645,8 @@ void Win32DialogWindow::markMnemonics() {
         if (!takesMark(e.spec->kind) || has(*e.spec, style::Icon))
             continue;
         const auto mark = marks.find(id);
-        const std::wstring shown = withMark(widenUtf8(e.plain), mark == marks.end() ? -1 : mark->second);
+        const std::wstring shown =
+            withMark(widenUtf8(e.plain), mark == marks.end() ? -1 : mark->second);
         if (shown != windowText(e.hwnd))
             SetWindowTextW(e.hwnd, shown.c_str());
     }
@@ -728,8 +757,8 @@ void Win32DialogWindow::setIcon(int resource) {
                                                    sizes[i][0], sizes[i][1], 0));
         if (!icon)
             continue;
-        const HICON old = reinterpret_cast<HICON>(
-            SendMessageW(m_hwnd, WM_SETICON, i == 0 ? ICON_BIG : ICON_SMALL, reinterpret_cast<LPARAM>(icon)));
+        const HICON old = reinterpret_cast<HICON>(SendMessageW(
+            m_hwnd, WM_SETICON, i == 0 ? ICON_BIG : ICON_SMALL, reinterpret_cast<LPARAM>(icon)));
         if (old && old == m_icons[i])
             DestroyIcon(old);
         m_icons[i] = icon;
@@ -753,7 +782,7 @@ void Win32DialogWindow::setText(int id, std::string_view text) {
         return;
     }
     entry(id)->plain = std::string(text);
-    markMnemonics(); // the Alt+letters follow the texts the window shows
+    markMnemonics();                        // the Alt+letters follow the texts the window shows
     InvalidateRect(e->hwnd, nullptr, TRUE); // a transparent static repaints its background
 }
 

@@ -94,7 +94,7 @@ class Win32DialogWindow final : public DialogWindow {
                                // setting the same text
         bool dropped = false;  // lists: open, and whether this opening picked anything
         bool picked = false;
-        std::string plain;     // statics, frames and buttons: the text without its Alt+letter mark
+        std::string plain; // statics, frames and buttons: the text without its Alt+letter mark
     };
 
     static INT_PTR CALLBACK dialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);

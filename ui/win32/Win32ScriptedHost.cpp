@@ -97,7 +97,8 @@ class Win32ScriptedHost final : public ScriptedHost, private WindowDriver {
                 const int limit = static_cast<int>(SendMessageW(edit, EM_GETLIMITTEXT, 0, 0));
                 const int kept = typedAny ? length : 0;
                 if (kept + static_cast<int>(units.size()) <= limit)
-                    SendMessageW(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(units.c_str()));
+                    SendMessageW(edit, EM_REPLACESEL, TRUE,
+                                 reinterpret_cast<LPARAM>(units.c_str()));
             }
             if (w.ended())
                 break;
@@ -186,9 +187,7 @@ class Win32ScriptedHost final : public ScriptedHost, private WindowDriver {
 
     void userClose() override { PostMessageW(top().handle(), WM_SYSCOMMAND, SC_CLOSE, 0); }
 
-    void userMenuAbout() override {
-        SendMessageW(top().handle(), WM_SYSCOMMAND, kAboutCommand, 0);
-    }
+    void userMenuAbout() override { SendMessageW(top().handle(), WM_SYSCOMMAND, kAboutCommand, 0); }
     void userMenuLoad() override { SendMessageW(top().handle(), WM_SYSCOMMAND, kLoadCommand, 0); }
     bool hasAboutMenu() const override { return hasWindow() && top().hasMenuItem(kAboutCommand); }
     bool hasLoadMenu() const override { return hasWindow() && top().hasMenuItem(kLoadCommand); }
@@ -204,7 +203,8 @@ class Win32ScriptedHost final : public ScriptedHost, private WindowDriver {
   private:
     static std::wstring windowTextOf(HWND hwnd) {
         std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
-        text.resize(static_cast<std::size_t>(GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()))));
+        text.resize(static_cast<std::size_t>(
+            GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()))));
         return text;
     }
 
