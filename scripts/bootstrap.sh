@@ -13,6 +13,7 @@ PACKAGES=(
   xvfb xauth fonts-dejavu-core fonts-noto-cjk
   clang libclang-rt-14-dev
   python3 mobile-broadband-provider-info
+  dbus-daemon at-spi2-core python3-pyatspi
   dpkg-dev lintian desktop-file-utils appstream
   g++-mingw-w64-x86-64-posix wine wine64 fonts-wine nsis
 )
