@@ -30,7 +30,7 @@ class CameraFormBuilder final {
                       const RecordLayout& layout, const MenuMessages& messages);
 
     // Mode, image and video size, pictures, time stamp, sensitivity, video length and interval.
-    CameraFormBuilder& captureRows(OptionList modes, SizeChoices images, SizeChoices videos);
+    CameraFormBuilder& captureRows(OptionList modes, SizeOpenings sizes);
     // A list row of its own (side PIR, beep, SD cycle) with the record field it fills.
     CameraFormBuilder& optionRow(const ui::camera_ids::RowIds& row, const LocalizedText& label,
                                  OptionList options, int initial, MenuField field);
@@ -77,7 +77,11 @@ class CameraFormBuilder final {
     CameraFormSpec build() { return std::move(m_spec); }
 
   private:
-    void number(int id, int min, int max, int initial, std::initializer_list<ui::Correction> rules);
+    // The layout's entry for a field a block holds; every camera layout has them all.
+    const LayoutField& layoutField(MenuField which) const;
+    // A held number with the range of its record byte.
+    void number(int id, const LayoutField& range, int initial,
+                std::initializer_list<ui::Correction> rules);
     void list(int id, OptionList options, int initial);
 
     CameraFormSpec m_spec;
