@@ -10,7 +10,6 @@ namespace quorvex::camera_menu {
 class CQuorvexCameraMenu final : public CameraMenuForm {
   public:
     static constexpr std::string_view kClassName = "CQuorvexCameraMenu";
-
     CQuorvexCameraMenu(AppContext& context, ClockFields& clock);
 };
 

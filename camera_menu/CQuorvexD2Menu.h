@@ -10,7 +10,6 @@ namespace quorvex::camera_menu {
 class CQuorvexD2Menu final : public CameraMenuForm {
   public:
     static constexpr std::string_view kClassName = "CQuorvexD2Menu";
-
     CQuorvexD2Menu(AppContext& context, ClockFields& clock);
 };
 

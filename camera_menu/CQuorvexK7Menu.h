@@ -10,7 +10,6 @@ namespace quorvex::camera_menu {
 class CQuorvexK7Menu final : public CameraMenuForm {
   public:
     static constexpr std::string_view kClassName = "CQuorvexK7Menu";
-
     CQuorvexK7Menu(AppContext& context, ClockFields& clock);
 };
 

@@ -22,7 +22,7 @@ CameraFormSpec k9Spec(int modelId) {
         .optionRow(ids::k9::kSidePirRow, kLabelSidePir, kOnOff, 1, MenuField::SidePir)
         .coordinates()
         .commonGroups(ids::kTimer1, ids::generic::kTimer2, kGenericTimer2Order, kLabelTimer1,
-                      kK9DateFormats)
+                      /*plainDateFormats=*/true)
         .alwaysRefresh({ids::kVideoLengthRow.control, ids::kIntervalRow.control})
         .factory(FactorySource::Pattern,
                  {{ids::kImageSizeRow.control, 1},

@@ -10,7 +10,6 @@ namespace quorvex::camera_menu {
 class CQuorvexK9Menu final : public CameraMenuForm {
   public:
     static constexpr std::string_view kClassName = "CQuorvexK9Menu";
-
     CQuorvexK9Menu(AppContext& context, ClockFields& clock);
 };
 

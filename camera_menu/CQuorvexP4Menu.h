@@ -10,7 +10,6 @@ namespace quorvex::camera_menu {
 class CQuorvexP4Menu final : public CameraMenuForm {
   public:
     static constexpr std::string_view kClassName = "CQuorvexP4Menu";
-
     CQuorvexP4Menu(AppContext& context, ClockFields& clock);
 };
 

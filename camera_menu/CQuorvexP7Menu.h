@@ -10,7 +10,6 @@ namespace quorvex::camera_menu {
 class CQuorvexP7Menu final : public CameraMenuForm {
   public:
     static constexpr std::string_view kClassName = "CQuorvexP7Menu";
-
     CQuorvexP7Menu(AppContext& context, ClockFields& clock);
 };
 

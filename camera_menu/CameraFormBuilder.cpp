@@ -40,8 +40,7 @@ CameraFormBuilder& CameraFormBuilder::captureRows(OptionList modes, SizeOpenings
     for (const auto& [row, field, opening] :
          {std::tuple{ids::kImageSizeRow, MenuField::ImageSize, sizes.image},
           std::tuple{ids::kVideoSizeRow, MenuField::VideoSize, sizes.video}})
-        m_spec.lists.push_back(
-            {row.control, {}, layoutField(field).options, opening});
+        m_spec.lists.push_back({row.control, {}, layoutField(field).options, opening});
     list(ids::kPictureCountRow.control, kOptionsPictureCount, 0);
     list(ids::kTimeStampRow.control, kOnOffReversed, 0);
     list(ids::kSensitivityRow.control, kOptionsSensitivity, 0);
@@ -97,12 +96,13 @@ CameraFormBuilder& CameraFormBuilder::optionRow(const ids::RowIds& row, const Lo
     return *this;
 }
 
-CameraFormBuilder& CameraFormBuilder::clock(std::span<const std::string_view> plainFormats) {
-    if (plainFormats.empty()) {
+CameraFormBuilder& CameraFormBuilder::clock(bool plainDateFormats) {
+    if (!plainDateFormats) {
         optionRow(ids::kDateFormatRow, kLabelDateFormat, kOptionsDateFormat, 1,
                   MenuField::DateFormat);
     } else {
-        m_spec.lists.push_back({ids::kDateFormatRow.control, {}, plainFormats, 1});
+        m_spec.lists.push_back(
+            {ids::kDateFormatRow.control, {}, layoutField(MenuField::DateFormat).options, 1});
         m_spec.labels.push_back({ids::kDateFormatRow.label, &kLabelDateFormat});
         m_spec.record.push_back({MenuField::DateFormat, ids::kDateFormatRow.control});
     }
@@ -155,7 +155,7 @@ CameraFormBuilder& CameraFormBuilder::serialNumber() {
     m_spec.record.push_back({MenuField::SerialNumber, ids::kSerial.list});
     for (std::size_t i = 0; i < 4; ++i) {
         const int id = ids::kSerial.characters[i];
-        m_spec.lists.push_back({id, {}, kSerialCharacters, 0});
+        m_spec.lists.push_back({id, {}, layoutField(kFields[i]).options, 0});
         m_spec.record.push_back({kFields[i], id});
         m_blockSelections.push_back({id, 0});
         chars.push_back(id);
@@ -296,10 +296,11 @@ CameraFormBuilder& CameraFormBuilder::factoryTyped(std::vector<ControlText> type
     return *this;
 }
 
-CameraFormBuilder&
-CameraFormBuilder::commonGroups(const ids::TimerIds& timer1, const ids::TimerIds& timer2,
-                                const Timer2Order& timer2Order, const LocalizedText& timer1Title,
-                                std::span<const std::string_view> plainDateFormats) {
+CameraFormBuilder& CameraFormBuilder::commonGroups(const ids::TimerIds& timer1,
+                                                   const ids::TimerIds& timer2,
+                                                   const Timer2Order& timer2Order,
+                                                   const LocalizedText& timer1Title,
+                                                   bool plainDateFormats) {
     return clock(plainDateFormats)
         .timer(timer1, timer1Title, TimerSlot::One)
         .timer(timer2, kLabelTimer2, TimerSlot::Two)

@@ -34,9 +34,9 @@ class CameraFormBuilder final {
     // A list row of its own (side PIR, beep, SD cycle) with the record field it fills.
     CameraFormBuilder& optionRow(const ui::camera_ids::RowIds& row, const LocalizedText& label,
                                  OptionList options, int initial, MenuField field);
-    // Date format (localised, or `plainFormats` where the list reads the same in every
-    // language), clock text and "Get Time"; a date-format pick reads the clock.
-    CameraFormBuilder& clock(std::span<const std::string_view> plainFormats = {});
+    // Date format (localised, or with `plainDateFormats` the layout's names in every language),
+    // clock text and "Get Time"; a date-format pick reads the clock.
+    CameraFormBuilder& clock(bool plainDateFormats = false);
     CameraFormBuilder& timer(const ui::camera_ids::TimerIds& ids, const LocalizedText& title,
                              TimerSlot slot);
     CameraFormBuilder& serialNumber();
@@ -52,7 +52,7 @@ class CameraFormBuilder final {
                                     const ui::camera_ids::TimerIds& timer2,
                                     const Timer2Order& timer2Order,
                                     const LocalizedText& timer1Title = kLabelTimer,
-                                    std::span<const std::string_view> plainDateFormats = {});
+                                    bool plainDateFormats = false);
     // Longitude and latitude: direction lists, degrees (to 180 and 90), minutes and seconds, with
     // the rules that act across a row; the exchange reads them after timer 1, so this block comes
     // before the common groups. "Default" leaves them alone.

@@ -10,7 +10,6 @@ namespace quorvex::mms {
 class CQuorvexMMS final : public MmsForm {
   public:
     static constexpr std::string_view kClassName = "CQuorvexMMS";
-
     explicit CQuorvexMMS(AppContext& context);
 };
 

@@ -10,7 +10,6 @@ namespace quorvex::mms {
 class CQuorvexP4MMS final : public MmsForm {
   public:
     static constexpr std::string_view kClassName = "CQuorvexP4MMS";
-
     explicit CQuorvexP4MMS(AppContext& context);
 };
 

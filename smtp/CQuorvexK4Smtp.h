@@ -10,7 +10,6 @@ namespace quorvex::smtp {
 class CQuorvexK4Smtp final : public SmtpForm {
   public:
     static constexpr std::string_view kClassName = "CQuorvexK4Smtp";
-
     explicit CQuorvexK4Smtp(AppContext& context);
 };
 

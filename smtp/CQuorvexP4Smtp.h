@@ -10,7 +10,6 @@ namespace quorvex::smtp {
 class CQuorvexP4Smtp final : public SmtpForm {
   public:
     static constexpr std::string_view kClassName = "CQuorvexP4Smtp";
-
     explicit CQuorvexP4Smtp(AppContext& context);
 };
 
