@@ -393,6 +393,13 @@ const LayoutField* findField(const RecordLayout& layout, MenuField field) {
     return found == layout.fields.end() ? nullptr : &*found;
 }
 
+const LayoutField* fieldAtOffset(const RecordLayout& layout, std::size_t offset) {
+    for (const LayoutField& f : layout.fields)
+        if (offset >= f.offset && offset < static_cast<std::size_t>(f.offset) + f.length)
+            return &f;
+    return nullptr;
+}
+
 std::optional<std::uint8_t> encodeMenuField(const LayoutField& field, int value,
                                             IntervalUnit intervalUnit) {
     switch (field.kind) {

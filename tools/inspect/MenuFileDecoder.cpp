@@ -67,13 +67,6 @@ std::string expectedText(const LayoutField& field) {
     }
 }
 
-const LayoutField* fieldAt(const RecordLayout& layout, std::size_t offset) {
-    for (const LayoutField& f : layout.fields)
-        if (offset >= f.offset && offset < static_cast<std::size_t>(f.offset) + f.length)
-            return &f;
-    return nullptr;
-}
-
 void decodeFields(FileReport& report, const Record& record, const RecordLayout& layout) {
     int clock[6]{};
     int clockParts = 0;
@@ -110,7 +103,7 @@ void decodeFields(FileReport& report, const Record& record, const RecordLayout& 
         if (field.kind == FieldKind::OffsetNumber)
             out.unit = std::string(field.unit);
         if (field.kind == FieldKind::CopyOf) {
-            if (const LayoutField* source = fieldAt(layout, field.source); source) {
+            if (const LayoutField* source = fieldAtOffset(layout, field.source); source) {
                 if (const auto value = decodeMenuField(*source, record))
                     out.meaning = meaningOf(*source, *value) + " (copy of byte " +
                                   std::to_string(field.source) + ")";
