@@ -13,7 +13,7 @@ CSetupApp::Outcome CSetupApp::run(std::uint16_t systemLanguageId) {
     m_context.state = AppState{};
     startUp(m_context.state, m_context.store, systemLanguageId);
     for (;;) {
-        std::optional<std::string> chosen;
+        std::optional<FormKind> chosen;
         {
             CSetupDlg mainWindow(m_context, m_forms);
             if (m_context.host.run(mainWindow) == ui::kAbandoned)

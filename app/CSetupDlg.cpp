@@ -65,9 +65,9 @@ void CSetupDlg::fillLanguages(int selectIndex) {
     const AppState& state = m_context.state;
     const bool native = state.systemIsChinese && state.languageId == kChinese;
     window().clearList(kLanguageList);
-    window().addItem(kLanguageList, native ? mw::kChineseNative : mw::kChineseEnglish);
-    for (auto name : mw::kLanguageNames)
-        window().addItem(kLanguageList, name);
+    for (LanguageId id = 1; id <= kLanguageCount; ++id)
+        window().addItem(kLanguageList,
+                         native && id == kChinese ? mw::kChineseNative : languageName(id));
     window().select(kLanguageList, selectIndex);
 }
 
@@ -116,14 +116,17 @@ void CSetupDlg::onListPick(int id) {
 }
 
 void CSetupDlg::openConfigurator(Configurator button) {
-    const std::string_view name = configuratorClass(m_context.state.modelId, button);
-    if (!m_forms.has(name)) {
-        // Every class the model table names is registered by the program; a registry without one
+    const std::optional<FormKind> form = configuratorForm(m_context.state.modelId, button);
+    if (!form || !m_forms.has(*form)) {
+        // Every form the model table names is registered by the program; a registry without one
         // is a build mistake, reported rather than followed.
-        m_context.host.log("no form is registered as " + std::string(name));
+        constexpr std::string_view kButtons[]{"camera", "MMS", "SMTP"};
+        m_context.host.log("no form is registered for the " +
+                           std::string(kButtons[static_cast<int>(button)]) + " button of ModelId " +
+                           std::to_string(m_context.state.modelId));
         return;
     }
-    m_chosen = std::string(name);
+    m_chosen = *form;
     window().end(ui::kIdOk);
 }
 

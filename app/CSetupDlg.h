@@ -39,8 +39,8 @@ class CSetupDlg final : public ui::Dialog {
     void onMenuAbout() override;
     std::string_view aboutMenuText() const override;
 
-    // The configurator class chosen by a button, once the window has ended for it.
-    const std::optional<std::string>& chosenConfigurator() const { return m_chosen; }
+    // The configurator chosen by a button, once the window has ended for it.
+    const std::optional<FormKind>& chosenConfigurator() const { return m_chosen; }
 
     // "%s: %d.%d.%d.%d" from the version prefix and the build's four-part version.
     static std::string versionLine(LanguageId language);
@@ -54,7 +54,7 @@ class CSetupDlg final : public ui::Dialog {
 
     AppContext& m_context;
     const FormRegistry& m_forms;
-    std::optional<std::string> m_chosen;
+    std::optional<FormKind> m_chosen;
 };
 
 } // namespace quorvex

@@ -1,27 +1,27 @@
 // SPDX-License-Identifier: MIT
 #include "app/ConfiguratorDispatch.h"
 
-#include "core/ModelCatalogue.h"
-
 namespace quorvex {
 
-std::string_view configuratorClass(int modelId, Configurator button) {
+std::optional<FormKind> configuratorForm(int modelId, Configurator button) {
     const ModelFacts& forms = modelFacts(modelId);
     switch (button) {
     case Configurator::Camera:
-        return forms.cameraClass;
+        return forms.camera;
     case Configurator::Mms:
-        return forms.mmsClass;
+        if (forms.mms)
+            return *forms.mms;
+        break;
     case Configurator::Smtp:
-        if (!forms.smtp)
-            return {};
-        return *forms.smtp == SmtpLayout::P4 ? "CQuorvexP4Smtp" : "CQuorvexK4Smtp";
+        if (forms.smtp)
+            return *forms.smtp;
+        break;
     }
-    return {};
+    return std::nullopt;
 }
 
 bool configuratorEnabled(int modelId, Configurator button) {
-    return !configuratorClass(modelId, button).empty();
+    return configuratorForm(modelId, button).has_value();
 }
 
 } // namespace quorvex

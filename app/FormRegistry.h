@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "app/ConfiguratorDispatch.h"
 #include "ui/AppContext.h"
 #include "ui/Dialog.h"
 
@@ -12,18 +13,24 @@
 
 namespace quorvex {
 
-// Configurator classes by name. The program registers each form it has; the main window only
-// names classes, so the shell never depends on the form folders.
+// The configurators by kind, each with its class name. The program registers each form it has;
+// the main window only names kinds, so the shell never depends on the form folders.
 class FormRegistry {
   public:
     using Factory = std::function<std::unique_ptr<ui::Dialog>(AppContext&)>;
 
-    void add(std::string_view className, Factory factory);
-    bool has(std::string_view className) const;
-    std::unique_ptr<ui::Dialog> create(std::string_view className, AppContext& context) const;
+    void add(FormKind kind, std::string_view className, Factory factory);
+    bool has(FormKind kind) const;
+    // The class registered for `kind`; empty when none is.
+    std::string_view className(FormKind kind) const;
+    std::unique_ptr<ui::Dialog> create(FormKind kind, AppContext& context) const;
 
   private:
-    std::map<std::string, Factory, std::less<>> m_factories;
+    struct Entry {
+        std::string className;
+        Factory factory;
+    };
+    std::map<FormKind, Entry> m_forms;
 };
 
 } // namespace quorvex

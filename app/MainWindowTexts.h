@@ -1,19 +1,15 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "core/Language.h"
+#include "core/LanguageNames.h"
 
 #include <array>
 #include <string_view>
 
 namespace quorvex::main_window {
 
-// Entries 1-14 of the language list; entry 0 is "中文" or "Chinese".
-inline constexpr std::array<std::string_view, 14> kLanguageNames{
-    "English", "Deutsch",  "Suomi",      "Italiano", "Francais", "Magyar",  "Slovenian",
-    "Cesky",   "Japanese", "Lithuanian", "Polish",   "Turkiye",  "Ukraine", "Russian"};
+// The language list is core/LanguageNames.h, except that Chinese reads "中文" on a Chinese system.
 inline constexpr std::string_view kChineseNative = "中文";
-inline constexpr std::string_view kChineseEnglish = "Chinese";
 
 inline constexpr LocalizedText kCameraSetup{"相机设置",
                                             "Camera Setup",

@@ -37,10 +37,11 @@ constexpr std::array kLowerBlock{1082, 1018, 1030, 1031, // clock
 
 CameraFormSpec genericSpec(int modelId) {
     // A model with a form of its own is served like no model at all.
-    if (modelFacts(modelId).cameraClass != "CQuorvexCameraMenu")
+    if (modelFacts(modelId).camera != CameraForm::Generic)
         modelId = 0;
     const ids::RowIds& sdCycle = ids::generic::kSdCycleRow;
-    CameraFormBuilder form = genericFamily("CQuorvexCameraMenu", ui::kCameraMenuTemplate, modelId);
+    CameraFormBuilder form =
+        genericFamily(CQuorvexCameraMenu::kClassName, ui::kCameraMenuTemplate, modelId);
     form.optionRow(ids::kSidePirRow, kLabelSidePir, kOnOff, 1, MenuField::SidePir)
         .optionRow(sdCycle, kLabelSdCycle, kOnOff, 0, MenuField::SdCycle)
         // Built like Generate's record, so the clock bytes are the held ones.

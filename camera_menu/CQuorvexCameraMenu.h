@@ -9,6 +9,7 @@ namespace quorvex::camera_menu {
 // ModelId outside the model list): dialog template 129.
 class CQuorvexCameraMenu final : public CameraMenuForm {
   public:
+    static constexpr std::string_view kClassName = "CQuorvexCameraMenu";
     CQuorvexCameraMenu(AppContext& context, ClockFields& clock);
 };
 

@@ -36,7 +36,7 @@ std::vector<ControlText> typedByDefault() {
 CQuorvexD2Menu::CQuorvexD2Menu(AppContext& context, ClockFields& clock)
     : CameraMenuForm(
           context, clock,
-          genericFamily("CQuorvexD2Menu", ui::kD2MenuTemplate, context.state.modelId, kLabelTimer1)
+          genericFamily(kClassName, ui::kD2MenuTemplate, context.state.modelId, kLabelTimer1)
               .wirelessCode(kDefaultCode)
               .factory(FactorySource::Pattern,
                        {{ids::kImageSizeRow.control, 1}, {ids::kVideoSizeRow.control, 0}}, {})

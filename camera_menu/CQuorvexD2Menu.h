@@ -9,6 +9,7 @@ namespace quorvex::camera_menu {
 // code, stored as four digit bytes and a switch.
 class CQuorvexD2Menu final : public CameraMenuForm {
   public:
+    static constexpr std::string_view kClassName = "CQuorvexD2Menu";
     CQuorvexD2Menu(AppContext& context, ClockFields& clock);
 };
 

@@ -13,7 +13,7 @@ namespace ids = ui::camera_ids;
 CQuorvexK7Menu::CQuorvexK7Menu(AppContext& context, ClockFields& clock)
     : CameraMenuForm(
           context, clock,
-          genericFamily("CQuorvexK7Menu", ui::kK7MenuTemplate, context.state.modelId)
+          genericFamily(kClassName, ui::kK7MenuTemplate, context.state.modelId)
               .factory(FactorySource::Pattern,
                        {{ids::kImageSizeRow.control, 0}, {ids::kVideoSizeRow.control, 0}}, {})
               .build()) {}

@@ -9,6 +9,7 @@ namespace quorvex::camera_menu {
 // without side PIR or SD cycle; byte 9 is always 1, and "Default" writes the reset pattern.
 class CQuorvexK7Menu final : public CameraMenuForm {
   public:
+    static constexpr std::string_view kClassName = "CQuorvexK7Menu";
     CQuorvexK7Menu(AppContext& context, ClockFields& clock);
 };
 

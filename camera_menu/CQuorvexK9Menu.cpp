@@ -15,14 +15,14 @@ namespace ids = ui::camera_ids;
 // the folder the edit shows; "Default" leaves SD cycle and the position alone.
 CameraFormSpec k9Spec(int modelId) {
     const ModelFacts& model = modelFacts(modelId);
-    return CameraFormBuilder("CQuorvexK9Menu", ui::kK9MenuTemplate, menuLayout(model.layout),
-                             kCameraMenuMessages)
-        .captureRows(kOptionsCaptureMode, model.images, model.videos)
+    return CameraFormBuilder(CQuorvexK9Menu::kClassName, ui::kK9MenuTemplate,
+                             menuLayout(model.layout), kCameraMenuMessages)
+        .captureRows(kOptionsCaptureMode, model.sizes)
         .optionRow(ids::k9::kSdCycleRow, kLabelSdCycle, kOnOff, 0, MenuField::SdCycle)
         .optionRow(ids::k9::kSidePirRow, kLabelSidePir, kOnOff, 1, MenuField::SidePir)
         .coordinates()
         .commonGroups(ids::kTimer1, ids::generic::kTimer2, kGenericTimer2Order, kLabelTimer1,
-                      kK9DateFormats)
+                      /*plainDateFormats=*/true)
         .alwaysRefresh({ids::kVideoLengthRow.control, ids::kIntervalRow.control})
         .factory(FactorySource::Pattern,
                  {{ids::kImageSizeRow.control, 1},

@@ -9,6 +9,7 @@ namespace quorvex::camera_menu {
 // with the camera's position, SD cycle and side PIR (copied to byte 51).
 class CQuorvexK9Menu final : public CameraMenuForm {
   public:
+    static constexpr std::string_view kClassName = "CQuorvexK9Menu";
     CQuorvexK9Menu(AppContext& context, ClockFields& clock);
 };
 

@@ -23,7 +23,7 @@ constexpr std::array<ids::RowIds, 12> kGrid{
 // P8's is Off).
 CameraFormSpec p4Spec(int modelId) {
     const ids::RowIds& pirDir = ids::p4::kPirDirRow;
-    return p4Family("CQuorvexP4Menu", ui::kP4MenuTemplate, modelId)
+    return p4Family(CQuorvexP4Menu::kClassName, ui::kP4MenuTemplate, modelId)
         .optionRow(ids::kSidePirRow, kLabelSidePir, kOnOff, 1, MenuField::SidePir)
         .factory(FactorySource::Pattern,
                  {{ids::kImageSizeRow.control, 0},

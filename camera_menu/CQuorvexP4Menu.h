@@ -9,6 +9,7 @@ namespace quorvex::camera_menu {
 // and timer 2 go to bytes 31-37; "Default" writes the fixed reset pattern.
 class CQuorvexP4Menu final : public CameraMenuForm {
   public:
+    static constexpr std::string_view kClassName = "CQuorvexP4Menu";
     CQuorvexP4Menu(AppContext& context, ClockFields& clock);
 };
 

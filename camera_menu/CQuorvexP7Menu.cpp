@@ -13,7 +13,7 @@ using ui::camera_ids::kVideoSizeRow;
 // beep, SD cycle, the interval value and timer 2's times.
 CQuorvexP7Menu::CQuorvexP7Menu(AppContext& context, ClockFields& clock)
     : CameraMenuForm(context, clock,
-                     p4Family("CQuorvexP7Menu", ui::kP7MenuTemplate, context.state.modelId)
+                     p4Family(kClassName, ui::kP7MenuTemplate, context.state.modelId)
                          .factory(FactorySource::Pattern,
                                   {{kImageSizeRow.control, 0}, {kVideoSizeRow.control, 0}}, {})
                          .build()) {}

@@ -9,6 +9,7 @@ namespace quorvex::camera_menu {
 // hidden row; byte 9 is always 0.
 class CQuorvexP7Menu final : public CameraMenuForm {
   public:
+    static constexpr std::string_view kClassName = "CQuorvexP7Menu";
     CQuorvexP7Menu(AppContext& context, ClockFields& clock);
 };
 

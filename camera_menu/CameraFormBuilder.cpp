@@ -3,6 +3,8 @@
 
 #include "camera_menu/CameraVariantTexts.h"
 
+#include <tuple>
+
 namespace quorvex::camera_menu {
 
 namespace ids = ui::camera_ids;
@@ -18,9 +20,13 @@ CameraFormBuilder::CameraFormBuilder(std::string_view className,
     m_spec.messages = messages;
 }
 
-void CameraFormBuilder::number(int id, int min, int max, int initial,
+const LayoutField& CameraFormBuilder::layoutField(MenuField which) const {
+    return *findField(*m_spec.layout, which);
+}
+
+void CameraFormBuilder::number(int id, const LayoutField& range, int initial,
                                std::initializer_list<ui::Correction> rules) {
-    m_spec.form.fields.push_back(ui::numberField(id, min, max, initial));
+    m_spec.form.fields.push_back(ui::numberField(id, range.min, range.max, initial));
     m_spec.form.corrections.insert(m_spec.form.corrections.end(), rules);
 }
 
@@ -28,13 +34,13 @@ void CameraFormBuilder::list(int id, OptionList options, int initial) {
     m_spec.lists.push_back({id, options, {}, initial});
 }
 
-CameraFormBuilder& CameraFormBuilder::captureRows(OptionList modes, SizeChoices images,
-                                                  SizeChoices videos) {
+CameraFormBuilder& CameraFormBuilder::captureRows(OptionList modes, SizeOpenings sizes) {
     list(ids::kModeRow.control, modes, 0);
-    m_spec.lists.push_back(
-        {ids::kImageSizeRow.control, {}, images.entries, static_cast<int>(images.defaultIndex)});
-    m_spec.lists.push_back(
-        {ids::kVideoSizeRow.control, {}, videos.entries, static_cast<int>(videos.defaultIndex)});
+    // The size lists read the same in every language: the layout's names of the stored positions.
+    for (const auto& [row, field, opening] :
+         {std::tuple{ids::kImageSizeRow, MenuField::ImageSize, sizes.image},
+          std::tuple{ids::kVideoSizeRow, MenuField::VideoSize, sizes.video}})
+        m_spec.lists.push_back({row.control, {}, layoutField(field).options, opening});
     list(ids::kPictureCountRow.control, kOptionsPictureCount, 0);
     list(ids::kTimeStampRow.control, kOnOffReversed, 0);
     list(ids::kSensitivityRow.control, kOptionsSensitivity, 0);
@@ -49,15 +55,17 @@ CameraFormBuilder& CameraFormBuilder::captureRows(OptionList modes, SizeChoices 
                                                {ids::kVideoLengthRow.companion, &kUnitSeconds},
                                                {ids::kIntervalRow.label, &kLabelInterval}});
     // Video length: 0 or more than a minute becomes 10 seconds.
-    number(
-        ids::kVideoLengthRow.control, 1, 60, 10,
-        {above(ids::kVideoLengthRow.control, 60, 10), equals(ids::kVideoLengthRow.control, 0, 10)});
+    const int length = ids::kVideoLengthRow.control;
+    const LayoutField& lengthRange = layoutField(MenuField::VideoLength);
+    number(length, lengthRange, 10, {above(length, lengthRange.max, 10), equals(length, 0, 10)});
     // Interval: 0 minutes is no interval the camera knows, so it becomes 1; so does anything
     // above 60 in either unit.
-    number(ids::kIntervalRow.companion, 0, 60, 1,
-           {ui::when(equals(ids::kIntervalRow.companion, 0, 1),
+    const int interval = ids::kIntervalRow.companion;
+    const LayoutField& intervalRange = layoutField(MenuField::Interval);
+    number(interval, intervalRange, 1,
+           {ui::when(equals(interval, 0, 1),
                      ui::listShows(ids::kIntervalRow.control, ids::kUnitMinute)),
-            above(ids::kIntervalRow.companion, 60, 1)});
+            above(interval, intervalRange.max, 1)});
     m_spec.reactions.insert(m_spec.reactions.end(),
                             {{ids::kModeRow.control},
                              {ids::kImageSizeRow.control},
@@ -88,12 +96,13 @@ CameraFormBuilder& CameraFormBuilder::optionRow(const ids::RowIds& row, const Lo
     return *this;
 }
 
-CameraFormBuilder& CameraFormBuilder::clock(std::span<const std::string_view> plainFormats) {
-    if (plainFormats.empty()) {
+CameraFormBuilder& CameraFormBuilder::clock(bool plainDateFormats) {
+    if (!plainDateFormats) {
         optionRow(ids::kDateFormatRow, kLabelDateFormat, kOptionsDateFormat, 1,
                   MenuField::DateFormat);
     } else {
-        m_spec.lists.push_back({ids::kDateFormatRow.control, {}, plainFormats, 1});
+        m_spec.lists.push_back(
+            {ids::kDateFormatRow.control, {}, layoutField(MenuField::DateFormat).options, 1});
         m_spec.labels.push_back({ids::kDateFormatRow.label, &kLabelDateFormat});
         m_spec.record.push_back({MenuField::DateFormat, ids::kDateFormatRow.control});
     }
@@ -115,20 +124,22 @@ CameraFormBuilder& CameraFormBuilder::timer(const ids::TimerIds& t, const Locali
                                                {t.stopLabel, &kLabelStop},
                                                {t.stopHourLabel, &kUnitClockHours},
                                                {t.stopMinuteLabel, &kUnitMinutes}});
-    for (int hour : {t.startHour, t.stopHour})
-        number(hour, 0, 23, 0, {above(hour, 23, 0)});
-    for (int minute : {t.startMinute, t.stopMinute})
-        number(minute, 0, 59, 0, {above(minute, 59, 0)});
-    std::vector<int> edits{t.startHour, t.startMinute, t.stopHour, t.stopMinute};
-    m_spec.switches.push_back({t.list, 0, edits});
     const bool one = slot == TimerSlot::One;
-    m_spec.record.insert(
-        m_spec.record.end(),
-        {{one ? MenuField::Timer1 : MenuField::Timer2, t.list},
-         {one ? MenuField::Timer1StartHour : MenuField::Timer2StartHour, t.startHour},
+    // The edits in record order: start hour and minute, stop hour and minute.
+    const std::array<RecordSource, 4> times{
+        {{one ? MenuField::Timer1StartHour : MenuField::Timer2StartHour, t.startHour},
          {one ? MenuField::Timer1StartMinute : MenuField::Timer2StartMinute, t.startMinute},
          {one ? MenuField::Timer1StopHour : MenuField::Timer2StopHour, t.stopHour},
-         {one ? MenuField::Timer1StopMinute : MenuField::Timer2StopMinute, t.stopMinute}});
+         {one ? MenuField::Timer1StopMinute : MenuField::Timer2StopMinute, t.stopMinute}}};
+    // A value past the end of its range becomes 0; hours come first.
+    for (std::size_t i : {0u, 2u, 1u, 3u}) {
+        const LayoutField& range = layoutField(times[i].field);
+        number(times[i].control, range, 0, {above(times[i].control, range.max, 0)});
+    }
+    std::vector<int> edits{t.startHour, t.startMinute, t.stopHour, t.stopMinute};
+    m_spec.switches.push_back({t.list, 0, edits});
+    m_spec.record.push_back({one ? MenuField::Timer1 : MenuField::Timer2, t.list});
+    m_spec.record.insert(m_spec.record.end(), times.begin(), times.end());
     if (one)
         m_timer1 = &t;
     m_timerEdits[one ? 0 : 1] = std::move(edits);
@@ -144,7 +155,7 @@ CameraFormBuilder& CameraFormBuilder::serialNumber() {
     m_spec.record.push_back({MenuField::SerialNumber, ids::kSerial.list});
     for (std::size_t i = 0; i < 4; ++i) {
         const int id = ids::kSerial.characters[i];
-        m_spec.lists.push_back({id, {}, kSerialCharacters, 0});
+        m_spec.lists.push_back({id, {}, layoutField(kFields[i]).options, 0});
         m_spec.record.push_back({kFields[i], id});
         m_blockSelections.push_back({id, 0});
         chars.push_back(id);
@@ -160,14 +171,16 @@ CameraFormBuilder& CameraFormBuilder::timeLapse() {
                                                {t.hoursLabel, &kLabelHour},
                                                {t.minutesLabel, &kUnitMinutes},
                                                {t.secondsLabel, &kUnitSeconds}});
-    number(t.hours, 0, 23, 0, {above(t.hours, 23, 0)});
-    for (int id : {t.minutes, t.seconds})
-        number(id, 0, 59, 0, {above(id, 59, 0)});
+    const std::array<RecordSource, 3> parts{{{MenuField::TimeLapseHours, t.hours},
+                                             {MenuField::TimeLapseMinutes, t.minutes},
+                                             {MenuField::TimeLapseSeconds, t.seconds}}};
+    for (const RecordSource& part : parts) {
+        const LayoutField& range = layoutField(part.field);
+        number(part.control, range, 0, {above(part.control, range.max, 0)});
+    }
     m_spec.switches.push_back({t.list, 1, {t.hours, t.minutes, t.seconds}});
-    m_spec.record.insert(m_spec.record.end(), {{MenuField::TimeLapse, t.list},
-                                               {MenuField::TimeLapseHours, t.hours},
-                                               {MenuField::TimeLapseMinutes, t.minutes},
-                                               {MenuField::TimeLapseSeconds, t.seconds}});
+    m_spec.record.push_back({MenuField::TimeLapse, t.list});
+    m_spec.record.insert(m_spec.record.end(), parts.begin(), parts.end());
     return *this;
 }
 
@@ -209,38 +222,40 @@ CameraFormBuilder& CameraFormBuilder::coordinates() {
         const CoordinateIds& ids;
         const LocalizedText& label;
         OptionList directions;
-        int end; // degrees: 180 east or west, 90 north or south
         std::array<MenuField, 4> fields;
     };
     const std::array<Row, 2> rows{Row{ids::k9::kLongitude,
                                       kLabelLongitude,
                                       kOptionsLongitudeDirection,
-                                      180,
                                       {MenuField::LongitudeDirection, MenuField::LongitudeDegrees,
                                        MenuField::LongitudeMinutes, MenuField::LongitudeSeconds}},
                                   Row{ids::k9::kLatitude,
                                       kLabelLatitude,
                                       kOptionsLatitudeDirection,
-                                      90,
                                       {MenuField::LatitudeDirection, MenuField::LatitudeDegrees,
                                        MenuField::LatitudeMinutes, MenuField::LatitudeSeconds}}};
     for (const Row& r : rows) {
         const CoordinateIds& c = r.ids;
         list(c.direction, r.directions, 0);
         m_spec.labels.push_back({c.label, &r.label});
-        // Past the end the position is the end itself; at the end there are no minutes or
-        // seconds.
-        ui::Correction pastEnd = above(c.degrees, r.end, r.end);
+        // Past the end (180 east or west, 90 north or south) the position is the end itself; at
+        // the end there are no minutes or seconds.
+        const LayoutField& degrees = layoutField(r.fields[1]);
+        const int end = degrees.max;
+        ui::Correction pastEnd = above(c.degrees, end, end);
         pastEnd.sets[1] = {c.minutes, 0};
         pastEnd.sets[2] = {c.seconds, 0};
-        ui::Correction atEnd = equals(c.degrees, r.end, 0);
+        ui::Correction atEnd = equals(c.degrees, end, 0);
         atEnd.sets = {{{c.minutes, 0}, {c.seconds, 0}}};
-        number(c.degrees, 0, r.end, 0, {pastEnd, atEnd, ui::below(c.degrees, 0, 0)});
-        for (int part : {c.minutes, c.seconds})
-            number(part, 0, 59, 0,
-                   {ui::when(above(part, 59, 59), ui::fieldIsNot(c.degrees, r.end)),
-                    ui::when(ui::below(part, 0, 0), ui::fieldIsNot(c.degrees, r.end)),
-                    ui::when(above(part, 0, 0), ui::fieldIs(c.degrees, r.end))});
+        number(c.degrees, degrees, 0, {pastEnd, atEnd, ui::below(c.degrees, 0, 0)});
+        for (const auto& [part, partField] :
+             {std::pair{c.minutes, r.fields[2]}, std::pair{c.seconds, r.fields[3]}}) {
+            const LayoutField& range = layoutField(partField);
+            number(part, range, 0,
+                   {ui::when(above(part, range.max, range.max), ui::fieldIsNot(c.degrees, end)),
+                    ui::when(ui::below(part, 0, 0), ui::fieldIsNot(c.degrees, end)),
+                    ui::when(above(part, 0, 0), ui::fieldIs(c.degrees, end))});
+        }
         const std::array<int, 4> controls{c.direction, c.degrees, c.minutes, c.seconds};
         for (std::size_t i = 0; i < 4; ++i)
             m_spec.record.push_back({r.fields[i], controls[i]});
@@ -281,10 +296,11 @@ CameraFormBuilder& CameraFormBuilder::factoryTyped(std::vector<ControlText> type
     return *this;
 }
 
-CameraFormBuilder&
-CameraFormBuilder::commonGroups(const ids::TimerIds& timer1, const ids::TimerIds& timer2,
-                                const Timer2Order& timer2Order, const LocalizedText& timer1Title,
-                                std::span<const std::string_view> plainDateFormats) {
+CameraFormBuilder& CameraFormBuilder::commonGroups(const ids::TimerIds& timer1,
+                                                   const ids::TimerIds& timer2,
+                                                   const Timer2Order& timer2Order,
+                                                   const LocalizedText& timer1Title,
+                                                   bool plainDateFormats) {
     return clock(plainDateFormats)
         .timer(timer1, timer1Title, TimerSlot::One)
         .timer(timer2, kLabelTimer2, TimerSlot::Two)
@@ -336,7 +352,7 @@ CameraFormBuilder genericFamily(std::string_view className, const ui::DialogTemp
                                 int modelId, const LocalizedText& timer1Title) {
     const ModelFacts& model = modelFacts(modelId);
     CameraFormBuilder form(className, dialog, menuLayout(model.layout), kCameraMenuMessages);
-    form.captureRows(captureModeOptions(modelId), model.images, model.videos)
+    form.captureRows(captureModeOptions(modelId), model.sizes)
         .commonGroups(ids::kTimer1, ids::generic::kTimer2, kGenericTimer2Order, timer1Title);
     return form;
 }
@@ -345,7 +361,7 @@ CameraFormBuilder p4Family(std::string_view className, const ui::DialogTemplate&
                            int modelId) {
     const ModelFacts& model = modelFacts(modelId);
     CameraFormBuilder form(className, dialog, menuLayout(model.layout), kP4MenuMessages);
-    form.captureRows(kOptionsCaptureMode, model.images, model.videos)
+    form.captureRows(kOptionsCaptureMode, model.sizes)
         .optionRow(ids::p4::kBeepRow, kLabelBeepSound, kOnOff, 1, MenuField::Beep)
         .optionRow(ids::p4::kSdCycleRow, kLabelSdCycle, kOnOff, 0, MenuField::SdCycle)
         .commonGroups(ids::p4::kTimer1, ids::p4::kTimer2, kP4Timer2Order);

@@ -30,13 +30,13 @@ class CameraFormBuilder final {
                       const RecordLayout& layout, const MenuMessages& messages);
 
     // Mode, image and video size, pictures, time stamp, sensitivity, video length and interval.
-    CameraFormBuilder& captureRows(OptionList modes, SizeChoices images, SizeChoices videos);
+    CameraFormBuilder& captureRows(OptionList modes, SizeOpenings sizes);
     // A list row of its own (side PIR, beep, SD cycle) with the record field it fills.
     CameraFormBuilder& optionRow(const ui::camera_ids::RowIds& row, const LocalizedText& label,
                                  OptionList options, int initial, MenuField field);
-    // Date format (localised, or `plainFormats` where the list reads the same in every
-    // language), clock text and "Get Time"; a date-format pick reads the clock.
-    CameraFormBuilder& clock(std::span<const std::string_view> plainFormats = {});
+    // Date format (localised, or with `plainDateFormats` the layout's names in every language),
+    // clock text and "Get Time"; a date-format pick reads the clock.
+    CameraFormBuilder& clock(bool plainDateFormats = false);
     CameraFormBuilder& timer(const ui::camera_ids::TimerIds& ids, const LocalizedText& title,
                              TimerSlot slot);
     CameraFormBuilder& serialNumber();
@@ -52,7 +52,7 @@ class CameraFormBuilder final {
                                     const ui::camera_ids::TimerIds& timer2,
                                     const Timer2Order& timer2Order,
                                     const LocalizedText& timer1Title = kLabelTimer,
-                                    std::span<const std::string_view> plainDateFormats = {});
+                                    bool plainDateFormats = false);
     // Longitude and latitude: direction lists, degrees (to 180 and 90), minutes and seconds, with
     // the rules that act across a row; the exchange reads them after timer 1, so this block comes
     // before the common groups. "Default" leaves them alone.
@@ -77,7 +77,11 @@ class CameraFormBuilder final {
     CameraFormSpec build() { return std::move(m_spec); }
 
   private:
-    void number(int id, int min, int max, int initial, std::initializer_list<ui::Correction> rules);
+    // The layout's entry for a field a block holds; every camera layout has them all.
+    const LayoutField& layoutField(MenuField which) const;
+    // A held number with the range of its record byte.
+    void number(int id, const LayoutField& range, int initial,
+                std::initializer_list<ui::Correction> rules);
     void list(int id, OptionList options, int initial);
 
     CameraFormSpec m_spec;

@@ -233,7 +233,8 @@ inline constexpr std::array<LocalizedText, 4> kOptionsSensitivity{
 // 1029 (all): unit of the interval value 1003.
 inline constexpr std::array<LocalizedText, 2> kOptionsIntervalUnit{kLabelSecond, kLabelMinute};
 
-// 1044 (generic, P4, K7, P7, D2). The K9 form shows kK9DateFormats instead.
+// 1044 (generic, P4, K7, P7, D2). The K9 form shows its layout's names in every language,
+// Chinese included.
 inline constexpr std::array<LocalizedText, 3> kOptionsDateFormat{
     LocalizedText{"年月日", "YYMMDD", "JJMMTT", "VVKKPP", "AAMMGG", "AAMMJJ", "ÉÉHHNN", "LLMMDD",
                   "RRMMDD", "年月日", "m. mėn. d.", "RRMMDD", "YYAAGG", "РРММДД", "ГГММДД"},
@@ -242,12 +243,8 @@ inline constexpr std::array<LocalizedText, 3> kOptionsDateFormat{
     LocalizedText{"日月年", "DDMMYY", "TTMMJJ", "PPKKVV", "GGMMAA", "JJMMAA", "NNHHÉÉ", "DDMMLL",
                   "DDMMRR", "日月年", "d. mėn. m.", "DDMMRR", "GGAAYY", "ДДММРР", "ДДММГГ"}};
 
-// Lists that read the same in every language.
-
-// 1034-1037 (all): one character of the serial number each.
-inline constexpr std::array<std::string_view, 36> kSerialCharacters{
-    "0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "A", "B", "C", "D", "E", "F", "G", "H",
-    "I", "J", "K", "L", "M", "N", "O", "P", "Q", "R", "S", "T", "U", "V", "W", "X", "Y", "Z"};
+// The serial characters (1034-1037) and the size lists read the same in every language: the
+// layout's names of the stored positions.
 
 // The capture modes a camera form offers: all three where the model has them, "Camera" and
 // "Video" in the generic form without a model.

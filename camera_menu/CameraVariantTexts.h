@@ -59,9 +59,6 @@ inline constexpr std::array<LocalizedText, 2> kOptionsLatitudeDirection{
     LocalizedText{"南", "S", "S", "E", "S", "S", "D", "J", "J", "南", "P", "S", "G", "Пд", "Ю"},
     LocalizedText{"北", "N", "N", "P", "N", "N", "É", "S", "S", "北", "Š", "N", "K", "Пн", "С"}};
 
-// 1044 (K9): the K9 date-format list reads the same in every language, Chinese included.
-inline constexpr std::array<std::string_view, 3> kK9DateFormats{"YYMMDD", "MMDDYY", "DDMMYY"};
-
 // D2 wireless pairing code.
 
 // 1012 (D2): wireless code switch (list 1049, kOnOff) beside the code edit 1028.

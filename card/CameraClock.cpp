@@ -4,9 +4,9 @@
 namespace quorvex::camera_menu {
 
 ClockFields clockFieldsAt(const ui::LocalTime& now) {
-    return {now.year > 2031   ? 2031
-            : now.year < 2010 ? 2011
-                              : now.year,
+    return {now.year > kLastClockYear    ? kLastClockYear
+            : now.year < kFirstClockYear ? kDefaultClockYear
+                                         : now.year,
             now.month,
             now.day,
             now.hour,

@@ -17,6 +17,7 @@ class CameraSettingsRecord {
     static constexpr std::size_t kUncheckedEnd = 56; // bytes 50-55 lie outside the checksum
     static constexpr std::size_t kCrcLow = 56;
     static constexpr std::size_t kCrcHigh = 57;
+    static constexpr std::size_t kLineEnd = 58; // CR LF
 
     // Bytes 0-55; everything a layout does not name stays 0.
     std::uint8_t& operator[](std::size_t offset) {

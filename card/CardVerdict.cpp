@@ -35,7 +35,7 @@ CardCheck menuVerdict(std::span<const std::uint8_t> bytes, std::optional<int> mo
 }
 
 CardCheck setupVerdict(std::span<const std::uint8_t> bytes, std::optional<int> modelId) {
-    if (modelId && !modelFacts(*modelId).mmsClass.empty())
+    if (modelId && modelFacts(*modelId).mms)
         return readMmsFile(bytes, modelFacts(*modelId).mmsSend).check;
     std::vector<CardCheck> checks;
     for (MmsSendList list : {MmsSendList::FourEntries, MmsSendList::ThreeEntries, MmsSendList::P4})

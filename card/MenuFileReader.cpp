@@ -52,8 +52,9 @@ std::string fittingLayoutsText(std::vector<const RecordLayout*> layouts) {
 
 std::string menuRecordFault(std::span<const std::uint8_t> bytes) {
     if (bytes.size() != Record::kSize)
-        return "the file has " + std::to_string(bytes.size()) + " bytes; menu.dat has 60";
-    if (bytes[58] != 13 || bytes[59] != 10)
+        return "the file has " + std::to_string(bytes.size()) + " bytes; menu.dat has " +
+               std::to_string(Record::kSize);
+    if (bytes[Record::kLineEnd] != '\r' || bytes[Record::kLineEnd + 1] != '\n')
         return "bytes 58-59 are not CR LF";
     const std::uint16_t crc = settingsCrc16(bytes.first(Record::kPayloadSize));
     const unsigned stored = bytes[Record::kCrcLow] | (bytes[Record::kCrcHigh] << 8);

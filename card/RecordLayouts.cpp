@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "card/RecordLayouts.h"
 
+#include "card/CameraClock.h"
+
 #include <algorithm>
 #include <array>
 
@@ -55,8 +57,18 @@ constexpr std::array<std::string_view, 54> kFieldKeys{
 };
 static_assert(kFieldKeys.size() == static_cast<std::size_t>(MenuField::Unused) + 1);
 
-// The size lists are the models' own (core/ModelCatalogue.h).
+// The models' image and video size lists; each camera form shows its layout's (the model table
+// names only the entry a list opens on).
+constexpr std::array<std::string_view, 3> kImageSizes5MpFirst{"5MP", "12MP", "1.3MP"};
+constexpr std::array<std::string_view, 3> kImageSizes12MpFirst{"12MP", "5MP", "1.3MP"};
+constexpr std::array<std::string_view, 3> kImageSizesP4{"12MP", "5MP", "2MP"};
+constexpr std::array<std::string_view, 3> kImageSizesD2{"3MP", "5MP", "1.3MP"};
 constexpr std::span<const std::string_view> kImagesK9A = std::span(kImageSizes5MpFirst).first(2);
+constexpr std::array<std::string_view, 2> kVideoSizesVga{"640x480", "320x240"};
+constexpr std::array<std::string_view, 3> kVideoSizesHd{"1280x720", "640x480", "320x240"};
+constexpr std::array<std::string_view, 4> kVideoSizesFullHd{"1920x1080", "1280x720", "640x480",
+                                                            "320x240"};
+constexpr std::array<std::string_view, 3> kVideoSizesP4{"1440x1080", "1280x720", "640x480"};
 
 constexpr LayoutField option(std::uint8_t offset, MenuField field, std::string_view name,
                              Names options) {
@@ -166,7 +178,8 @@ constexpr std::array kCommonBytes{
     number(11, MenuField::TimeLapseHours, "Time-lapse hours", 0, 23),
     number(12, MenuField::TimeLapseMinutes, "Time-lapse minutes", 0, 59),
     number(13, MenuField::TimeLapseSeconds, "Time-lapse seconds", 0, 59),
-    clock(14, MenuField::ClockYear, "Clock year", ClockPart::Year, 2010, 2031, 2010),
+    clock(14, MenuField::ClockYear, "Clock year", ClockPart::Year, camera_menu::kFirstClockYear,
+          camera_menu::kLastClockYear, camera_menu::kFirstClockYear),
     clock(15, MenuField::ClockMonth, "Clock month", ClockPart::Month, 1, 12),
     // The clock year is limited to 2010-2031 after it was read, so the day need not exist in
     // that year (29 February); only the ranges are fixed.
@@ -380,6 +393,13 @@ const LayoutField* findField(const RecordLayout& layout, MenuField field) {
     return found == layout.fields.end() ? nullptr : &*found;
 }
 
+const LayoutField* fieldAtOffset(const RecordLayout& layout, std::size_t offset) {
+    for (const LayoutField& f : layout.fields)
+        if (offset >= f.offset && offset < static_cast<std::size_t>(f.offset) + f.length)
+            return &f;
+    return nullptr;
+}
+
 std::optional<std::uint8_t> encodeMenuField(const LayoutField& field, int value,
                                             IntervalUnit intervalUnit) {
     switch (field.kind) {
@@ -446,7 +466,7 @@ std::optional<int> storedByte(const LayoutField& field, int value, IntervalUnit 
         return intervalUnit == IntervalUnit::Seconds ? value + kIntervalSecondsBase : value;
     case FieldKind::ClockPart:
         if (field.clock == ClockPart::Year)
-            return std::clamp(value, 2010, 2031) - field.bias;
+            return std::clamp(value, field.min, field.max) - field.bias;
         return value - field.bias;
     default:
         return value - field.bias;

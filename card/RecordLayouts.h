@@ -141,6 +141,8 @@ const RecordLayout& menuLayout(MenuLayoutId id);
 
 // The layout's entry for `field`, or null when the layout has none.
 const LayoutField* findField(const RecordLayout& layout, MenuField field);
+// The layout's entry covering byte `offset`, or null past byte 55.
+const LayoutField* fieldAtOffset(const RecordLayout& layout, std::size_t offset);
 
 // The unit of the interval byte: seconds 0-60 are stored plus 128, minutes 1-60 as they are.
 enum class IntervalUnit { Seconds, Minutes };

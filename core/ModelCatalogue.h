@@ -2,15 +2,15 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <optional>
-#include <span>
 #include <string>
 #include <string_view>
 
 // Everything the program knows about each camera model, in one table: the main window's list
-// text, the window title, the configurator each button opens, the camera form's size lists and
-// record layout, and what the messaging forms need. Dispatch, the forms and the card inspector
-// read it; no other file lists models.
+// text, the window title, the configurator each button opens, the camera form's record layout
+// and the entries its size lists open on, and what the messaging forms need. Dispatch, the forms
+// and the card inspector read it; no other file lists models.
 namespace quorvex {
 
 // The camera record layouts (menu.dat). A model names the one its camera form writes.
@@ -28,21 +28,16 @@ enum class MenuLayoutId {
     D2
 };
 
-// A camera form's size list (the same texts in every language) and the entry it opens on.
-struct SizeChoices {
-    std::span<const std::string_view> entries;
-    std::size_t defaultIndex = 0;
+// The entries a camera form's image and video size lists open on. The lists are those of the
+// model's record layout (card/RecordLayouts.h).
+struct SizeOpenings {
+    std::uint8_t image = 0;
+    std::uint8_t video = 0;
 };
 
-inline constexpr std::array<std::string_view, 3> kImageSizes5MpFirst{"5MP", "12MP", "1.3MP"};
-inline constexpr std::array<std::string_view, 3> kImageSizes12MpFirst{"12MP", "5MP", "1.3MP"};
-inline constexpr std::array<std::string_view, 3> kImageSizesP4{"12MP", "5MP", "2MP"};
-inline constexpr std::array<std::string_view, 3> kImageSizesD2{"3MP", "5MP", "1.3MP"};
-inline constexpr std::array<std::string_view, 2> kVideoSizesVga{"640x480", "320x240"};
-inline constexpr std::array<std::string_view, 3> kVideoSizesHd{"1280x720", "640x480", "320x240"};
-inline constexpr std::array<std::string_view, 4> kVideoSizesFullHd{"1920x1080", "1280x720",
-                                                                   "640x480", "320x240"};
-inline constexpr std::array<std::string_view, 3> kVideoSizesP4{"1440x1080", "1280x720", "640x480"};
+// The camera forms and the MMS forms; a model opens one of each kind (or no MMS form).
+enum class CameraForm { Generic, P4, K7, P7, K9, D2 };
+enum class MmsForm { Generic, P4 };
 
 // The header layout of smtp.dat, which is also which SMTP form a model has: bytes 6-8 hold SMTP
 // Status, remote control and 1 (P4 form) or 1, 1 and remote control (K4 form).
@@ -58,11 +53,11 @@ enum class MmsSendList {
 struct ModelFacts {
     std::string_view listText; // the main window's model list
     std::string_view title;    // every camera form's window title
-    // The configurator class the camera and MMS buttons open; empty: the button is disabled.
-    std::string_view cameraClass, mmsClass;
+    CameraForm camera;
+    std::optional<MmsForm> mms;     // the MMS form; none: "MMS Setup" is disabled
     std::optional<SmtpLayout> smtp; // the SMTP form; none: "SMTP Setup" is disabled
     MenuLayoutId layout;
-    SizeChoices images, videos;
+    SizeOpenings sizes;
     bool allModes;     // the generic form offers "Camera+Video" (not without a model)
     bool smsMode;      // the MMS form has an SMS mode for this model
     int mmsPhoneLimit; // Phone No digits in the MMS form's phone rule (domestic numbering)

@@ -11,7 +11,7 @@ namespace quorvex::mms {
 // The K5 and K7 offer no QVGA; their "SMS" keeps the code 3 of the four-entry list.
 CQuorvexMMS::CQuorvexMMS(AppContext& context)
     : MmsForm(context,
-              {.className = "CQuorvexMMS",
+              {.className = kClassName,
                .dialogTemplate = &ui::kMmsTemplate,
                .remote = ui::mms_ids::kGenericRemote,
                .send = modelFacts(context.state.modelId).mmsSend == MmsSendList::ThreeEntries

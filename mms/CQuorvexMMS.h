@@ -9,6 +9,7 @@ namespace quorvex::mms {
 // 130, the MMS Send list by model, the phone limit of 11 digits.
 class CQuorvexMMS final : public MmsForm {
   public:
+    static constexpr std::string_view kClassName = "CQuorvexMMS";
     explicit CQuorvexMMS(AppContext& context);
 };
 

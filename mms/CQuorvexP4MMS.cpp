@@ -9,7 +9,7 @@ namespace quorvex::mms {
 
 // A gateway without a dot has its own Chinese message here.
 CQuorvexP4MMS::CQuorvexP4MMS(AppContext& context)
-    : MmsForm(context, {.className = "CQuorvexP4MMS",
+    : MmsForm(context, {.className = kClassName,
                         .dialogTemplate = &ui::kP4MmsTemplate,
                         .remote = ui::mms_ids::kP4Remote,
                         .send = MmsSendList::P4,

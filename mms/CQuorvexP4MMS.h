@@ -9,6 +9,7 @@ namespace quorvex::mms {
 // template 142, always Off, VGA, SMS with the list position as the code, phone limit 12.
 class CQuorvexP4MMS final : public MmsForm {
   public:
+    static constexpr std::string_view kClassName = "CQuorvexP4MMS";
     explicit CQuorvexP4MMS(AppContext& context);
 };
 

@@ -7,7 +7,7 @@ namespace quorvex::smtp {
 
 // Only the remote control makes a phone number necessary; a short one passes otherwise.
 CQuorvexK4Smtp::CQuorvexK4Smtp(AppContext& context)
-    : SmtpForm(context, {.className = "CQuorvexK4Smtp",
+    : SmtpForm(context, {.className = kClassName,
                          .dialogTemplate = &ui::kK4SmtpTemplate,
                          .ids = ui::smtp_ids::kK4,
                          .layout = SmtpLayout::K4,

@@ -9,6 +9,7 @@ namespace quorvex::smtp {
 // 147, no SMTP Status list, the K4 header layout and eleven checks.
 class CQuorvexK4Smtp final : public SmtpForm {
   public:
+    static constexpr std::string_view kClassName = "CQuorvexK4Smtp";
     explicit CQuorvexK4Smtp(AppContext& context);
 };
 

@@ -7,7 +7,7 @@ namespace quorvex::smtp {
 
 // A phone number of 1-4 characters fails here even with the remote control off.
 CQuorvexP4Smtp::CQuorvexP4Smtp(AppContext& context)
-    : SmtpForm(context, {.className = "CQuorvexP4Smtp",
+    : SmtpForm(context, {.className = kClassName,
                          .dialogTemplate = &ui::kP4SmtpTemplate,
                          .ids = ui::smtp_ids::kP4,
                          .layout = SmtpLayout::P4,

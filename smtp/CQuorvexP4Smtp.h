@@ -9,6 +9,7 @@ namespace quorvex::smtp {
 // template 143, the SMTP Status list, the P4 header layout and twelve checks.
 class CQuorvexP4Smtp final : public SmtpForm {
   public:
+    static constexpr std::string_view kClassName = "CQuorvexP4Smtp";
     explicit CQuorvexP4Smtp(AppContext& context);
 };
 

@@ -66,7 +66,8 @@ class ApplicationLoop : public ::testing::Test {
 };
 
 TEST_F(ApplicationLoop, ExitFromAConfiguratorShowsAFreshMainWindow) {
-    m_forms.add("CQuorvexCameraMenu", [](AppContext& c) { return std::make_unique<ProbeForm>(c); });
+    m_forms.add(CameraForm::Generic, "CQuorvexCameraMenu",
+                [](AppContext& c) { return std::make_unique<ProbeForm>(c); });
     const auto outcome = run({
         [](ui::MemoryHost& h) { h.userSelect(CSetupDlg::kLanguageList, 4); },
         [](ui::MemoryHost& h) { h.userSelect(CSetupDlg::kModelList, 4); },
@@ -99,7 +100,8 @@ TEST_F(ApplicationLoop, AButtonWithoutItsFormDoesNothing) {
 }
 
 TEST_F(ApplicationLoop, TheMainWindowRereadsTheModelFromTheStore) {
-    m_forms.add("CQuorvexCameraMenu", [](AppContext& c) { return std::make_unique<ProbeForm>(c); });
+    m_forms.add(CameraForm::Generic, "CQuorvexCameraMenu",
+                [](AppContext& c) { return std::make_unique<ProbeForm>(c); });
     const std::string prefs = m_dir.file("prefs");
     run({
         [](ui::MemoryHost& h) { h.userClick(CSetupDlg::kCameraButton); },

@@ -42,28 +42,32 @@ constexpr Row kRows[] = {
     {-3, "CQuorvexCameraMenu", "CQuorvexMMS", "CQuorvexK4Smtp"},
 };
 
+// Dispatch and registration together: each button opens the form registered for its kind.
 TEST(ConfiguratorDispatch, EveryModelOpensItsClasses) {
+    FormRegistry registry;
+    registerForms(registry);
+    const auto opened = [&](int model, Configurator button) {
+        const std::optional<FormKind> form = configuratorForm(model, button);
+        return form ? std::string(registry.className(*form)) : std::string();
+    };
     for (const Row& row : kRows) {
-        EXPECT_EQ(configuratorClass(row.model, Configurator::Camera), row.camera) << row.model;
-        EXPECT_EQ(configuratorClass(row.model, Configurator::Mms), row.mms) << row.model;
-        EXPECT_EQ(configuratorClass(row.model, Configurator::Smtp), row.smtp) << row.model;
+        EXPECT_EQ(opened(row.model, Configurator::Camera), row.camera) << row.model;
+        EXPECT_EQ(opened(row.model, Configurator::Mms), row.mms) << row.model;
+        EXPECT_EQ(opened(row.model, Configurator::Smtp), row.smtp) << row.model;
         EXPECT_TRUE(configuratorEnabled(row.model, Configurator::Camera));
         EXPECT_EQ(configuratorEnabled(row.model, Configurator::Mms), std::string(row.mms) != "");
         EXPECT_EQ(configuratorEnabled(row.model, Configurator::Smtp), std::string(row.smtp) != "");
     }
 }
 
-// The program registers a form for every class a main-window button can open.
+// The program registers a form for every kind a main-window button can open.
 TEST(ConfiguratorDispatch, EveryEnabledButtonHasItsForm) {
     FormRegistry registry;
     registerForms(registry);
     for (int model = 0; model <= 18; ++model)
-        for (Configurator button : {Configurator::Camera, Configurator::Mms, Configurator::Smtp}) {
-            if (configuratorEnabled(model, button)) {
-                EXPECT_TRUE(registry.has(configuratorClass(model, button)))
-                    << model << ' ' << configuratorClass(model, button);
-            }
-        }
+        for (Configurator button : {Configurator::Camera, Configurator::Mms, Configurator::Smtp})
+            if (const auto form = configuratorForm(model, button))
+                EXPECT_TRUE(registry.has(*form)) << model << ' ' << static_cast<int>(button);
 }
 
 } // namespace

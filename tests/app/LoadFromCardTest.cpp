@@ -65,7 +65,7 @@ class Session {
     int model() const { return m_context.state.modelId; }
 
     void run(const std::function<void(ui::MemoryHost&)>& actions) {
-        auto form = m_forms.create(configuratorClass(m_context.state.modelId, m_kind), m_context);
+        auto form = m_forms.create(*configuratorForm(m_context.state.modelId, m_kind), m_context);
         ASSERT_TRUE(form);
         bool done = false;
         m_host.setStep([&](ui::ScriptedHost& h) {
@@ -193,8 +193,7 @@ void fill(Session& s, int variant) {
         break;
     case Configurator::Smtp:
         fillSmtp(s.host(), variant,
-                 configuratorClass(s.model(), Configurator::Smtp) == "CQuorvexP4Smtp" ? smtp::kP4
-                                                                                      : smtp::kK4);
+                 modelFacts(s.model()).smtp == SmtpLayout::P4 ? smtp::kP4 : smtp::kK4);
         break;
     }
 }

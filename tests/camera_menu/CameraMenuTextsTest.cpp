@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "camera_menu/CameraMenuTexts.h"
 #include "camera_menu/CameraVariantTexts.h"
+#include "card/RecordLayouts.h"
 #include "core/Utf8.h"
 #include "ui/FieldChecks.h"
 
@@ -272,15 +273,21 @@ TEST(CameraMenuTexts, MessagesAreExact) {
     EXPECT_EQ(textFor(ui::kFrameworkTooManyCharacters, kChinese), "输入的字符请不要多于 %1 个。");
 }
 
+// The serial character lists of every form: digits, then capitals.
 TEST(CameraMenuTexts, SerialCharactersAreDigitsThenCapitals) {
     std::string expected;
     for (char c = '0'; c <= '9'; ++c)
         expected += c;
     for (char c = 'A'; c <= 'Z'; ++c)
         expected += c;
-    ASSERT_EQ(kSerialCharacters.size(), expected.size());
-    for (std::size_t i = 0; i < expected.size(); ++i)
-        EXPECT_EQ(kSerialCharacters[i], std::string(1, expected[i])) << i;
+    for (const RecordLayout* layout : allMenuLayouts())
+        for (MenuField field : {MenuField::SerialChar1, MenuField::SerialChar2,
+                                MenuField::SerialChar3, MenuField::SerialChar4}) {
+            const auto characters = findField(*layout, field)->options;
+            ASSERT_EQ(characters.size(), expected.size()) << layout->name;
+            for (std::size_t i = 0; i < expected.size(); ++i)
+                EXPECT_EQ(characters[i], std::string(1, expected[i])) << layout->name << i;
+        }
 }
 
 TEST(CameraMenuTexts, CaptureModesOfTheGenericFormWithoutAModel) {
@@ -289,8 +296,6 @@ TEST(CameraMenuTexts, CaptureModesOfTheGenericFormWithoutAModel) {
     for (int model : {0, 18, -1})
         EXPECT_EQ(captureModeOptions(model).size(), 2u) << model;
     EXPECT_EQ(textFor(captureModeOptions(0), kEnglish, 1), "Video");
-    using V = std::vector<std::string_view>;
-    EXPECT_EQ((V{kK9DateFormats.begin(), kK9DateFormats.end()}), (V{"YYMMDD", "MMDDYY", "DDMMYY"}));
 }
 
 } // namespace

@@ -30,8 +30,9 @@ std::string meaningOf(const LayoutField& field, const DecodedValue& decoded) {
     case FieldKind::Number:
         return unitText(field, decoded.value);
     case FieldKind::Interval:
-        return decoded.intervalUnit == IntervalUnit::Seconds ? countWithUnit(decoded.value, "second", "seconds")
-                                         : countWithUnit(decoded.value, "minute", "minutes");
+        return decoded.intervalUnit == IntervalUnit::Seconds
+                   ? countWithUnit(decoded.value, "second", "seconds")
+                   : countWithUnit(decoded.value, "minute", "minutes");
     case FieldKind::Language:
         return std::string(languageName(decoded.value));
     default:
@@ -45,8 +46,12 @@ std::string expectedText(const LayoutField& field) {
         return "byte " + std::to_string(field.offset) + " is always " + std::to_string(field.fixed);
     case FieldKind::CopyOf:
         return std::string(field.name) + " is a copy of byte " + std::to_string(field.source);
-    case FieldKind::Interval:
-        return "Interval is stored as 1-60 (minutes) or 128-188 (0-60 seconds)";
+    case FieldKind::Interval: {
+        const std::string max = std::to_string(field.max);
+        return "Interval is stored as 1-" + max + " (minutes) or " +
+               std::to_string(kIntervalSecondsBase) + "-" +
+               std::to_string(kIntervalSecondsBase + field.max) + " (0-" + max + " seconds)";
+    }
     default: {
         std::string text = std::string(field.name) + " is stored as " +
                            std::to_string(field.min - field.bias) + "-" +
@@ -60,13 +65,6 @@ std::string expectedText(const LayoutField& field) {
         return text;
     }
     }
-}
-
-const LayoutField* fieldAt(const RecordLayout& layout, std::size_t offset) {
-    for (const LayoutField& f : layout.fields)
-        if (offset >= f.offset && offset < static_cast<std::size_t>(f.offset) + f.length)
-            return &f;
-    return nullptr;
 }
 
 void decodeFields(FileReport& report, const Record& record, const RecordLayout& layout) {
@@ -105,7 +103,7 @@ void decodeFields(FileReport& report, const Record& record, const RecordLayout& 
         if (field.kind == FieldKind::OffsetNumber)
             out.unit = std::string(field.unit);
         if (field.kind == FieldKind::CopyOf) {
-            if (const LayoutField* source = fieldAt(layout, field.source); source) {
+            if (const LayoutField* source = fieldAtOffset(layout, field.source); source) {
                 if (const auto value = decodeMenuField(*source, record))
                     out.meaning = meaningOf(*source, *value) + " (copy of byte " +
                                   std::to_string(field.source) + ")";
@@ -138,8 +136,7 @@ FileReport decodeWith(std::span<const std::uint8_t> bytes, const RecordLayout& l
     report.size = bytes.size();
     report.layout = std::string(layout.name);
     if (bytes.size() != kRecordSize) {
-        addProblem(report, -1, -1,
-                   "the file has " + std::to_string(bytes.size()) + " bytes; menu.dat has 60");
+        addProblem(report, -1, -1, menuRecordFault(bytes));
         return report;
     }
     const Record record = recordAt(bytes, 0);
@@ -147,7 +144,8 @@ FileReport decodeWith(std::span<const std::uint8_t> bytes, const RecordLayout& l
 
     const std::uint16_t crc =
         settingsCrc16(std::span(record).first(CameraSettingsRecord::kPayloadSize));
-    const unsigned stored = record[56] | (record[57] << 8);
+    const unsigned stored =
+        record[CameraSettingsRecord::kCrcLow] | (record[CameraSettingsRecord::kCrcHigh] << 8);
     if (stored == crc) {
         report.notes.push_back("Checksum " + hexWord(crc) + " of bytes 0-49 matches");
     } else {

@@ -10,14 +10,6 @@
 
 namespace quorvex::inspect {
 
-namespace {
-
-constexpr std::array<std::string_view, 15> kLanguageNames{
-    "Chinese", "English",  "Deutsch",    "Suomi",  "Italiano", "Francais", "Magyar", "Slovenian",
-    "Cesky",   "Japanese", "Lithuanian", "Polish", "Turkiye",  "Ukraine",  "Russian"};
-
-} // namespace
-
 Record recordAt(std::span<const std::uint8_t> file, std::size_t index) {
     Record record{};
     const std::size_t start = index * kRecordSize;
@@ -114,12 +106,6 @@ std::string hexByte(int value) {
 std::string hexWord(unsigned value) {
     return hexByte(static_cast<int>((value >> 8) & 0xFF)) +
            hexByte(static_cast<int>(value & 0xFF)).substr(2);
-}
-
-std::string_view languageName(int languageId) {
-    return languageId >= 1 && languageId <= 15
-               ? kLanguageNames[static_cast<std::size_t>(languageId - 1)]
-               : std::string_view{};
 }
 
 } // namespace quorvex::inspect

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "card/RecordScramble.h"
+#include "core/LanguageNames.h" // languageName(), which the record reports print
 #include "tools/inspect/InspectReport.h"
 
 #include <array>
@@ -45,8 +46,5 @@ std::string oemTextAsUtf8(std::span<const std::uint8_t> bytes);
 
 std::string hexByte(int value);
 std::string hexWord(unsigned value);
-
-// The main window's name of a camera language, empty for an unknown id.
-std::string_view languageName(int languageId);
 
 } // namespace quorvex::inspect

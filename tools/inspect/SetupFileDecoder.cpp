@@ -47,7 +47,7 @@ std::string listName(SendList list) {
     std::string models;
     for (int id = 0; id <= kModelCount; ++id) {
         const ModelFacts& model = modelFacts(id);
-        if (model.mmsClass.empty() || model.mmsSend != list)
+        if (!model.mms || model.mmsSend != list)
             continue;
         models += (models.empty() ? "" : ", ") + std::to_string(id);
     }
@@ -60,7 +60,7 @@ std::vector<SendList> sendListsFor(std::optional<int> modelId) {
     if (!modelId)
         return {SendList::FourEntries, SendList::ThreeEntries, SendList::P4};
     const ModelFacts& model = modelFacts(*modelId);
-    if (model.mmsClass.empty())
+    if (!model.mms)
         return {};
     return {model.mmsSend};
 }

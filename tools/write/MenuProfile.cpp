@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 // menu.dat from a profile: every field by its key in the record layout the inspector read the
 // file with, checked and encoded by that layout.
+#include "tools/inspect/FieldText.h"
 #include "tools/write/ProfileFields.h"
 
-#include <cstdio>
 #include <limits>
 
 namespace quorvex::write {
@@ -62,24 +62,15 @@ std::string rangeText(const LayoutField& field, std::int64_t value, IntervalUnit
 }
 
 std::string clockLine(const MenuValues& values) {
-    char text[64];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d",
-                  values.get(MenuField::ClockYear), values.get(MenuField::ClockMonth),
-                  values.get(MenuField::ClockDay), values.get(MenuField::ClockHour),
-                  values.get(MenuField::ClockMinute), values.get(MenuField::ClockSecond));
-    return text;
+    return inspect::clockText(values.get(MenuField::ClockYear), values.get(MenuField::ClockMonth),
+                              values.get(MenuField::ClockDay), values.get(MenuField::ClockHour),
+                              values.get(MenuField::ClockMinute),
+                              values.get(MenuField::ClockSecond));
 }
 
 const LayoutField* fieldKeyed(const RecordLayout& layout, std::string_view key) {
     for (const LayoutField& f : layout.fields)
         if (f.kind != FieldKind::Fixed && menuFieldKey(f.field) == key)
-            return &f;
-    return nullptr;
-}
-
-const LayoutField* fieldAtOffset(const RecordLayout& layout, std::size_t offset) {
-    for (const LayoutField& f : layout.fields)
-        if (offset >= f.offset && offset < static_cast<std::size_t>(f.offset) + f.length)
             return &f;
     return nullptr;
 }

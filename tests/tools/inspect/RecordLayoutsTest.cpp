@@ -80,23 +80,66 @@ TEST(RecordLayouts, ModelSpecificBytesSitWhereTheFormsPutThem) {
     EXPECT_EQ(offsetOf(5, MenuField::SdCycle), -1);
 }
 
+using V = std::vector<std::string_view>;
+
+V entries(const RecordLayout& layout, MenuField field) {
+    const LayoutField* f = findField(layout, field);
+    return f ? V(f->options.begin(), f->options.end()) : V{};
+}
+
+// Each camera form's size lists (its layout's) and the entry it opens on (the model's).
+TEST(RecordLayouts, SizeListsFollowTheModel) {
+    struct Expected {
+        std::vector<int> models;
+        V images;
+        std::string_view image;
+        V videos;
+        std::string_view video;
+    };
+    const std::vector<Expected> all{
+        {{1, 3}, {"5MP", "12MP", "1.3MP"}, "5MP", {"640x480", "320x240"}, "640x480"},
+        {{5}, {"12MP", "5MP", "1.3MP"}, "12MP", {"1280x720", "640x480", "320x240"}, "1280x720"},
+        {{15, 16, 17},
+         {"5MP", "12MP", "1.3MP"},
+         "12MP",
+         {"1920x1080", "1280x720", "640x480", "320x240"},
+         "1280x720"},
+        {{0, 18, 99, -1}, {"5MP", "12MP", "1.3MP"}, "12MP", {"640x480", "320x240"}, "640x480"},
+        {{2, 4, 7, 8, 10},
+         {"12MP", "5MP", "2MP"},
+         "12MP",
+         {"1440x1080", "1280x720", "640x480"},
+         "1280x720"},
+        {{6, 9}, {"12MP", "5MP", "1.3MP"}, "12MP", {"1280x720", "640x480", "320x240"}, "1280x720"},
+        {{11, 12},
+         {"5MP", "12MP"},
+         "12MP",
+         {"1920x1080", "1280x720", "640x480", "320x240"},
+         "1280x720"},
+        {{13},
+         {"5MP", "12MP", "1.3MP"},
+         "12MP",
+         {"1920x1080", "1280x720", "640x480", "320x240"},
+         "1280x720"},
+        {{14}, {"3MP", "5MP", "1.3MP"}, "5MP", {"640x480", "320x240"}, "640x480"},
+    };
+    for (const Expected& e : all)
+        for (int model : e.models) {
+            const SizeOpenings opening = modelFacts(model).sizes;
+            const RecordLayout& layout = menuLayoutForModel(model);
+            const V images = entries(layout, MenuField::ImageSize);
+            const V videos = entries(layout, MenuField::VideoSize);
+            EXPECT_EQ(images, e.images) << model;
+            EXPECT_EQ(opening.image < images.size() ? images[opening.image] : "", e.image) << model;
+            EXPECT_EQ(videos, e.videos) << model;
+            EXPECT_EQ(opening.video < videos.size() ? videos[opening.video] : "", e.video) << model;
+        }
+}
+
 TEST(RecordLayouts, ModelListsNameTheStoredPositions) {
     const auto names = [](int model, MenuField field) {
-        const LayoutField* f = findField(menuLayoutForModel(model), field);
-        return f ? std::vector<std::string_view>(f->options.begin(), f->options.end())
-                 : std::vector<std::string_view>{};
+        return entries(menuLayoutForModel(model), field);
     };
-    using V = std::vector<std::string_view>;
-    EXPECT_EQ(names(5, MenuField::ImageSize), (V{"12MP", "5MP", "1.3MP"}));
-    EXPECT_EQ(names(1, MenuField::ImageSize), (V{"5MP", "12MP", "1.3MP"}));
-    EXPECT_EQ(names(16, MenuField::VideoSize), (V{"1920x1080", "1280x720", "640x480", "320x240"}));
-    EXPECT_EQ(names(3, MenuField::VideoSize), (V{"640x480", "320x240"}));
-    EXPECT_EQ(names(2, MenuField::ImageSize), (V{"12MP", "5MP", "2MP"}));
-    EXPECT_EQ(names(8, MenuField::VideoSize), (V{"1440x1080", "1280x720", "640x480"}));
-    EXPECT_EQ(names(9, MenuField::VideoSize), (V{"1280x720", "640x480", "320x240"}));
-    EXPECT_EQ(names(12, MenuField::ImageSize), (V{"5MP", "12MP"}));
-    EXPECT_EQ(names(13, MenuField::ImageSize), (V{"5MP", "12MP", "1.3MP"}));
-    EXPECT_EQ(names(14, MenuField::ImageSize), (V{"3MP", "5MP", "1.3MP"}));
     // Camera+Video is offered by the generic form only for ModelIds 1, 3, 5 and 15-17.
     EXPECT_EQ(names(0, MenuField::Mode), (V{"Camera", "Video"}));
     EXPECT_EQ(names(3, MenuField::Mode), (V{"Camera", "Video", "Camera+Video"}));

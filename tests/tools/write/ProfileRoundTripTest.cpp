@@ -154,7 +154,7 @@ std::vector<std::pair<int, int>> sendChoices(int model) {
 TEST(ProfileRoundTrip, SetupFilesOfEveryMmsForm) {
     int n = 0;
     for (int model = 0; model <= kModelCount; ++model) {
-        if (modelFacts(model).mmsClass.empty())
+        if (!modelFacts(model).mms)
             continue;
         const auto choices = sendChoices(model);
         ASSERT_GE(choices.size(), 3u) << model;
