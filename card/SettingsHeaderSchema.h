@@ -19,9 +19,8 @@ namespace quorvex {
 // The header of setup.dat and smtp.dat (record 0, plain): where each field sits and the values
 // the camera takes there. Readers, writers, the inspector and quorvex-write all read these.
 
-// One byte of the header (two for pictures per day: the tens digit at `byte`, the units digit
-// after it). A field whose values have names lists them in `options`, value i being options[i];
-// a layout marker takes `min` only.
+// One byte of the header (pictures per day: the tens digit at `byte`, the units digit after it).
+// Value i of a field with `options` is named options[i]; a layout marker has min == max.
 struct HeaderField {
     FieldName name;
     std::size_t byte;
@@ -31,8 +30,13 @@ struct HeaderField {
 
     constexpr bool holds(int value) const { return value >= min && value <= max; }
     constexpr bool isMarker() const { return min == max; }
-    // "0-9"
     std::string range() const { return std::to_string(min) + "-" + std::to_string(max); }
+    // The same field at `position`.
+    constexpr HeaderField at(std::size_t position) const {
+        HeaderField field = *this;
+        field.byte = position;
+        return field;
+    }
 };
 
 constexpr HeaderField optionField(FieldName name, std::size_t byte,
@@ -46,77 +50,51 @@ struct ReservedBytes {
     std::size_t to;
 };
 
-// The SMS remote-control byte: hours 0-24, or Off.
+// The SMS remote-control byte holds hours 0-24, or Off.
 inline constexpr int kRemoteControlOff = 25;
-// Value 1 of the connection type; the forms offer it in Manual mode only.
+// The forms offer a CSD connection (1) in Manual mode only.
 inline constexpr int kCsdConnection = 1;
 
-inline constexpr FieldName kOperatorName{"operator", "Operator"};
-inline constexpr FieldName kCountryName{"country", "Country"};
-inline constexpr FieldName kRemoteControlName{"remoteControl", "SMS remote control"};
-inline constexpr FieldName kSmtpStatusName{"smtpStatus", "SMTP Status"};
-
+// The fields both headers hold, each at the byte its file gives it.
+inline constexpr HeaderField kPicturesPerDay{{"picturesPerDay", "Pictures per day"}, 0, 0, 99};
+inline constexpr HeaderField kCameraLanguage{
+    {"cameraLanguage", "Camera language"}, 0, 1, kLanguageCount};
+inline constexpr HeaderField kRemoteControl{
+    {"remoteControl", "SMS remote control"}, 0, 0, kRemoteControlOff};
+// The catalogues offer at most ten operators a country.
+inline constexpr HeaderField kOperator{{"operator", "Operator"}, 0, 0, 9};
+// A position of the file's catalogue, or kManualCountryByte in Manual mode.
+constexpr HeaderField countryField(std::size_t byte, std::size_t countryCount) {
+    return {{"country", "Country"}, byte, 0, static_cast<int>(countryCount) - 1};
+}
 inline constexpr std::array<std::string_view, 2> kDataModeOptions{"Manual", "Auto"};
 
-inline constexpr HeaderField pictureLimitAt(std::size_t tensByte) {
-    return {{"picturesPerDay", "Pictures per day"}, tensByte, 0, 99};
-}
-inline constexpr HeaderField cameraLanguageAt(std::size_t byte) {
-    return {{"cameraLanguage", "Camera language"}, byte, 1, kLanguageCount};
-}
-inline constexpr HeaderField remoteControlAt(std::size_t byte) {
-    return {kRemoteControlName, byte, 0, kRemoteControlOff};
-}
-// The catalogues offer at most ten operators a country.
-inline constexpr HeaderField operatorAt(std::size_t byte) {
-    return {kOperatorName, byte, 0, 9};
-}
-// A catalogue position, or kManualCountryByte in Manual mode.
-inline constexpr HeaderField countryAt(std::size_t byte, std::size_t countryCount) {
-    return {kCountryName, byte, 0, static_cast<int>(countryCount) - 1};
-}
-
-// An entry of the MMS Send list of a form: the code header byte 0 stores for it (the list
-// position plus 1 goes to byte 1).
+// An entry of a form's MMS Send list and the code byte 0 stores for it; byte 1 stores its
+// position plus 1. SMS keeps its code 3 where the list has no QVGA.
 struct MmsSendChoice {
     int code;
     std::string_view name;
 };
 inline constexpr std::array<MmsSendChoice, 4> kFourEntrySend{
     {{0, "Off"}, {1, "VGA"}, {2, "QVGA"}, {3, "SMS"}}};
-// SMS keeps its code 3 where the list has no QVGA.
 inline constexpr std::array<MmsSendChoice, 3> kThreeEntrySend{{{0, "Off"}, {1, "VGA"}, {3, "SMS"}}};
 inline constexpr std::array<MmsSendChoice, 3> kP4Send{{{0, "Off"}, {1, "VGA"}, {2, "SMS"}}};
 
 constexpr std::span<const MmsSendChoice> mmsSendChoices(MmsSendList list) {
-    switch (list) {
-    case MmsSendList::FourEntries:
-        return kFourEntrySend;
-    case MmsSendList::ThreeEntries:
-        return kThreeEntrySend;
-    case MmsSendList::P4:
-        return kP4Send;
-    }
-    return {};
+    return list == MmsSendList::FourEntries    ? std::span<const MmsSendChoice>(kFourEntrySend)
+           : list == MmsSendList::ThreeEntries ? std::span<const MmsSendChoice>(kThreeEntrySend)
+                                               : std::span<const MmsSendChoice>(kP4Send);
 }
 
 inline constexpr std::array<std::string_view, 2> kConnectionOptions{"APN", "CSD"};
 inline constexpr std::array<std::string_view, 2> kNumberingOptions{"China (domestic numbers)",
                                                                    "International"};
 
-// setup.dat. The numbering byte also decides the checksum's addend.
+// setup.dat; the numbering byte also picks the checksum's addend.
 struct SetupHeaderSchema {
-    HeaderField mmsSend;
-    HeaderField mmsSendPosition;
-    HeaderField connectionType;
-    HeaderField picturesPerDay;
-    HeaderField cameraLanguage;
+    HeaderField mmsSend, mmsSendPosition, connectionType, picturesPerDay, cameraLanguage;
     HeaderField tvMode; // the low byte of the TvMode preference, any value
-    HeaderField numbering;
-    HeaderField country;
-    HeaderField operatorIndex;
-    HeaderField remoteControl;
-    HeaderField dataMode;
+    HeaderField numbering, country, operatorIndex, remoteControl, dataMode;
     std::array<ReservedBytes, 2> reserved;
 
     constexpr std::array<HeaderField, 11> fields() const {
@@ -129,21 +107,21 @@ inline constexpr SetupHeaderSchema kSetupHeader{
     .mmsSend = {{"mmsSend", "MMS Send"}, 0},
     .mmsSendPosition = {{"mmsSendPosition", "MMS Send position"}, 1},
     .connectionType = optionField({"connectionType", "Connection type"}, 2, kConnectionOptions),
-    .picturesPerDay = pictureLimitAt(3),
-    .cameraLanguage = cameraLanguageAt(5),
+    .picturesPerDay = kPicturesPerDay.at(3),
+    .cameraLanguage = kCameraLanguage.at(5),
     .tvMode = {{"tvMode", "TV mode"}, 6},
     .numbering = optionField({"numbering", "Numbering"}, 7, kNumberingOptions),
-    .country = countryAt(8, kCountryCount),
-    .operatorIndex = operatorAt(9),
-    .remoteControl = remoteControlAt(10),
+    .country = countryField(8, kCountryCount),
+    .operatorIndex = kOperator.at(9),
+    .remoteControl = kRemoteControl.at(10),
     .dataMode = optionField({"dataMode", "Data mode"}, 55, kDataModeOptions),
     .reserved = {{{11, 55}, {56, 58}}},
 };
 
-// Bytes 6-8 of smtp.dat differ by the form that writes them; each form's bytes hold its fields
-// and markers of value 1 that tell the layouts apart.
+// Bytes 6-8 of smtp.dat as the form of a layout writes them: its fields and the markers of
+// value 1 that tell the layouts apart.
 struct SmtpLayoutSchema {
-    std::string_view name; // "P4", "K4"
+    std::string_view name;
     std::array<HeaderField, 3> bytes;
 
     constexpr bool fits(std::span<const std::uint8_t> plainHeader) const {
@@ -152,37 +130,32 @@ struct SmtpLayoutSchema {
                 return false;
         return true;
     }
-    // The field of that name among the bytes, or null (the K4 layout has no SMTP Status).
-    constexpr const HeaderField* find(const FieldName& field) const {
+    // The layout's byte of `field`, or null (the K4 layout has no SMTP Status).
+    constexpr const HeaderField* find(const HeaderField& field) const {
         for (const HeaderField& f : bytes)
-            if (f.name.key == field.key)
+            if (f.name.key == field.name.key)
                 return &f;
         return nullptr;
     }
 };
 
 inline constexpr std::array<std::string_view, 3> kSmtpStatusOptions{"Off", "VGA", "SMS"};
-inline constexpr int kLayoutMarker = 1;
-
-constexpr HeaderField layoutMarkerAt(FieldName name, std::size_t byte) {
-    return {name, byte, kLayoutMarker, kLayoutMarker};
-}
+inline constexpr HeaderField kSmtpStatus =
+    optionField({"smtpStatus", "SMTP Status"}, 0, kSmtpStatusOptions);
+inline constexpr HeaderField kP4Marker{{"p4LayoutMarker", "P4 layout marker"}, 0, 1, 1};
+inline constexpr HeaderField kK4Marker{{"k4LayoutMarker", "K4 layout marker"}, 0, 1, 1};
 
 // smtp.dat.
 struct SmtpHeaderSchema {
-    HeaderField operatorIndex;
-    HeaderField country;
-    HeaderField picturesPerDay;
-    HeaderField cameraLanguage;
-    SmtpLayoutSchema p4;
-    SmtpLayoutSchema k4;
+    HeaderField operatorIndex, country, picturesPerDay, cameraLanguage;
+    SmtpLayoutSchema p4, k4;
     HeaderField mmsMode;
     std::array<ReservedBytes, 3> reserved;
 
     constexpr const SmtpLayoutSchema& layout(SmtpLayout which) const {
         return which == SmtpLayout::P4 ? p4 : k4;
     }
-    // Every field of both layouts, in byte order within each.
+    // Every field of both layouts.
     constexpr std::array<HeaderField, 11> fields() const {
         return {operatorIndex, country,     picturesPerDay, cameraLanguage,
                 p4.bytes[0],   p4.bytes[1], p4.bytes[2],    k4.bytes[0],
@@ -190,20 +163,13 @@ struct SmtpHeaderSchema {
     }
 };
 
-inline constexpr FieldName kP4MarkerName{"p4LayoutMarker", "P4 layout marker"};
-inline constexpr FieldName kK4MarkerName{"k4LayoutMarker", "K4 layout marker"};
-
 inline constexpr SmtpHeaderSchema kSmtpHeader{
-    .operatorIndex = operatorAt(1),
-    .country = countryAt(2, kGprsCountryCount),
-    .picturesPerDay = pictureLimitAt(3),
-    .cameraLanguage = cameraLanguageAt(5),
-    .p4 = {"P4",
-           {optionField(kSmtpStatusName, 6, kSmtpStatusOptions), remoteControlAt(7),
-            layoutMarkerAt(kP4MarkerName, 8)}},
-    .k4 = {"K4",
-           {layoutMarkerAt(kK4MarkerName, 6), layoutMarkerAt(kK4MarkerName, 7),
-            remoteControlAt(8)}},
+    .operatorIndex = kOperator.at(1),
+    .country = countryField(2, kGprsCountryCount),
+    .picturesPerDay = kPicturesPerDay.at(3),
+    .cameraLanguage = kCameraLanguage.at(5),
+    .p4 = {"P4", {kSmtpStatus.at(6), kRemoteControl.at(7), kP4Marker.at(8)}},
+    .k4 = {"K4", {kK4Marker.at(6), kK4Marker.at(7), kRemoteControl.at(8)}},
     .mmsMode = optionField({"mmsMode", "MMS Mode"}, 55, kDataModeOptions),
     .reserved = {{{0, 1}, {9, 55}, {56, 58}}},
 };

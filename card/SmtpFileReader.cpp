@@ -59,9 +59,9 @@ CardCheck readHeader(const SettingsRecordBytes& h, SmtpLayout layout, SmtpHeader
     out.picturesPerDay = pictures;
     out.cameraLanguage = at(s.cameraLanguage);
     // The K4 form has no SMTP Status; its files read as the form's default, VGA.
-    const HeaderField* status = own.find(kSmtpStatusName);
+    const HeaderField* status = own.find(kSmtpStatus);
     out.smtpStatus = status ? at(*status) : 1;
-    out.remoteControl = at(*own.find(kRemoteControlName));
+    out.remoteControl = at(*own.find(kRemoteControl));
     return {};
 }
 

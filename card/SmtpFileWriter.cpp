@@ -45,9 +45,9 @@ SettingsRecordBytes SmtpFileWriter::headerRecord(const SmtpHeaderValues& header)
     setRecordByte(record, s.cameraLanguage.byte, header.cameraLanguage);
     for (const HeaderField& field : s.layout(header.layout).bytes)
         setRecordByte(record, field.byte,
-                      field.isMarker()                        ? field.min
-                      : field.name.key == kSmtpStatusName.key ? header.smtpStatus
-                                                              : header.remoteControl);
+                      field.isMarker()                         ? field.min
+                      : field.name.key == kSmtpStatus.name.key ? header.smtpStatus
+                                                               : header.remoteControl);
     setRecordByte(record, s.mmsMode.byte, dataModeByte(header.mode));
     return record;
 }

@@ -12,18 +12,21 @@
 
 namespace quorvex::inspect {
 
-// The header records of setup.dat and smtp.dat, field by field as the schema places them. Each
-// adds the field, or a problem when its byte is out of range, and returns the value when it is in
-// range.
-std::optional<int> optionByte(FileReport& report, const Record& plain, const HeaderField& field);
-std::optional<int> languageByte(FileReport& report, const Record& plain, const HeaderField& field);
-// Pictures per day as its tens and units digits.
-void pictureLimitBytes(FileReport& report, const Record& plain, const HeaderField& field);
-// SMS remote control: hours, or Off.
-void remoteControlByte(FileReport& report, const Record& plain, const HeaderField& field);
-// A number field with the range of its field, or a problem naming `expected`.
+// The header records of setup.dat and smtp.dat, field by field as the schema places them.
+
+// Adds the field with what its value means (the option's name, the language, hours), or a
+// problem when its byte is out of range; returns the value when it is in range.
+std::optional<int> headerByte(FileReport& report, const Record& plain, const HeaderField& field);
+// The value when it is in range, else a problem saying the field is `expected`.
 std::optional<int> checkedByte(FileReport& report, const Record& plain, const HeaderField& field,
                                std::string_view expected);
+// Adds the field with a meaning the caller decoded.
+void addByteField(FileReport& report, const Record& plain, const HeaderField& field,
+                  std::string meaning);
+// Pictures per day as its tens and units digits.
+void pictureLimitBytes(FileReport& report, const Record& plain, const HeaderField& field);
+// "0-42 or 128 (Manual)"
+std::string countryRange(const HeaderField& country);
 // The reserved runs are 0.
 void checkReservedBytes(FileReport& report, const Record& plain,
                         std::span<const ReservedBytes> reserved);
@@ -31,13 +34,9 @@ void checkReservedBytes(FileReport& report, const Record& plain,
 // country and operator lists can disagree, so such a position is not damage).
 std::string operatorText(std::span<const std::string_view> names, int index);
 
-// Manual mode (0) stores country 128 and operator 0; Auto mode (1) a country of the list.
-// Problems are reported at the country's byte.
+// Manual mode stores country 128 and operator 0; Auto mode a country of the list. Problems are
+// reported at the country's byte.
 void checkDataModeAgainstCountry(FileReport& report, std::optional<int> mode,
                                  const HeaderField& country, int countryValue, int operatorIndex);
-
-// A field with a decoded meaning, for values already checked by the caller.
-void addByteField(FileReport& report, const Record& plain, const HeaderField& field,
-                  std::string meaning);
 
 } // namespace quorvex::inspect

@@ -89,7 +89,7 @@ void decodeSend(FileReport& report, const Record& header, std::optional<int> mod
         return;
     }
     addByteField(report, header, s.mmsSend, meaning);
-    addByteField(report, header, s.mmsSendPosition, std::to_string(position));
+    headerByte(report, header, s.mmsSendPosition);
 }
 
 // Returns the numbering the checksum was stored for, if it matches at all.
@@ -118,11 +118,11 @@ void decodeHeader(FileReport& report, const Record& header, std::optional<int> m
                   std::optional<int> checksumNumbering) {
     const SetupHeaderSchema& s = kSetupHeader;
     decodeSend(report, header, modelId);
-    const auto connection = optionByte(report, header, s.connectionType);
+    const auto connection = headerByte(report, header, s.connectionType);
     pictureLimitBytes(report, header, s.picturesPerDay);
-    languageByte(report, header, s.cameraLanguage);
-    addByteField(report, header, s.tvMode, std::to_string(header[s.tvMode.byte]));
-    const auto numbering = optionByte(report, header, s.numbering);
+    headerByte(report, header, s.cameraLanguage);
+    headerByte(report, header, s.tvMode);
+    const auto numbering = headerByte(report, header, s.numbering);
     if (numbering && checksumNumbering && *numbering != *checksumNumbering)
         addProblem(
             report, 0, static_cast<int>(s.numbering.byte),
@@ -135,9 +135,7 @@ void decodeHeader(FileReport& report, const Record& header, std::optional<int> m
     const int operatorIndex = header[s.operatorIndex.byte];
     if (country == kManualCountryByte)
         addByteField(report, header, s.country, "none (Manual mode)");
-    else if (checkedByte(report, header, s.country,
-                         s.country.range() + " or " + std::to_string(kManualCountryByte) +
-                             " (Manual)"))
+    else if (checkedByte(report, header, s.country, countryRange(s.country)))
         addByteField(report, header, s.country,
                      std::string(countryName(kEnglish, static_cast<std::size_t>(country))));
     if (checkedByte(report, header, s.operatorIndex, s.operatorIndex.range()))
@@ -148,9 +146,9 @@ void decodeHeader(FileReport& report, const Record& header, std::optional<int> m
                                            : "position " + std::to_string(operatorIndex))
                          : operatorText(operatorNames(static_cast<std::size_t>(country), kEnglish),
                                         operatorIndex));
-    remoteControlByte(report, header, s.remoteControl);
+    headerByte(report, header, s.remoteControl);
     checkReservedBytes(report, header, std::span(s.reserved).first(1));
-    const auto mode = optionByte(report, header, s.dataMode);
+    const auto mode = headerByte(report, header, s.dataMode);
     checkReservedBytes(report, header, std::span(s.reserved).subspan(1));
 
     checkDataModeAgainstCountry(report, mode, s.country, country, operatorIndex);

@@ -35,8 +35,8 @@ std::string layoutText(const SmtpLayoutSchema& layout) {
         text += (&field == layout.bytes.data() ? "" : ", ") +
                 (field.isMarker()
                      ? std::to_string(field.min)
-                     : std::string(field.name.key == kSmtpStatusName.key ? "status "
-                                                                         : "remote control ") +
+                     : std::string(field.name.key == kSmtpStatus.name.key ? "status "
+                                                                          : "remote control ") +
                            field.range());
     return text + ")";
 }
@@ -68,14 +68,8 @@ void decodeLayoutBytes(FileReport& report, const Record& h, std::optional<int> m
                         ? std::string(fitting[0]->name) + " or " + std::string(fitting[1]->name) +
                               " (" + where + " = " + held + " fit both)"
                         : std::string(fitting[0]->name);
-    for (const HeaderField& field : fitting[0]->bytes) {
-        if (field.isMarker())
-            addByteField(report, h, field, std::to_string(field.min));
-        else if (!field.options.empty())
-            optionByte(report, h, field);
-        else
-            remoteControlByte(report, h, field);
-    }
+    for (const HeaderField& field : fitting[0]->bytes)
+        headerByte(report, h, field);
 }
 
 void decodeHeader(FileReport& report, const Record& h, std::optional<int> modelId) {
@@ -94,16 +88,14 @@ void decodeHeader(FileReport& report, const Record& h, std::optional<int> modelI
                 : "position " + std::to_string(operatorIndex));
     if (country == kManualCountryByte)
         addByteField(report, h, s.country, "none (Manual mode)");
-    else if (checkedByte(report, h, s.country,
-                         s.country.range() + " or " + std::to_string(kManualCountryByte) +
-                             " (Manual)"))
+    else if (checkedByte(report, h, s.country, countryRange(s.country)))
         addByteField(report, h, s.country,
                      std::string(gprsCountryName(kEnglish, static_cast<std::size_t>(country))));
     pictureLimitBytes(report, h, s.picturesPerDay);
-    languageByte(report, h, s.cameraLanguage);
+    headerByte(report, h, s.cameraLanguage);
     decodeLayoutBytes(report, h, modelId);
     checkReservedBytes(report, h, std::span(s.reserved).subspan(1, 1));
-    const auto mode = optionByte(report, h, s.mmsMode);
+    const auto mode = headerByte(report, h, s.mmsMode);
     checkReservedBytes(report, h, std::span(s.reserved).subspan(2));
     checkDataModeAgainstCountry(report, mode, s.country, country, operatorIndex);
 }

@@ -164,9 +164,9 @@ SmtpFilePlan readSmtpProfile(const json& file, const ProfileFields& fields,
     h.countryIndex = fields.byteValue(s.country.name.key);
     h.picturesPerDay = numberIn(fields, s.picturesPerDay);
     h.cameraLanguage = fields.byteValue(s.cameraLanguage.name.key);
-    if (s.layout(h.layout).find(kSmtpStatusName))
-        h.smtpStatus = fields.byteValue(kSmtpStatusName.key);
-    h.remoteControl = fields.byteValue(kRemoteControlName.key);
+    if (s.layout(h.layout).find(kSmtpStatus))
+        h.smtpStatus = fields.byteValue(kSmtpStatus.name.key);
+    h.remoteControl = fields.byteValue(kRemoteControl.name.key);
     h.mode = dataMode(fields, s.mmsMode);
     for (const TextRecordSchema& text : kSmtpTextRecords)
         if (text.record != kSenderUserNameRecord)
