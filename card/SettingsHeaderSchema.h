@@ -3,6 +3,7 @@
 
 #include "card/CountryList.h"
 #include "card/GprsOperatorData.h"
+#include "card/ScrambledSettingsFile.h"
 #include "card/SettingsFileSchema.h"
 #include "core/Language.h"
 #include "core/ModelCatalogue.h"
@@ -155,11 +156,11 @@ struct SmtpHeaderSchema {
     constexpr const SmtpLayoutSchema& layout(SmtpLayout which) const {
         return which == SmtpLayout::P4 ? p4 : k4;
     }
-    // Every field of both layouts.
-    constexpr std::array<HeaderField, 11> fields() const {
-        return {operatorIndex, country,     picturesPerDay, cameraLanguage,
-                p4.bytes[0],   p4.bytes[1], p4.bytes[2],    k4.bytes[0],
-                k4.bytes[1],   k4.bytes[2], mmsMode};
+    // The fields a form of `which` writes.
+    constexpr std::array<HeaderField, 8> fields(SmtpLayout which) const {
+        const auto& bytes = layout(which).bytes;
+        return {operatorIndex, country,  picturesPerDay, cameraLanguage,
+                bytes[0],      bytes[1], bytes[2],       mmsMode};
     }
 };
 
@@ -173,6 +174,28 @@ inline constexpr SmtpHeaderSchema kSmtpHeader{
     .mmsMode = optionField({"mmsMode", "MMS Mode"}, 55, kDataModeOptions),
     .reserved = {{{0, 1}, {9, 55}, {56, 58}}},
 };
+
+// Every byte of a header before its CR LF is one field's or reserved.
+template <std::size_t N, std::size_t R>
+constexpr bool coversHeader(const std::array<HeaderField, N>& fields,
+                            const std::array<ReservedBytes, R>& reserved) {
+    std::array<int, kRecordEndByte> uses{};
+    for (const HeaderField& f : fields) {
+        ++uses[f.byte];
+        if (f.name.key == kPicturesPerDay.name.key)
+            ++uses[f.byte + 1];
+    }
+    for (const ReservedBytes& run : reserved)
+        for (std::size_t i = run.from; i < run.to; ++i)
+            ++uses[i];
+    for (int n : uses)
+        if (n != 1)
+            return false;
+    return true;
+}
+static_assert(coversHeader(kSetupHeader.fields(), kSetupHeader.reserved));
+static_assert(coversHeader(kSmtpHeader.fields(SmtpLayout::P4), kSmtpHeader.reserved));
+static_assert(coversHeader(kSmtpHeader.fields(SmtpLayout::K4), kSmtpHeader.reserved));
 
 // The first byte of `run` that is not 0, or -1.
 constexpr int firstNonZero(std::span<const std::uint8_t> plainHeader, ReservedBytes run) {

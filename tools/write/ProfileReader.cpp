@@ -36,8 +36,16 @@ std::optional<int> intKey(const json& entry, const char* key) {
 
 // The schema's key of a label and label of a key; a profile written before fields had keys names
 // them by their labels alone.
-std::array<HeaderField, 11> headerFields(FileKind kind) {
-    return kind == FileKind::Setup ? kSetupHeader.fields() : kSmtpHeader.fields();
+std::vector<HeaderField> headerFields(FileKind kind) {
+    if (kind == FileKind::Setup) {
+        const auto fields = kSetupHeader.fields();
+        return {fields.begin(), fields.end()};
+    }
+    std::vector<HeaderField> fields;
+    for (SmtpLayout layout : {SmtpLayout::P4, SmtpLayout::K4})
+        for (const HeaderField& field : kSmtpHeader.fields(layout))
+            fields.push_back(field);
+    return fields;
 }
 std::span<const TextRecordSchema, 10> textRecords(FileKind kind) {
     return kind == FileKind::Setup ? kSetupTextRecords : kSmtpTextRecords;

@@ -325,13 +325,8 @@ TEST(WriterRoundTrip, ReaderWriterAndInspectorAgreeOnEveryHeaderField) {
         smtp.layout = layout, smtp.operatorIndex = 1, smtp.countryIndex = 0;
         smtp.picturesPerDay = 38, smtp.cameraLanguage = 11, smtp.smtpStatus = 2;
         smtp.remoteControl = 19;
-        std::vector<HeaderField> fields{kSmtpHeader.operatorIndex, kSmtpHeader.country,
-                                        kSmtpHeader.picturesPerDay, kSmtpHeader.cameraLanguage,
-                                        kSmtpHeader.mmsMode};
-        for (const HeaderField& field : kSmtpHeader.layout(layout).bytes)
-            fields.push_back(field);
         checkHeaderFields(
-            fields, SmtpFileWriter::build(smtp, SmtpTexts{}).bytes,
+            kSmtpHeader.fields(layout), SmtpFileWriter::build(smtp, SmtpTexts{}).bytes,
             kSmtpHeader.layout(layout).bytes,
             [&](auto bytes) { return decodeSmtpFile(bytes, layout == SmtpLayout::P4 ? 4 : 3); },
             [&](auto bytes) {
