@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "card/MmsFileReader.h"
-#include "card/SettingsFileSchema.h"
+#include "card/SettingsHeaderSchema.h"
 
-#include "card/CountryList.h"
 #include "card/MmsOperatorCatalogue.h"
 #include "card/SettingsFileReader.h"
 
@@ -12,10 +11,6 @@
 namespace quorvex {
 
 namespace {
-
-constexpr std::array kFourEntries{0, 1, 2, 3}; // Off, VGA, QVGA, SMS
-constexpr std::array kThreeEntries{0, 1, 3};   // Off, VGA, SMS: SMS keeps its code 3
-constexpr std::array kP4Entries{0, 1, 2};      // Off, VGA, SMS
 
 std::string_view listName(MmsSendList list) {
     switch (list) {
@@ -30,76 +25,72 @@ std::string_view listName(MmsSendList list) {
 }
 
 bool inList(MmsSendList list, int code, int position) {
-    const auto codes = mmsSendCodes(list);
-    return position >= 1 && static_cast<std::size_t>(position) <= codes.size() &&
-           codes[static_cast<std::size_t>(position - 1)] == code;
+    const auto choices = mmsSendChoices(list);
+    return position >= 1 && static_cast<std::size_t>(position) <= choices.size() &&
+           choices[static_cast<std::size_t>(position - 1)].code == code;
 }
 
-CardCheck headerFault(int byte, std::string_view why) {
-    return cardRefusal(CardVerdict::Damaged, recordFault(0, byte, why));
+CardCheck headerFault(std::size_t byte, std::string_view why) {
+    return cardRefusal(CardVerdict::Damaged, recordFault(0, static_cast<int>(byte), why));
 }
 
 CardCheck readHeader(const SettingsRecordBytes& h, MmsSendList list, bool international,
                      MmsHeaderValues& out) {
-    if (!inList(list, h[0], h[1])) {
+    const SetupHeaderSchema& s = kSetupHeader;
+    const auto at = [&h](const HeaderField& field) { return static_cast<int>(h[field.byte]); };
+    if (!inList(list, at(s.mmsSend), at(s.mmsSendPosition))) {
         std::string others;
         for (MmsSendList other :
              {MmsSendList::FourEntries, MmsSendList::ThreeEntries, MmsSendList::P4})
-            if (other != list && inList(other, h[0], h[1]))
+            if (other != list && inList(other, at(s.mmsSend), at(s.mmsSendPosition)))
                 others += (others.empty() ? "" : " or ") + std::string(listName(other));
         if (!others.empty())
             return cardRefusal(CardVerdict::OtherLayout, "MMS Send of " + others);
-        return headerFault(0, "no entry of the MMS Send list");
+        return headerFault(s.mmsSend.byte, "no entry of the MMS Send list");
     }
-    out.sendCode = h[0];
-    out.sendPosition = h[1];
-    if (h[2] > 1)
-        return headerFault(2, "no connection type");
-    if (h[3] > 9 || h[4] > 9)
-        return headerFault(h[3] > 9 ? 3 : 4, "no digit of a picture limit");
-    if (h[5] < 1 || h[5] > kLanguageCount)
-        return headerFault(5, "no camera language");
-    if (h[7] != (international ? 1 : 0))
-        return headerFault(7, "the numbering does not agree with the checksum");
-    for (std::size_t i = 11; i < 55; ++i)
-        if (h[i] != 0)
-            return headerFault(static_cast<int>(i), "the header holds no data here");
-    if (h[55] > 1 || h[56] != 0 || h[57] != 0)
-        return headerFault(h[55] > 1 ? 55 : 56, "no data mode");
-    if (h[10] > 25)
-        return headerFault(10, "no SMS remote-control setting");
-    out.mode = h[55] == 1 ? DataSetupMode::Auto : DataSetupMode::Manual;
+    out.sendCode = at(s.mmsSend);
+    out.sendPosition = at(s.mmsSendPosition);
+    if (!s.connectionType.holds(at(s.connectionType)))
+        return headerFault(s.connectionType.byte, "no connection type");
+    const int pictures = pictureLimit(h, s.picturesPerDay);
+    if (pictures < 0)
+        return headerFault(s.picturesPerDay.byte + (h[s.picturesPerDay.byte] > 9 ? 0 : 1),
+                           "no digit of a picture limit");
+    if (!s.cameraLanguage.holds(at(s.cameraLanguage)))
+        return headerFault(s.cameraLanguage.byte, "no camera language");
+    if (at(s.numbering) != (international ? 1 : 0))
+        return headerFault(s.numbering.byte, "the numbering does not agree with the checksum");
+    if (const int byte = firstNonZero(h, s.reserved[0]); byte >= 0)
+        return headerFault(static_cast<std::size_t>(byte), "the header holds no data here");
+    if (!s.dataMode.holds(at(s.dataMode)) || firstNonZero(h, s.reserved[1]) >= 0)
+        return headerFault(s.dataMode.holds(at(s.dataMode)) ? s.reserved[1].from : s.dataMode.byte,
+                           "no data mode");
+    if (!s.remoteControl.holds(at(s.remoteControl)))
+        return headerFault(s.remoteControl.byte, "no SMS remote-control setting");
+    out.mode = at(s.dataMode) == dataModeByte(DataSetupMode::Auto) ? DataSetupMode::Auto
+                                                                   : DataSetupMode::Manual;
     const bool manual = out.mode == DataSetupMode::Manual;
-    if (manual ? h[8] != kManualCountryByte || h[9] != 0
-               : h[8] >= kCountryCount || h[9] >= operatorCount(h[8]))
-        return headerFault(8, manual ? "Manual mode stores country 128 and operator 0"
-                                     : "no country and operator of the catalogue");
-    if (!manual && h[2] == 1)
-        return headerFault(2, "CSD is offered in Manual mode only");
-    out.connectionType = h[2];
-    out.picturesPerDay = h[3] * 10 + h[4];
-    out.cameraLanguage = h[5];
-    out.tvMode = h[6];
+    const int country = at(s.country);
+    const int operatorIndex = at(s.operatorIndex);
+    if (manual ? country != kManualCountryByte || operatorIndex != 0
+               : !s.country.holds(country) || static_cast<std::size_t>(operatorIndex) >=
+                                                  operatorCount(static_cast<std::size_t>(country)))
+        return headerFault(s.country.byte, manual ? "Manual mode stores country 128 and operator 0"
+                                                  : "no country and operator of the catalogue");
+    if (!manual && at(s.connectionType) == kCsdConnection)
+        return headerFault(s.connectionType.byte, "CSD is offered in Manual mode only");
+    out.connectionType = at(s.connectionType);
+    out.picturesPerDay = pictures;
+    out.cameraLanguage = at(s.cameraLanguage);
+    out.tvMode = at(s.tvMode);
     out.internationalNumbering = international;
-    out.countryByte = h[8];
-    out.operatorByte = h[9];
-    out.remoteControl = h[10];
+    out.countryByte = country;
+    out.operatorByte = operatorIndex;
+    out.remoteControl = at(s.remoteControl);
     return {};
 }
 
 } // namespace
-
-std::span<const int> mmsSendCodes(MmsSendList list) {
-    switch (list) {
-    case MmsSendList::FourEntries:
-        return kFourEntries;
-    case MmsSendList::ThreeEntries:
-        return kThreeEntries;
-    case MmsSendList::P4:
-        return kP4Entries;
-    }
-    return {};
-}
 
 MmsFileContent readMmsFile(std::span<const std::uint8_t> bytes, MmsSendList list) {
     MmsFileContent content;

@@ -10,9 +10,6 @@
 
 namespace quorvex {
 
-// The codes header byte 0 stores for the positions of an MMS Send list.
-std::span<const int> mmsSendCodes(MmsSendList list);
-
 // What a setup.dat read back holds, as the writer took it, or why it cannot be used.
 struct MmsFileContent {
     CardCheck check;

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "card/MmsFileWriter.h"
+#include "card/SettingsHeaderSchema.h"
 
 #include <array>
 
@@ -24,19 +25,20 @@ std::string& MmsTexts::operator[](MmsTextField field) {
 }
 
 SettingsRecordBytes MmsFileWriter::headerRecord(const MmsHeaderValues& header) {
+    const SetupHeaderSchema& s = kSetupHeader;
     SettingsRecordBytes record = emptyRecord();
-    setRecordByte(record, 0, header.sendCode);
-    setRecordByte(record, 1, header.sendPosition);
-    setRecordByte(record, 2, header.connectionType);
-    setRecordByte(record, 3, header.picturesPerDay / 10);
-    setRecordByte(record, 4, header.picturesPerDay % 10);
-    setRecordByte(record, 5, header.cameraLanguage);
-    setRecordByte(record, 6, header.tvMode);
-    setRecordByte(record, 7, header.internationalNumbering ? 1 : 0);
-    setRecordByte(record, 8, header.countryByte);
-    setRecordByte(record, 9, header.operatorByte);
-    setRecordByte(record, 10, header.remoteControl);
-    setRecordByte(record, 55, dataModeByte(header.mode));
+    setRecordByte(record, s.mmsSend.byte, header.sendCode);
+    setRecordByte(record, s.mmsSendPosition.byte, header.sendPosition);
+    setRecordByte(record, s.connectionType.byte, header.connectionType);
+    setRecordByte(record, s.picturesPerDay.byte, header.picturesPerDay / 10);
+    setRecordByte(record, s.picturesPerDay.byte + 1, header.picturesPerDay % 10);
+    setRecordByte(record, s.cameraLanguage.byte, header.cameraLanguage);
+    setRecordByte(record, s.tvMode.byte, header.tvMode);
+    setRecordByte(record, s.numbering.byte, header.internationalNumbering ? 1 : 0);
+    setRecordByte(record, s.country.byte, header.countryByte);
+    setRecordByte(record, s.operatorIndex.byte, header.operatorByte);
+    setRecordByte(record, s.remoteControl.byte, header.remoteControl);
+    setRecordByte(record, s.dataMode.byte, dataModeByte(header.mode));
     return record;
 }
 

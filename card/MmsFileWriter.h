@@ -21,18 +21,19 @@ namespace quorvex {
 //   (storableText tells the form which field to refuse before it generates);
 // - the folder, and the LanguageId that picks the message language.
 // The writer shows the success message itself; the form shows nothing more.
+// Where each value goes and what the camera takes there: kSetupHeader.
 struct MmsHeaderValues {
-    int sendCode = 1;                         // byte 0
-    int sendPosition = 2;                     // byte 1: MMS Send list index + 1
-    int connectionType = 0;                   // byte 2: 0 APN, 1 CSD
-    int picturesPerDay = 0;                   // bytes 3 (tens) and 4 (units), 0 = unlimited
-    int cameraLanguage = kEnglish;            // byte 5
-    int tvMode = 0;                           // byte 6, low byte
-    bool internationalNumbering = false;      // byte 7; also adds 18 to the check value
-    int countryByte = 0;                      // byte 8
-    int operatorByte = 0;                     // byte 9
-    int remoteControl = 25;                   // byte 10: hours 0-24, 25 = Off
-    DataSetupMode mode = DataSetupMode::Auto; // byte 55
+    int sendCode = 1;       // after the form's own remapping
+    int sendPosition = 2;   // MMS Send list index + 1
+    int connectionType = 0; // 0 APN, 1 CSD
+    int picturesPerDay = 0; // 0 = unlimited
+    int cameraLanguage = kEnglish;
+    int tvMode = 0;                      // its low byte
+    bool internationalNumbering = false; // also adds 18 to the check value
+    int countryByte = 0;
+    int operatorByte = 0;
+    int remoteControl = 25; // hours 0-24, 25 = Off
+    DataSetupMode mode = DataSetupMode::Auto;
 };
 
 // In record order: record = value.

@@ -15,8 +15,6 @@ namespace quorvex {
 
 namespace {
 
-constexpr std::size_t kChecksumLow = 56;
-constexpr std::size_t kChecksumHigh = 57;
 constexpr std::size_t kStoredRecordsSize = kScrambledRecordCount * kSettingsRecordSize;
 
 std::string codePoint(char32_t character) {
@@ -41,8 +39,8 @@ OemText storableText(std::string_view utf8) {
 
 SettingsRecordBytes emptyRecord() {
     SettingsRecordBytes record{};
-    record[58] = 13;
-    record[59] = 10;
+    record[kRecordEndByte] = kCr;
+    record[kRecordEndByte + 1] = kLf;
     return record;
 }
 
@@ -87,8 +85,8 @@ SettingsFileBytes assembleSettingsFile(const PlainRecords& plain, std::uint16_t 
     const auto check = static_cast<std::uint16_t>(
         settingsCrc16(std::span(file).first(kStoredRecordsSize)) + checksumAddend);
     SettingsRecordBytes checksum = emptyRecord();
-    checksum[kChecksumLow] = static_cast<std::uint8_t>(check & 0xFF);
-    checksum[kChecksumHigh] = static_cast<std::uint8_t>(check >> 8);
+    checksum[kChecksumLowByte] = static_cast<std::uint8_t>(check & 0xFF);
+    checksum[kChecksumLowByte + 1] = static_cast<std::uint8_t>(check >> 8);
     std::copy(checksum.begin(), checksum.end(), file.begin() + kStoredRecordsSize);
     return file;
 }

@@ -26,17 +26,20 @@ std::string recordFault(int record, int byte, std::string_view why) {
 
 std::string settingsFileFrameFault(std::span<const std::uint8_t> file) {
     if (file.size() != kSettingsFileSize)
-        return "the file has " + std::to_string(file.size()) + " bytes, not 720";
+        return "the file has " + std::to_string(file.size()) + " bytes, not " +
+               std::to_string(kSettingsFileSize);
     for (std::size_t r = 0; r <= kChecksumRecord; ++r) {
         const auto record = recordBytes(file, r);
-        if (record[58] != 13 || record[59] != 10)
-            return recordFault(static_cast<int>(r), 58, "the record does not end in CR LF");
+        if (record[kRecordEndByte] != kCr || record[kRecordEndByte + 1] != kLf)
+            return recordFault(static_cast<int>(r), static_cast<int>(kRecordEndByte),
+                               "the record does not end in CR LF");
     }
     const auto checksum = recordBytes(file, kChecksumRecord);
-    for (std::size_t i = 0; i < 56; ++i)
+    for (std::size_t i = 0; i < kChecksumLowByte; ++i)
         if (checksum[i] != 0)
             return recordFault(static_cast<int>(kChecksumRecord), static_cast<int>(i),
-                               "the checksum record holds no data before byte 56");
+                               "the checksum record holds no data before byte " +
+                                   std::to_string(kChecksumLowByte));
     return {};
 }
 
@@ -47,7 +50,7 @@ std::uint16_t settingsFileCrc(std::span<const std::uint8_t> file) {
 
 unsigned storedSettingsChecksum(std::span<const std::uint8_t> file) {
     const auto record = recordBytes(file, kChecksumRecord);
-    return record[56] | (record[57] << 8);
+    return record[kChecksumLowByte] | (record[kChecksumLowByte + 1] << 8);
 }
 
 PlainRecords plainRecords(std::span<const std::uint8_t> file) {

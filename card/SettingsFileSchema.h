@@ -18,42 +18,6 @@ struct FieldName {
 // The country byte of both headers in Manual mode (the operator byte is then 0).
 inline constexpr int kManualCountryByte = 0x80;
 
-// The header fields of setup.dat (record 0).
-inline constexpr std::array<FieldName, 11> kSetupHeaderFields{{
-    {"mmsSend", "MMS Send"},
-    {"mmsSendPosition", "MMS Send position"},
-    {"connectionType", "Connection type"},
-    {"picturesPerDay", "Pictures per day"},
-    {"cameraLanguage", "Camera language"},
-    {"tvMode", "TV mode"},
-    {"numbering", "Numbering"},
-    {"country", "Country"},
-    {"operator", "Operator"},
-    {"remoteControl", "SMS remote control"},
-    {"dataMode", "Data mode"},
-}};
-
-// The header fields of smtp.dat (record 0); the bytes 6-8 a layout fixes are its markers.
-inline constexpr std::array<FieldName, 9> kSmtpHeaderFields{{
-    {"operator", "Operator"},
-    {"country", "Country"},
-    {"picturesPerDay", "Pictures per day"},
-    {"cameraLanguage", "Camera language"},
-    {"smtpStatus", "SMTP Status"},
-    {"remoteControl", "SMS remote control"},
-    {"p4LayoutMarker", "P4 layout marker"},
-    {"k4LayoutMarker", "K4 layout marker"},
-    {"mmsMode", "MMS Mode"},
-}};
-
-// The label of `key` in `fields`, or the key itself.
-constexpr std::string_view labelOf(std::span<const FieldName> fields, std::string_view key) {
-    for (const FieldName& f : fields)
-        if (f.key == key)
-            return f.label;
-    return key;
-}
-
 // One text record of setup.dat or smtp.dat: its record number, the stable key profiles name it
 // by, the label people read, and the most characters a form lets the user type (the longest
 // limit where the forms of a file differ).

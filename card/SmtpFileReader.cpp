@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "card/SmtpFileReader.h"
-#include "card/SettingsFileSchema.h"
+#include "card/SettingsHeaderSchema.h"
 
 #include "card/GprsOperatorCatalogue.h"
 #include "card/SettingsFileReader.h"
@@ -13,49 +13,62 @@ namespace quorvex {
 
 namespace {
 
-CardCheck headerFault(int byte, std::string_view why) {
-    return cardRefusal(CardVerdict::Damaged, recordFault(0, byte, why));
+CardCheck headerFault(std::size_t byte, std::string_view why) {
+    return cardRefusal(CardVerdict::Damaged, recordFault(0, static_cast<int>(byte), why));
 }
 
 CardCheck readHeader(const SettingsRecordBytes& h, SmtpLayout layout, SmtpHeaderValues& out) {
-    const SmtpLayout other = layout == SmtpLayout::P4 ? SmtpLayout::K4 : SmtpLayout::P4;
-    if (!fitsSmtpLayout(layout, h))
-        return fitsSmtpLayout(other, h)
+    const SmtpHeaderSchema& s = kSmtpHeader;
+    const auto at = [&h](const HeaderField& field) { return static_cast<int>(h[field.byte]); };
+    const SmtpLayoutSchema& own = s.layout(layout);
+    const SmtpLayoutSchema& other = layout == SmtpLayout::P4 ? s.k4 : s.p4;
+    if (!own.fits(h))
+        return other.fits(h)
                    ? cardRefusal(CardVerdict::OtherLayout,
-                                 other == SmtpLayout::P4 ? "the P4 SMTP form" : "the K4 SMTP form")
-                   : headerFault(6, "bytes 6-8 fit no SMTP form");
-    if (h[0] != 0)
-        return headerFault(0, "the header holds no data here");
-    if (h[3] > 9 || h[4] > 9)
-        return headerFault(h[3] > 9 ? 3 : 4, "no digit of a picture limit");
-    if (h[5] < 1 || h[5] > kLanguageCount)
-        return headerFault(5, "no camera language");
-    for (std::size_t i = 9; i < 55; ++i)
-        if (h[i] != 0)
-            return headerFault(static_cast<int>(i), "the header holds no data here");
-    if (h[55] > 1 || h[56] != 0 || h[57] != 0)
-        return headerFault(h[55] > 1 ? 55 : 56, "no MMS Mode");
+                                 "the " + std::string(other.name) + " SMTP form")
+                   : headerFault(own.bytes.front().byte,
+                                 "bytes " + std::to_string(own.bytes.front().byte) + "-" +
+                                     std::to_string(own.bytes.back().byte) + " fit no SMTP form");
+    if (const int byte = firstNonZero(h, s.reserved[0]); byte >= 0)
+        return headerFault(static_cast<std::size_t>(byte), "the header holds no data here");
+    const int pictures = pictureLimit(h, s.picturesPerDay);
+    if (pictures < 0)
+        return headerFault(s.picturesPerDay.byte + (h[s.picturesPerDay.byte] > 9 ? 0 : 1),
+                           "no digit of a picture limit");
+    if (!s.cameraLanguage.holds(at(s.cameraLanguage)))
+        return headerFault(s.cameraLanguage.byte, "no camera language");
+    if (const int byte = firstNonZero(h, s.reserved[1]); byte >= 0)
+        return headerFault(static_cast<std::size_t>(byte), "the header holds no data here");
+    if (!s.mmsMode.holds(at(s.mmsMode)) || firstNonZero(h, s.reserved[2]) >= 0)
+        return headerFault(s.mmsMode.holds(at(s.mmsMode)) ? s.reserved[2].from : s.mmsMode.byte,
+                           "no MMS Mode");
     out.layout = layout;
-    out.mode = h[55] == 1 ? DataSetupMode::Auto : DataSetupMode::Manual;
+    out.mode = at(s.mmsMode) == dataModeByte(DataSetupMode::Auto) ? DataSetupMode::Auto
+                                                                  : DataSetupMode::Manual;
     const bool manual = out.mode == DataSetupMode::Manual;
-    if (manual ? h[2] != kManualCountryByte || h[1] != 0
-               : h[2] >= kGprsCountryCount || h[1] >= gprsOperatorCount(h[2]))
-        return headerFault(2, manual ? "Manual mode stores country 128 and operator 0"
-                                     : "no country and operator of the catalogue");
-    out.operatorIndex = h[1];
-    out.countryIndex = manual ? 0 : h[2];
-    out.picturesPerDay = h[3] * 10 + h[4];
-    out.cameraLanguage = h[5];
-    out.smtpStatus = layout == SmtpLayout::P4 ? h[6] : 1;
-    out.remoteControl = layout == SmtpLayout::P4 ? h[7] : h[8];
+    const int country = at(s.country);
+    const int operatorIndex = at(s.operatorIndex);
+    if (manual
+            ? country != kManualCountryByte || operatorIndex != 0
+            : !s.country.holds(country) || static_cast<std::size_t>(operatorIndex) >=
+                                               gprsOperatorCount(static_cast<std::size_t>(country)))
+        return headerFault(s.country.byte, manual ? "Manual mode stores country 128 and operator 0"
+                                                  : "no country and operator of the catalogue");
+    out.operatorIndex = operatorIndex;
+    out.countryIndex = manual ? 0 : country;
+    out.picturesPerDay = pictures;
+    out.cameraLanguage = at(s.cameraLanguage);
+    // The K4 form has no SMTP Status; its files read as the form's default, VGA.
+    const HeaderField* status = own.find(kSmtpStatus);
+    out.smtpStatus = status ? at(*status) : 1;
+    out.remoteControl = at(*own.find(kRemoteControl));
     return {};
 }
 
 } // namespace
 
 bool fitsSmtpLayout(SmtpLayout layout, const SettingsRecordBytes& h) {
-    return layout == SmtpLayout::P4 ? h[6] <= 2 && h[7] <= 25 && h[8] == 1
-                                    : h[6] == 1 && h[7] == 1 && h[8] <= 25;
+    return kSmtpHeader.layout(layout).fits(h);
 }
 
 bool senderUserNameMatches(const SettingsRecordBytes& plainSender,

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "card/SmtpFileWriter.h"
-#include "card/SettingsFileSchema.h"
+#include "card/SettingsHeaderSchema.h"
 
 #include <array>
 #include <utility>
@@ -35,23 +35,20 @@ std::string& SmtpTexts::operator[](SmtpTextField field) {
 }
 
 SettingsRecordBytes SmtpFileWriter::headerRecord(const SmtpHeaderValues& header) {
+    const SmtpHeaderSchema& s = kSmtpHeader;
     SettingsRecordBytes record = emptyRecord();
     const bool manual = header.mode == DataSetupMode::Manual;
-    setRecordByte(record, 1, header.operatorIndex);
-    setRecordByte(record, 2, manual ? kManualCountryByte : header.countryIndex);
-    setRecordByte(record, 3, header.picturesPerDay / 10);
-    setRecordByte(record, 4, header.picturesPerDay % 10);
-    setRecordByte(record, 5, header.cameraLanguage);
-    if (header.layout == SmtpLayout::P4) {
-        setRecordByte(record, 6, header.smtpStatus);
-        setRecordByte(record, 7, header.remoteControl);
-        setRecordByte(record, 8, 1);
-    } else {
-        setRecordByte(record, 6, 1);
-        setRecordByte(record, 7, 1);
-        setRecordByte(record, 8, header.remoteControl);
-    }
-    setRecordByte(record, 55, dataModeByte(header.mode));
+    setRecordByte(record, s.operatorIndex.byte, header.operatorIndex);
+    setRecordByte(record, s.country.byte, manual ? kManualCountryByte : header.countryIndex);
+    setRecordByte(record, s.picturesPerDay.byte, header.picturesPerDay / 10);
+    setRecordByte(record, s.picturesPerDay.byte + 1, header.picturesPerDay % 10);
+    setRecordByte(record, s.cameraLanguage.byte, header.cameraLanguage);
+    for (const HeaderField& field : s.layout(header.layout).bytes)
+        setRecordByte(record, field.byte,
+                      field.isMarker()                         ? field.min
+                      : field.name.key == kSmtpStatus.name.key ? header.smtpStatus
+                                                               : header.remoteControl);
+    setRecordByte(record, s.mmsMode.byte, dataModeByte(header.mode));
     return record;
 }
 

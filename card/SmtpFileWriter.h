@@ -25,15 +25,16 @@ namespace quorvex {
 // The writer shows the success message itself once smtp.dat is complete; the form then only
 // clears its Auto values.
 
+// Where each value goes and what the camera takes there: kSmtpHeader.
 struct SmtpHeaderValues {
     SmtpLayout layout = SmtpLayout::P4;
-    int operatorIndex = 0;         // byte 1
-    int countryIndex = 0;          // byte 2 in Auto mode
-    int picturesPerDay = 0;        // bytes 3 (tens) and 4 (units), 0 = unlimited
-    int cameraLanguage = kEnglish; // byte 5
-    int smtpStatus = 1;            // byte 6 of the P4 layout: 0 Off, 1 VGA, 2 SMS; K4 stores 1
-    int remoteControl = 25;        // hours 0-24, 25 = Off: byte 7 (P4) or 8 (K4)
-    DataSetupMode mode = DataSetupMode::Auto; // byte 55; Manual also sets byte 2 to 0x80
+    int operatorIndex = 0;
+    int countryIndex = 0;   // stored in Auto mode only
+    int picturesPerDay = 0; // 0 = unlimited
+    int cameraLanguage = kEnglish;
+    int smtpStatus = 1;                       // 0 Off, 1 VGA, 2 SMS; the K4 layout has none
+    int remoteControl = 25;                   // hours 0-24, 25 = Off
+    DataSetupMode mode = DataSetupMode::Auto; // Manual also stores country 0x80
 };
 
 // The text records: record = value (record 9 is derived from SenderEmail).

@@ -4,6 +4,7 @@
 
 #include "card/MmsFileReader.h"
 #include "card/MmsOperatorCatalogue.h"
+#include "card/SettingsHeaderSchema.h"
 #include "core/ConfiguratorTexts.h"
 #include "core/ModelCatalogue.h"
 #include "core/Utf8.h"
@@ -51,13 +52,13 @@ struct LabelRow {
 // The MMS Send list: Off, VGA, then QVGA where the list has it, and SMS, each with the code
 // header byte 0 stores for it.
 std::vector<SendEntry> sendEntries(MmsSendList list) {
-    const std::span<const int> codes = mmsSendCodes(list);
+    const std::span<const MmsSendChoice> choices = mmsSendChoices(list);
     std::vector<const LocalizedText*> texts{&kTextOffMms, &kTextVga, &kTextSms};
-    if (codes.size() == 4)
+    if (choices.size() == 4)
         texts.insert(texts.begin() + 2, &kTextQvga);
     std::vector<SendEntry> entries;
-    for (std::size_t i = 0; i < codes.size(); ++i)
-        entries.push_back({texts[i], codes[i]});
+    for (std::size_t i = 0; i < choices.size(); ++i)
+        entries.push_back({texts[i], choices[i].code});
     return entries;
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "card/SettingsHeaderSchema.h"
 #include "core/Language.h"
 #include "ui/Dialog.h"
 
@@ -26,8 +27,8 @@ class OperatorCatalogueView {
 
 const OperatorCatalogueView& mmsCatalogueView();
 
-// The SMS remote-control list of the messaging forms: the hours "0" to "24", then Off, selected.
-inline constexpr int kRemoteControlOff = 25;
+// The SMS remote-control list of the messaging forms: the hours "0" to "24", then Off
+// (kRemoteControlOff), selected; a position is the byte the files store.
 void fillRemoteControl(ui::DialogWindow& window, int list, std::string_view offText);
 
 // The two lists of a form and what they show: the catalogue in Auto mode, the single "Other"

@@ -3,7 +3,7 @@
 
 #include "card/CardFolder.h"
 #include "card/RecordLayouts.h"
-#include "card/SettingsFileSchema.h"
+#include "card/ScrambledSettingsFile.h"
 #include "core/SystemText.h"
 #include "tools/inspect/MenuFileDecoder.h"
 #include "tools/inspect/SetupFileDecoder.h"
@@ -46,7 +46,7 @@ void inspectFile(const fs::path& path, FileKind kind, const InspectOptions& opti
                                        (ec ? "more than " + std::to_string(kCardReadLimit)
                                            : std::to_string(report.size)) +
                                        " bytes; " + fileKindName(kind) + " has " +
-                                       (kind == FileKind::Menu ? "60" : "720 (12 records of 60)")});
+                                       (kind == FileKind::Menu ? "60" : settingsFileSizeText())});
     }
     report.path = utf8FromPath(path);
     sink.report(std::move(report));
@@ -80,21 +80,6 @@ void inspectFolder(const fs::path& folder, const InspectOptions& options, Inspec
         sink.error({utf8FromPath(folder), "holds no menu.dat, setup.dat or smtp.dat"});
 }
 
-// The keys of the header and text fields of setup.dat and smtp.dat, by the labels the decoders
-// print (the camera record's fields get theirs from the layout as they are decoded).
-void assignKeys(FileReport& report, std::span<const FieldName> header,
-                std::span<const TextRecordSchema, 10> texts) {
-    for (ReportField& field : report.fields) {
-        const std::string_view label = field.name;
-        for (const FieldName& name : header)
-            if (name.label == label && field.record == 0)
-                field.key = std::string(name.key);
-        for (const TextRecordSchema& text : texts)
-            if (text.label == label && field.record == text.record)
-                field.key = std::string(text.key);
-    }
-}
-
 } // namespace
 
 std::optional<FileKind> fileKindFromName(std::string_view fileName) {
@@ -114,11 +99,9 @@ FileReport decodeSettingsFile(FileKind kind, std::span<const std::uint8_t> bytes
         break;
     case FileKind::Setup:
         report = decodeSetupFile(bytes, options.modelId);
-        assignKeys(report, kSetupHeaderFields, kSetupTextRecords);
         break;
     case FileKind::Smtp:
         report = decodeSmtpFile(bytes, options.modelId);
-        assignKeys(report, kSmtpHeaderFields, kSmtpTextRecords);
         break;
     }
     // The report explains the file byte by byte; whether it is valid is the one verdict every

@@ -1,17 +1,43 @@
 // SPDX-License-Identifier: MIT
 #include "tools/inspect/HeaderFields.h"
 
+#include "card/DataSetupMode.h"
 #include "tools/inspect/FieldText.h"
 
 namespace quorvex::inspect {
 
 namespace {
 
-void outOfRange(FileReport& report, int recordIndex, const Record& plain, int byte,
-                std::string_view name, std::string expected) {
-    addProblem(report, recordIndex, byte,
-               "holds " + std::to_string(plain[static_cast<std::size_t>(byte)]) + " (plain); " +
-                   std::string(name) + " is " + expected);
+void outOfRange(FileReport& report, const Record& plain, std::size_t byte, std::string_view name,
+                std::string_view expected) {
+    addProblem(report, 0, static_cast<int>(byte),
+               "holds " + std::to_string(plain[byte]) + " (plain); " + std::string(name) + " is " +
+                   std::string(expected));
+}
+
+bool isRemoteControl(const HeaderField& field) {
+    return field.name.key == kRemoteControl.name.key;
+}
+
+// "0-2 (Off, VGA, SMS)", "0-24 (hours) or 25 (Off)", "1-15"
+std::string expectedValues(const HeaderField& field) {
+    if (isRemoteControl(field))
+        return std::to_string(field.min) + "-" + std::to_string(field.max - 1) + " (hours) or " +
+               std::to_string(kRemoteControlOff) + " (Off)";
+    std::string expected = field.range();
+    for (std::size_t i = 0; i < field.options.size(); ++i)
+        expected += (i ? ", " : " (") + std::string(field.options[i]);
+    return expected + (field.options.empty() ? "" : ")");
+}
+
+std::string meaningOf(const HeaderField& field, int value) {
+    if (!field.options.empty())
+        return std::string(field.options[static_cast<std::size_t>(value)]);
+    if (isRemoteControl(field))
+        return value == kRemoteControlOff ? "Off" : countWithUnit(value, "hour", "hours");
+    if (field.name.key == kCameraLanguage.name.key)
+        return std::string(languageName(value));
+    return std::to_string(value);
 }
 
 } // namespace
@@ -23,97 +49,81 @@ std::string operatorText(std::span<const std::string_view> names, int index) {
            std::to_string(names.size()) + (names.size() == 1 ? " operator)" : " operators)");
 }
 
-void addByteField(FileReport& report, int recordIndex, const Record& plain, int byte,
-                  std::string_view name, int value, std::string meaning) {
-    report.fields.push_back({recordIndex,
-                             byte,
-                             std::string(name),
-                             plain[static_cast<std::size_t>(byte)],
+void addByteField(FileReport& report, const Record& plain, const HeaderField& field,
+                  std::string meaning) {
+    const int value = plain[field.byte];
+    report.fields.push_back({0,
+                             static_cast<int>(field.byte),
+                             std::string(field.name.label),
+                             value,
                              std::int64_t{value},
                              {},
-                             std::move(meaning)});
+                             std::move(meaning),
+                             std::string(field.name.key)});
 }
 
-std::optional<int> optionByte(FileReport& report, int recordIndex, const Record& plain, int byte,
-                              std::string_view name, std::span<const std::string_view> options) {
-    const int value = plain[static_cast<std::size_t>(byte)];
-    if (static_cast<std::size_t>(value) >= options.size()) {
-        std::string expected = "0-" + std::to_string(options.size() - 1) + " (";
-        for (std::size_t i = 0; i < options.size(); ++i)
-            expected += (i ? ", " : "") + std::string(options[i]);
-        outOfRange(report, recordIndex, plain, byte, name, expected + ")");
-        return std::nullopt;
-    }
-    addByteField(report, recordIndex, plain, byte, name, value,
-                 std::string(options[static_cast<std::size_t>(value)]));
+std::optional<int> checkedByte(FileReport& report, const Record& plain, const HeaderField& field,
+                               std::string_view expected) {
+    const int value = plain[field.byte];
+    if (field.holds(value))
+        return value;
+    outOfRange(report, plain, field.byte, field.name.label, expected);
+    return std::nullopt;
+}
+
+std::optional<int> headerByte(FileReport& report, const Record& plain, const HeaderField& field) {
+    const auto value = checkedByte(report, plain, field, expectedValues(field));
+    if (value)
+        addByteField(report, plain, field, meaningOf(field, *value));
     return value;
 }
 
-std::optional<int> numberByte(FileReport& report, int recordIndex, const Record& plain, int byte,
-                              std::string_view name, int min, int max) {
-    const int value = plain[static_cast<std::size_t>(byte)];
-    if (value < min || value > max) {
-        outOfRange(report, recordIndex, plain, byte, name,
-                   std::to_string(min) + "-" + std::to_string(max));
-        return std::nullopt;
+void pictureLimitBytes(FileReport& report, const Record& plain, const HeaderField& field) {
+    if (plain[field.byte] > 9)
+        outOfRange(report, plain, field.byte, "the tens digit of the picture limit", "0-9");
+    if (plain[field.byte + 1] > 9)
+        outOfRange(report, plain, field.byte + 1, "the units digit of the picture limit", "0-9");
+    const int limit = pictureLimit(plain, field);
+    if (limit >= 0)
+        report.fields.push_back(
+            {0,
+             static_cast<int>(field.byte),
+             std::string(field.name.label),
+             std::nullopt,
+             std::int64_t{limit},
+             {},
+             limit == 0 ? "unlimited" : countWithUnit(limit, "picture", "pictures"),
+             std::string(field.name.key)});
+}
+
+std::string countryRange(const HeaderField& country) {
+    return country.range() + " or " + std::to_string(kManualCountryByte) + " (Manual)";
+}
+
+void checkReservedBytes(FileReport& report, const Record& plain,
+                        std::span<const ReservedBytes> reserved) {
+    for (const ReservedBytes& run : reserved) {
+        const std::string first = std::to_string(run.from);
+        const std::string last = std::to_string(run.to - 1);
+        checkZeroBytes(report, 0, plain, run.from, run.to,
+                       run.to - run.from > 2    ? "the header from byte " + first + " to " + last
+                       : run.to - run.from == 2 ? "the header's byte " + first + "-" + last
+                                                : "the header's byte " + first);
     }
-    addByteField(report, recordIndex, plain, byte, name, value, std::to_string(value));
-    return value;
 }
 
-std::optional<int> languageByte(FileReport& report, int recordIndex, const Record& plain,
-                                int byte) {
-    const int value = plain[static_cast<std::size_t>(byte)];
-    if (languageName(value).empty()) {
-        outOfRange(report, recordIndex, plain, byte, "Camera language", "1-15");
-        return std::nullopt;
-    }
-    addByteField(report, recordIndex, plain, byte, "Camera language", value,
-                 std::string(languageName(value)));
-    return value;
-}
-
-void pictureLimitBytes(FileReport& report, int recordIndex, const Record& plain, int tensByte) {
-    const int tens = plain[static_cast<std::size_t>(tensByte)];
-    const int units = plain[static_cast<std::size_t>(tensByte + 1)];
-    if (tens > 9)
-        outOfRange(report, recordIndex, plain, tensByte, "the tens digit of the picture limit",
-                   "0-9");
-    if (units > 9)
-        outOfRange(report, recordIndex, plain, tensByte + 1, "the units digit of the picture limit",
-                   "0-9");
-    if (tens > 9 || units > 9)
-        return;
-    const int limit = tens * 10 + units;
-    report.fields.push_back(
-        {recordIndex,
-         tensByte,
-         "Pictures per day",
-         std::nullopt,
-         std::int64_t{limit},
-         {},
-         limit == 0 ? "unlimited" : countWithUnit(limit, "picture", "pictures")});
-}
-
-void remoteControlByte(FileReport& report, int recordIndex, const Record& plain, int byte) {
-    const int value = plain[static_cast<std::size_t>(byte)];
-    if (value > 25) {
-        outOfRange(report, recordIndex, plain, byte, "SMS remote control",
-                   "0-24 (hours) or 25 (Off)");
-        return;
-    }
-    addByteField(report, recordIndex, plain, byte, "SMS remote control", value,
-                 value == 25 ? "Off" : countWithUnit(value, "hour", "hours"));
-}
-
-void checkDataModeAgainstCountry(FileReport& report, std::optional<int> mode, int country,
-                                 int operatorIndex, int byte) {
-    if (mode == 0 && (country != kManualCountry || operatorIndex != 0))
+void checkDataModeAgainstCountry(FileReport& report, std::optional<int> mode,
+                                 const HeaderField& country, int countryValue, int operatorIndex) {
+    const int byte = static_cast<int>(country.byte);
+    const std::string manual = std::to_string(kManualCountryByte);
+    if (mode == dataModeByte(DataSetupMode::Manual) &&
+        (countryValue != kManualCountryByte || operatorIndex != 0))
         addProblem(report, 0, byte,
-                   "Manual mode stores country 128 and operator 0, not " + std::to_string(country) +
-                       " and " + std::to_string(operatorIndex));
-    if (mode == 1 && country == kManualCountry)
-        addProblem(report, 0, byte, "Auto mode stores a country of the list, not 128 (Manual)");
+                   "Manual mode stores country " + manual + " and operator 0, not " +
+                       std::to_string(countryValue) + " and " + std::to_string(operatorIndex));
+    if (mode == dataModeByte(DataSetupMode::Auto) && countryValue == kManualCountryByte)
+        addProblem(report, 0, byte,
+                   "Auto mode stores a country of the list, not " + manual + " (Manual)");
 }
 
 } // namespace quorvex::inspect

@@ -2,6 +2,7 @@
 #include "tools/inspect/RecordBytes.h"
 
 #include "card/OemCodePage.h"
+#include "card/ScrambledSettingsFile.h"
 #include "card/SettingsFileReader.h"
 #include "core/Utf8.h"
 
@@ -27,12 +28,11 @@ void addProblem(FileReport& report, int record, int byte, std::string reason) {
 }
 
 void checkRecordEnd(FileReport& report, int recordIndex, const Record& record) {
-    if (record[58] != 13)
-        addProblem(report, recordIndex, 58,
-                   "holds " + hexByte(record[58]) + "; every record ends in CR LF (0x0D 0x0A)");
-    if (record[59] != 10)
-        addProblem(report, recordIndex, 59,
-                   "holds " + hexByte(record[59]) + "; every record ends in CR LF (0x0D 0x0A)");
+    for (std::size_t i = 0; i < 2; ++i)
+        if (const std::size_t at = kRecordEndByte + i; record[at] != (i == 0 ? kCr : kLf))
+            addProblem(report, recordIndex, static_cast<int>(at),
+                       "holds " + hexByte(record[at]) + "; every record ends in CR LF (" +
+                           hexByte(kCr) + " " + hexByte(kLf) + ")");
 }
 
 void checkZeroBytes(FileReport& report, int recordIndex, const Record& record, std::size_t from,

@@ -20,27 +20,7 @@ namespace quorvex::inspect {
 
 namespace {
 
-// Header byte 0 holds the MMS Send code, byte 1 the list position plus 1; the lists differ by form.
-struct SendChoice {
-    std::uint8_t code;
-    std::uint8_t position;
-    std::string_view name;
-};
-
 using SendList = MmsSendList;
-
-// The lists' codes are the MMS forms' own; QVGA is the third entry where a list has four.
-std::vector<SendChoice> choices(SendList list) {
-    const std::span<const int> codes = mmsSendCodes(list);
-    std::vector<std::string_view> names{"Off", "VGA", "SMS"};
-    if (codes.size() == 4)
-        names.insert(names.begin() + 2, "QVGA");
-    std::vector<SendChoice> out;
-    for (std::size_t i = 0; i < codes.size(); ++i)
-        out.push_back(
-            {static_cast<std::uint8_t>(codes[i]), static_cast<std::uint8_t>(i + 1), names[i]});
-    return out;
-}
 
 // The form and the models whose "MMS Setup" offers the list.
 std::string listName(SendList list) {
@@ -65,10 +45,6 @@ std::vector<SendList> sendListsFor(std::optional<int> modelId) {
     return {model.mmsSend};
 }
 
-constexpr std::array<std::string_view, 2> kConnection{"APN", "CSD"};
-constexpr std::array<std::string_view, 2> kNumbering{"China (domestic numbers)", "International"};
-constexpr std::array<std::string_view, 2> kDataMode{"Manual", "Auto"};
-
 void decodeSend(FileReport& report, const Record& header, std::optional<int> modelId) {
     std::vector<SendList> lists = sendListsFor(modelId);
     if (lists.empty()) {
@@ -76,11 +52,16 @@ void decodeSend(FileReport& report, const Record& header, std::optional<int> mod
                                " has no MMS form; the MMS Send list of every form is accepted");
         lists = sendListsFor(std::nullopt);
     }
+    const SetupHeaderSchema& s = kSetupHeader;
+    const int code = header[s.mmsSend.byte];
+    const int position = header[s.mmsSendPosition.byte];
     std::vector<std::pair<std::string_view, SendList>> matches;
-    for (SendList list : lists)
-        for (const SendChoice& choice : choices(list))
-            if (choice.code == header[0] && choice.position == header[1])
-                matches.emplace_back(choice.name, list);
+    for (SendList list : lists) {
+        const auto choices = mmsSendChoices(list);
+        if (position >= 1 && static_cast<std::size_t>(position) <= choices.size() &&
+            choices[static_cast<std::size_t>(position - 1)].code == code)
+            matches.emplace_back(choices[static_cast<std::size_t>(position - 1)].name, list);
+    }
     const bool oneName = std::all_of(matches.begin(), matches.end(), [&](const auto& m) {
         return !matches.empty() && m.first == matches[0].first;
     });
@@ -95,18 +76,20 @@ void decodeSend(FileReport& report, const Record& header, std::optional<int> mod
         std::string expected;
         for (SendList list : lists) {
             expected += (expected.empty() ? "" : "; ") + std::string(listName(list)) + ":";
-            for (const SendChoice& c : choices(list))
-                expected += " " + std::to_string(c.code) + "/" + std::to_string(c.position) + " " +
-                            std::string(c.name);
+            const auto choices = mmsSendChoices(list);
+            for (std::size_t i = 0; i < choices.size(); ++i)
+                expected += " " + std::to_string(choices[i].code) + "/" + std::to_string(i + 1) +
+                            " " + std::string(choices[i].name);
         }
-        addProblem(report, 0, 0,
-                   "MMS Send code " + std::to_string(header[0]) + " with position " +
-                       std::to_string(header[1]) +
-                       " (bytes 0-1, plain) is no choice of the MMS Send list (" + expected + ")");
+        addProblem(report, 0, static_cast<int>(s.mmsSend.byte),
+                   "MMS Send code " + std::to_string(code) + " with position " +
+                       std::to_string(position) + " (bytes " + std::to_string(s.mmsSend.byte) +
+                       "-" + std::to_string(s.mmsSendPosition.byte) +
+                       ", plain) is no choice of the MMS Send list (" + expected + ")");
         return;
     }
-    addByteField(report, 0, header, 0, "MMS Send", header[0], meaning);
-    addByteField(report, 0, header, 1, "MMS Send position", header[1], std::to_string(header[1]));
+    addByteField(report, header, s.mmsSend, meaning);
+    headerByte(report, header, s.mmsSendPosition);
 }
 
 // Returns the numbering the checksum was stored for, if it matches at all.
@@ -125,7 +108,7 @@ std::optional<int> checkChecksum(FileReport& report, std::span<const std::uint8_
             std::to_string(kInternationalChecksumAddend) + ": international numbering");
         return 1;
     }
-    addProblem(report, static_cast<int>(kChecksumRecord), 56,
+    addProblem(report, static_cast<int>(kChecksumRecord), static_cast<int>(kChecksumLowByte),
                "the checksum holds " + hexWord(stored) + " but records 0-10 give " + hexWord(crc) +
                    " (domestic) or " + hexWord(international) + " (international numbering)");
     return std::nullopt;
@@ -133,51 +116,45 @@ std::optional<int> checkChecksum(FileReport& report, std::span<const std::uint8_
 
 void decodeHeader(FileReport& report, const Record& header, std::optional<int> modelId,
                   std::optional<int> checksumNumbering) {
+    const SetupHeaderSchema& s = kSetupHeader;
     decodeSend(report, header, modelId);
-    const auto connection = optionByte(report, 0, header, 2, "Connection type", kConnection);
-    pictureLimitBytes(report, 0, header, 3);
-    languageByte(report, 0, header, 5);
-    addByteField(report, 0, header, 6, "TV mode", header[6], std::to_string(header[6]));
-    const auto numbering = optionByte(report, 0, header, 7, "Numbering", kNumbering);
+    const auto connection = headerByte(report, header, s.connectionType);
+    pictureLimitBytes(report, header, s.picturesPerDay);
+    headerByte(report, header, s.cameraLanguage);
+    headerByte(report, header, s.tvMode);
+    const auto numbering = headerByte(report, header, s.numbering);
     if (numbering && checksumNumbering && *numbering != *checksumNumbering)
-        addProblem(report, 0, 7,
-                   std::string("the numbering byte says ") +
-                       std::string(kNumbering[static_cast<std::size_t>(*numbering)]) +
-                       " but the checksum was stored for " +
-                       std::string(kNumbering[static_cast<std::size_t>(*checksumNumbering)]));
+        addProblem(
+            report, 0, static_cast<int>(s.numbering.byte),
+            std::string("the numbering byte says ") +
+                std::string(s.numbering.options[static_cast<std::size_t>(*numbering)]) +
+                " but the checksum was stored for " +
+                std::string(s.numbering.options[static_cast<std::size_t>(*checksumNumbering)]));
 
-    const int country = header[8];
-    const int operatorIndex = header[9];
-    if (country == kManualCountry) {
-        addByteField(report, 0, header, 8, "Country", country, "none (Manual mode)");
-    } else if (static_cast<std::size_t>(country) < kCountryCount) {
-        addByteField(report, 0, header, 8, "Country", country,
+    const int country = header[s.country.byte];
+    const int operatorIndex = header[s.operatorIndex.byte];
+    if (country == kManualCountryByte)
+        addByteField(report, header, s.country, "none (Manual mode)");
+    else if (checkedByte(report, header, s.country, countryRange(s.country)))
+        addByteField(report, header, s.country,
                      std::string(countryName(kEnglish, static_cast<std::size_t>(country))));
-    } else {
-        addProblem(report, 0, 8,
-                   "holds " + std::to_string(country) +
-                       " (plain); Country is 0-42 or 128 (Manual)");
-    }
-    if (operatorIndex <= 9) {
-        addByteField(report, 0, header, 9, "Operator", operatorIndex,
-                     country == kManualCountry
+    if (checkedByte(report, header, s.operatorIndex, s.operatorIndex.range()))
+        addByteField(report, header, s.operatorIndex,
+                     country == kManualCountryByte
                          ? std::string(operatorIndex == 0
                                            ? "none (Manual mode)"
                                            : "position " + std::to_string(operatorIndex))
                          : operatorText(operatorNames(static_cast<std::size_t>(country), kEnglish),
                                         operatorIndex));
-    } else {
-        addProblem(report, 0, 9,
-                   "holds " + std::to_string(operatorIndex) + " (plain); Operator is 0-9");
-    }
-    remoteControlByte(report, 0, header, 10);
-    checkZeroBytes(report, 0, header, 11, 55, "the header from byte 11 to 54");
-    const auto mode = optionByte(report, 0, header, 55, "Data mode", kDataMode);
-    checkZeroBytes(report, 0, header, 56, 58, "the header's byte 56-57");
+    headerByte(report, header, s.remoteControl);
+    checkReservedBytes(report, header, std::span(s.reserved).first(1));
+    const auto mode = headerByte(report, header, s.dataMode);
+    checkReservedBytes(report, header, std::span(s.reserved).subspan(1));
 
-    checkDataModeAgainstCountry(report, mode, country, operatorIndex, 8);
-    if (mode == 1 && connection == 1)
-        addProblem(report, 0, 2, "CSD is offered in Manual mode only");
+    checkDataModeAgainstCountry(report, mode, s.country, country, operatorIndex);
+    if (mode == dataModeByte(DataSetupMode::Auto) && connection == kCsdConnection)
+        addProblem(report, 0, static_cast<int>(s.connectionType.byte),
+                   "CSD is offered in Manual mode only");
 }
 
 } // namespace

@@ -18,8 +18,6 @@ namespace quorvex::inspect {
 
 namespace {
 
-constexpr std::array<std::string_view, 3> kSmtpStatus{"Off", "VGA", "SMS"};
-constexpr std::array<std::string_view, 2> kDataMode{"Manual", "Auto"};
 std::vector<SmtpLayout> candidateLayouts(FileReport& report, std::optional<int> modelId) {
     if (modelId) {
         if (const auto layout = modelFacts(*modelId).smtp)
@@ -30,75 +28,76 @@ std::vector<SmtpLayout> candidateLayouts(FileReport& report, std::optional<int> 
     return {SmtpLayout::P4, SmtpLayout::K4};
 }
 
+// "the P4 layout (status 0-2, remote control 0-25, 1)"
+std::string layoutText(const SmtpLayoutSchema& layout) {
+    std::string text = "the " + std::string(layout.name) + " layout (";
+    for (const HeaderField& field : layout.bytes)
+        text += (&field == layout.bytes.data() ? "" : ", ") +
+                (field.isMarker()
+                     ? std::to_string(field.min)
+                     : std::string(field.name.key == kSmtpStatus.name.key ? "status "
+                                                                          : "remote control ") +
+                           field.range());
+    return text + ")";
+}
+
 void decodeLayoutBytes(FileReport& report, const Record& h, std::optional<int> modelId) {
-    std::vector<SmtpLayout> fitting;
-    const auto candidates = candidateLayouts(report, modelId);
-    for (SmtpLayout layout : candidates)
-        if (fitsSmtpLayout(layout, h))
+    std::vector<const SmtpLayoutSchema*> fitting;
+    std::vector<const SmtpLayoutSchema*> candidates;
+    for (SmtpLayout layout : candidateLayouts(report, modelId))
+        candidates.push_back(&kSmtpHeader.layout(layout));
+    for (const SmtpLayoutSchema* layout : candidates)
+        if (layout->fits(h))
             fitting.push_back(layout);
+    const auto& bytes = candidates.front()->bytes;
+    const std::string where =
+        "bytes " + std::to_string(bytes.front().byte) + "-" + std::to_string(bytes.back().byte);
+    std::string held;
+    for (const HeaderField& field : bytes)
+        held += (held.empty() ? "" : ", ") + std::to_string(h[field.byte]);
     if (fitting.empty()) {
-        const bool p4Only = candidates.size() == 1 && candidates[0] == SmtpLayout::P4;
-        const bool k4Only = candidates.size() == 1 && candidates[0] == SmtpLayout::K4;
-        addProblem(
-            report, 0, 6,
-            "bytes 6-8 hold " + std::to_string(h[6]) + ", " + std::to_string(h[7]) + ", " +
-                std::to_string(h[8]) + " (plain), which fit " +
-                (p4Only ? std::string("not the P4 layout (status 0-2, remote control 0-25, 1)")
-                 : k4Only
-                     ? std::string("not the K4 layout (1, 1, remote control 0-25)")
-                     : std::string(
-                           "neither the P4 layout (status 0-2, remote control 0-25, 1) nor the "
-                           "K4 layout (1, 1, remote control 0-25)")));
-        report.layout = p4Only ? "P4" : k4Only ? "K4" : "unknown";
+        addProblem(report, 0, static_cast<int>(bytes.front().byte),
+                   where + " hold " + held + " (plain), which fit " +
+                       (candidates.size() == 1 ? "not " + layoutText(*candidates[0])
+                                               : "neither " + layoutText(*candidates[0]) + " nor " +
+                                                     layoutText(*candidates[1])));
+        report.layout = candidates.size() == 1 ? std::string(candidates[0]->name) : "unknown";
         return;
     }
-    report.layout = fitting.size() == 2            ? "P4 or K4 (bytes 6-8 = 1, 1, 1 fit both)"
-                    : fitting[0] == SmtpLayout::P4 ? "P4"
-                                                   : "K4";
-    if (fitting[0] == SmtpLayout::P4) {
-        optionByte(report, 0, h, 6, "SMTP Status", kSmtpStatus);
-        remoteControlByte(report, 0, h, 7);
-        addByteField(report, 0, h, 8, "P4 layout marker", h[8], "1");
-    } else {
-        addByteField(report, 0, h, 6, "K4 layout marker", h[6], "1");
-        addByteField(report, 0, h, 7, "K4 layout marker", h[7], "1");
-        remoteControlByte(report, 0, h, 8);
-    }
+    report.layout = fitting.size() == 2
+                        ? std::string(fitting[0]->name) + " or " + std::string(fitting[1]->name) +
+                              " (" + where + " = " + held + " fit both)"
+                        : std::string(fitting[0]->name);
+    for (const HeaderField& field : fitting[0]->bytes)
+        headerByte(report, h, field);
 }
 
 void decodeHeader(FileReport& report, const Record& h, std::optional<int> modelId) {
-    checkZeroBytes(report, 0, h, 0, 1, "the header's byte 0");
-    const int operatorIndex = h[1];
-    const int country = h[2];
-    const bool inCatalogue = static_cast<std::size_t>(country) < kGprsCountryCount;
-    if (operatorIndex <= 9) {
+    const SmtpHeaderSchema& s = kSmtpHeader;
+    checkReservedBytes(report, h, std::span(s.reserved).first(1));
+    const int operatorIndex = h[s.operatorIndex.byte];
+    const int country = h[s.country.byte];
+    const bool inCatalogue = s.country.holds(country);
+    if (checkedByte(report, h, s.operatorIndex, s.operatorIndex.range()))
         addByteField(
-            report, 0, h, 1, "Operator", operatorIndex,
+            report, h, s.operatorIndex,
             inCatalogue
                 ? operatorText(gprsOperatorNames(static_cast<std::size_t>(country)), operatorIndex)
-            : country == kManualCountry && operatorIndex == 0
+            : country == kManualCountryByte && operatorIndex == 0
                 ? std::string("none (Manual mode)")
                 : "position " + std::to_string(operatorIndex));
-    } else {
-        addProblem(report, 0, 1,
-                   "holds " + std::to_string(operatorIndex) + " (plain); Operator is 0-9");
-    }
-    if (country == kManualCountry)
-        addByteField(report, 0, h, 2, "Country", country, "none (Manual mode)");
-    else if (inCatalogue)
-        addByteField(report, 0, h, 2, "Country", country,
+    if (country == kManualCountryByte)
+        addByteField(report, h, s.country, "none (Manual mode)");
+    else if (checkedByte(report, h, s.country, countryRange(s.country)))
+        addByteField(report, h, s.country,
                      std::string(gprsCountryName(kEnglish, static_cast<std::size_t>(country))));
-    else
-        addProblem(report, 0, 2,
-                   "holds " + std::to_string(country) +
-                       " (plain); Country is 0-41 or 128 (Manual)");
-    pictureLimitBytes(report, 0, h, 3);
-    languageByte(report, 0, h, 5);
+    pictureLimitBytes(report, h, s.picturesPerDay);
+    headerByte(report, h, s.cameraLanguage);
     decodeLayoutBytes(report, h, modelId);
-    checkZeroBytes(report, 0, h, 9, 55, "the header from byte 9 to 54");
-    const auto mode = optionByte(report, 0, h, 55, "MMS Mode", kDataMode);
-    checkZeroBytes(report, 0, h, 56, 58, "the header's byte 56-57");
-    checkDataModeAgainstCountry(report, mode, country, operatorIndex, 2);
+    checkReservedBytes(report, h, std::span(s.reserved).subspan(1, 1));
+    const auto mode = headerByte(report, h, s.mmsMode);
+    checkReservedBytes(report, h, std::span(s.reserved).subspan(2));
+    checkDataModeAgainstCountry(report, mode, s.country, country, operatorIndex);
 }
 
 } // namespace
@@ -119,7 +118,7 @@ FileReport decodeSmtpFile(std::span<const std::uint8_t> bytes, std::optional<int
                                " matches records 0-10 as stored plus " +
                                std::to_string(kSmtpChecksumAddend));
     else
-        addProblem(report, static_cast<int>(kChecksumRecord), 56,
+        addProblem(report, static_cast<int>(kChecksumRecord), static_cast<int>(kChecksumLowByte),
                    "the checksum holds " + hexWord(stored) + " but records 0-10 give " +
                        hexWord(expected) + " (their CRC plus " +
                        std::to_string(kSmtpChecksumAddend) + ")");

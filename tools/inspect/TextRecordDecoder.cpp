@@ -31,7 +31,8 @@ std::vector<std::uint8_t> decodeTextRecord(FileReport& report, const Record& pla
                              std::nullopt,
                              oemTextAsUtf8(text),
                              {},
-                             meaning});
+                             meaning,
+                             std::string(schema.key)});
     return text;
 }
 
@@ -39,14 +40,14 @@ bool checkTextFileFrame(FileReport& report, std::span<const std::uint8_t> file) 
     if (file.size() != kSettingsFileSize) {
         addProblem(report, -1, -1,
                    "the file has " + std::to_string(file.size()) + " bytes; " +
-                       fileKindName(report.kind) + " has " + std::to_string(kSettingsFileSize) +
-                       " (12 records of 60)");
+                       fileKindName(report.kind) + " has " + settingsFileSizeText());
         return false;
     }
     for (std::size_t i = 0; i <= kChecksumRecord; ++i)
         checkRecordEnd(report, static_cast<int>(i), recordAt(file, i));
     checkZeroBytes(report, static_cast<int>(kChecksumRecord), recordAt(file, kChecksumRecord), 0,
-                   56, "the checksum record before byte 56");
+                   kChecksumLowByte,
+                   "the checksum record before byte " + std::to_string(kChecksumLowByte));
     return true;
 }
 

@@ -5,6 +5,7 @@
 // says, field by field.
 #include "tools/write/ProfileFields.h"
 
+#include "card/SettingsHeaderSchema.h"
 #include "tools/inspect/FileInspector.h"
 
 #include <algorithm>
@@ -102,9 +103,14 @@ void refuseUnknownFields(const ProfileFields& fields, inspect::FileKind kind,
             fields.refuse(entry.name, "unknown field: " + fields.fileName() + " has none");
 }
 
-DataSetupMode dataMode(const ProfileFields& fields, std::string_view name) {
-    return fields.numberIn(name, 0, 1) == dataModeByte(DataSetupMode::Auto) ? DataSetupMode::Auto
-                                                                            : DataSetupMode::Manual;
+// A field's value within the range its schema gives.
+int numberIn(const ProfileFields& fields, const HeaderField& field) {
+    return fields.numberIn(field.name.key, field.min, field.max);
+}
+
+DataSetupMode dataMode(const ProfileFields& fields, const HeaderField& field) {
+    return numberIn(fields, field) == dataModeByte(DataSetupMode::Auto) ? DataSetupMode::Auto
+                                                                        : DataSetupMode::Manual;
 }
 
 } // namespace
@@ -114,17 +120,18 @@ SetupFilePlan readSetupProfile(const ProfileFields& fields, const ProfileOptions
     refuseUnknownFields(fields, inspect::FileKind::Setup,
                         MmsFileWriter::build(plan.header, plan.texts).bytes);
     MmsHeaderValues& h = plan.header;
-    h.sendCode = fields.byteValue("mmsSend");
-    h.sendPosition = fields.byteValue("mmsSendPosition");
-    h.connectionType = fields.byteValue("connectionType");
-    h.picturesPerDay = fields.numberIn("picturesPerDay", 0, 99);
-    h.cameraLanguage = fields.byteValue("cameraLanguage");
-    h.tvMode = fields.byteValue("tvMode");
-    h.internationalNumbering = fields.numberIn("numbering", 0, 1) == 1;
-    h.countryByte = fields.byteValue("country");
-    h.operatorByte = fields.byteValue("operator");
-    h.remoteControl = fields.byteValue("remoteControl");
-    h.mode = dataMode(fields, "dataMode");
+    const SetupHeaderSchema& s = kSetupHeader;
+    h.sendCode = fields.byteValue(s.mmsSend.name.key);
+    h.sendPosition = fields.byteValue(s.mmsSendPosition.name.key);
+    h.connectionType = fields.byteValue(s.connectionType.name.key);
+    h.picturesPerDay = numberIn(fields, s.picturesPerDay);
+    h.cameraLanguage = fields.byteValue(s.cameraLanguage.name.key);
+    h.tvMode = fields.byteValue(s.tvMode.name.key);
+    h.internationalNumbering = numberIn(fields, s.numbering) == 1;
+    h.countryByte = fields.byteValue(s.country.name.key);
+    h.operatorByte = fields.byteValue(s.operatorIndex.name.key);
+    h.remoteControl = fields.byteValue(s.remoteControl.name.key);
+    h.mode = dataMode(fields, s.dataMode);
     for (const TextRecordSchema& text : kSetupTextRecords)
         plan.texts[static_cast<MmsTextField>(text.record)] = fields.text(text.key);
     const SettingsFileBuild build = MmsFileWriter::build(plan.header, plan.texts);
@@ -142,9 +149,9 @@ SmtpFilePlan readSmtpProfile(const json& file, const ProfileFields& fields,
     const auto layout = file.find("layout");
     const std::string layoutName =
         layout != file.end() && layout->is_string() ? layout->get<std::string>() : "";
-    if (layoutName.starts_with("P4"))
+    if (layoutName.starts_with(kSmtpHeader.p4.name))
         h.layout = SmtpLayout::P4;
-    else if (layoutName.starts_with("K4"))
+    else if (layoutName.starts_with(kSmtpHeader.k4.name))
         h.layout = SmtpLayout::K4;
     else
         fields.refuse("layout", (layout == file.end() ? std::string("is missing")
@@ -152,14 +159,15 @@ SmtpFilePlan readSmtpProfile(const json& file, const ProfileFields& fields,
                                     "; smtp.dat is written in the \"P4\" or the \"K4\" layout");
     refuseUnknownFields(fields, inspect::FileKind::Smtp,
                         SmtpFileWriter::build(plan.header, plan.texts).bytes);
-    h.operatorIndex = fields.byteValue("operator");
-    h.countryIndex = fields.byteValue("country");
-    h.picturesPerDay = fields.numberIn("picturesPerDay", 0, 99);
-    h.cameraLanguage = fields.byteValue("cameraLanguage");
-    if (h.layout == SmtpLayout::P4)
-        h.smtpStatus = fields.byteValue("smtpStatus");
-    h.remoteControl = fields.byteValue("remoteControl");
-    h.mode = dataMode(fields, "mmsMode");
+    const SmtpHeaderSchema& s = kSmtpHeader;
+    h.operatorIndex = fields.byteValue(s.operatorIndex.name.key);
+    h.countryIndex = fields.byteValue(s.country.name.key);
+    h.picturesPerDay = numberIn(fields, s.picturesPerDay);
+    h.cameraLanguage = fields.byteValue(s.cameraLanguage.name.key);
+    if (s.layout(h.layout).find(kSmtpStatus))
+        h.smtpStatus = fields.byteValue(kSmtpStatus.name.key);
+    h.remoteControl = fields.byteValue(kRemoteControl.name.key);
+    h.mode = dataMode(fields, s.mmsMode);
     for (const TextRecordSchema& text : kSmtpTextRecords)
         if (text.record != kSenderUserNameRecord)
             plan.texts[static_cast<SmtpTextField>(text.record)] = fields.text(text.key);

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "tools/write/ProfileReader.h"
 
-#include "card/SettingsFileSchema.h"
+#include "card/SettingsHeaderSchema.h"
 #include "tools/inspect/FileInspector.h"
 #include "tools/write/ProfileFields.h"
 
@@ -36,9 +36,16 @@ std::optional<int> intKey(const json& entry, const char* key) {
 
 // The schema's key of a label and label of a key; a profile written before fields had keys names
 // them by their labels alone.
-std::span<const FieldName> headerFields(FileKind kind) {
-    return kind == FileKind::Setup ? std::span<const FieldName>(kSetupHeaderFields)
-                                   : std::span<const FieldName>(kSmtpHeaderFields);
+std::vector<HeaderField> headerFields(FileKind kind) {
+    if (kind == FileKind::Setup) {
+        const auto fields = kSetupHeader.fields();
+        return {fields.begin(), fields.end()};
+    }
+    std::vector<HeaderField> fields;
+    for (SmtpLayout layout : {SmtpLayout::P4, SmtpLayout::K4})
+        for (const HeaderField& field : kSmtpHeader.fields(layout))
+            fields.push_back(field);
+    return fields;
 }
 std::span<const TextRecordSchema, 10> textRecords(FileKind kind) {
     return kind == FileKind::Setup ? kSetupTextRecords : kSmtpTextRecords;
@@ -59,9 +66,9 @@ std::optional<FieldName> schemaName(std::optional<FileKind> kind,
                     return name;
         return std::nullopt;
     }
-    for (const FieldName name : headerFields(*kind))
-        if (match(name))
-            return name;
+    for (const HeaderField& field : headerFields(*kind))
+        if (match(field.name))
+            return field.name;
     for (const TextRecordSchema& text : textRecords(*kind))
         if (match(text.name()))
             return text.name();

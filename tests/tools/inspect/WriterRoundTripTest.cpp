@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: MIT
 // What the writers put on a card, the inspector reads back as the values that went in.
 #include "card/MenuFileWriter.h"
+#include "card/MmsFileReader.h"
 #include "card/MmsFileWriter.h"
 #include "card/RecordLayouts.h"
+#include "card/SettingsFileReader.h"
+#include "card/SettingsHeaderSchema.h"
+#include "card/SmtpFileReader.h"
 #include "card/SmtpFileWriter.h"
 #include "tools/inspect/FileInspector.h"
 #include "tools/inspect/InspectCommand.h"
@@ -16,6 +20,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
 #include <map>
 #include <sstream>
 
@@ -250,6 +256,86 @@ TEST(WriterRoundTrip, SmtpFilesFromTheSmtpWriter) {
                 EXPECT_EQ(f.at("Recipient email").text, texts.recipient);
             }
         }
+    }
+}
+
+// Every header field of the schema: the inspector finds the written value under the field's key
+// at the field's byte, and a value out of the field's range there is a problem at that byte for
+// the inspector (at the first of smtp.dat's layout bytes for those) and damage for "Load from
+// card".
+void checkHeaderFields(std::span<const HeaderField> fields, SettingsFileBytes file,
+                       std::span<const HeaderField> layoutBytes,
+                       const std::function<FileReport(std::span<const std::uint8_t>)>& inspect,
+                       const std::function<CardCheck(std::span<const std::uint8_t>)>& load) {
+    const SettingsRecordBytes plain = plainRecords(file)[0];
+    const FileReport report = inspect(file);
+    ASSERT_TRUE(report.valid()) << report.problems[0].reason;
+    ASSERT_TRUE(load(file).readable()) << load(file).detail;
+    for (const HeaderField& field : fields) {
+        const auto found =
+            std::find_if(report.fields.begin(), report.fields.end(), [&](const ReportField& f) {
+                return f.key == field.name.key && f.byte == static_cast<int>(field.byte);
+            });
+        ASSERT_NE(found, report.fields.end()) << field.name.key << " at " << field.byte;
+        EXPECT_EQ(found->name, field.name.label);
+        const int value = field.name.key == kPicturesPerDay.name.key ? pictureLimit(plain, field)
+                                                                     : plain[field.byte];
+        EXPECT_EQ(std::get<std::int64_t>(found->value), value) << field.name.key;
+        if (field.max == 255 || field.isMarker())
+            continue;
+        SettingsRecordBytes broken = plain;
+        broken[field.byte] = field.name.key == kPicturesPerDay.name.key ? 10 : field.max + 1;
+        SettingsFileBytes damaged = file;
+        const SettingsRecordBytes stored = recordScramble(broken);
+        std::copy(stored.begin(), stored.end(), damaged.begin());
+        const auto addend =
+            static_cast<std::uint16_t>(storedSettingsChecksum(file) - settingsFileCrc(file));
+        const auto check = static_cast<std::uint16_t>(settingsFileCrc(damaged) + addend);
+        damaged[kChecksumRecord * kSettingsRecordSize + kChecksumLowByte] = check & 0xFF;
+        damaged[kChecksumRecord * kSettingsRecordSize + kChecksumLowByte + 1] = check >> 8;
+        const bool layoutByte =
+            std::any_of(layoutBytes.begin(), layoutBytes.end(),
+                        [&](const HeaderField& f) { return f.byte == field.byte; });
+        const auto at = static_cast<int>(layoutByte ? layoutBytes.front().byte : field.byte);
+        const FileReport problem = inspect(damaged);
+        EXPECT_TRUE(std::any_of(problem.problems.begin(), problem.problems.end(),
+                                [&](const Problem& p) { return p.record == 0 && p.byte == at; }))
+            << field.name.key;
+        EXPECT_FALSE(load(damaged).readable()) << field.name.key;
+    }
+}
+
+TEST(WriterRoundTrip, ReaderWriterAndInspectorAgreeOnEveryHeaderField) {
+    MmsHeaderValues mms;
+    mms.sendCode = 2, mms.sendPosition = 3, mms.connectionType = 0, mms.picturesPerDay = 47;
+    mms.cameraLanguage = 9, mms.tvMode = 0x37, mms.countryByte = 12, mms.operatorByte = 1;
+    mms.remoteControl = 6;
+    checkHeaderFields(
+        kSetupHeader.fields(), MmsFileWriter::build(mms, MmsTexts{}).bytes, {},
+        [](auto bytes) { return decodeSetupFile(bytes, 1); },
+        [&](auto bytes) {
+            const MmsFileContent read = readMmsFile(bytes, MmsSendList::FourEntries);
+            if (read.check.readable())
+                EXPECT_EQ(MmsFileWriter::headerRecord(read.header),
+                          MmsFileWriter::headerRecord(mms));
+            return read.check;
+        });
+    for (SmtpLayout layout : {SmtpLayout::P4, SmtpLayout::K4}) {
+        SmtpHeaderValues smtp;
+        smtp.layout = layout, smtp.operatorIndex = 1, smtp.countryIndex = 0;
+        smtp.picturesPerDay = 38, smtp.cameraLanguage = 11, smtp.smtpStatus = 2;
+        smtp.remoteControl = 19;
+        checkHeaderFields(
+            kSmtpHeader.fields(layout), SmtpFileWriter::build(smtp, SmtpTexts{}).bytes,
+            kSmtpHeader.layout(layout).bytes,
+            [&](auto bytes) { return decodeSmtpFile(bytes, layout == SmtpLayout::P4 ? 4 : 3); },
+            [&](auto bytes) {
+                const SmtpFileContent read = readSmtpFile(bytes, layout);
+                if (read.check.readable())
+                    EXPECT_EQ(SmtpFileWriter::headerRecord(read.header),
+                              SmtpFileWriter::headerRecord(smtp));
+                return read.check;
+            });
     }
 }
 
