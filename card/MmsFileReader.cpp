@@ -75,8 +75,8 @@ CardCheck readHeader(const SettingsRecordBytes& h, MmsSendList list, bool intern
     if (manual ? country != kManualCountryByte || operatorIndex != 0
                : !s.country.holds(country) || static_cast<std::size_t>(operatorIndex) >=
                                                   operatorCount(static_cast<std::size_t>(country)))
-        return headerFault(s.country.byte, manual ? "Manual mode stores country 128 and operator 0"
-                                                  : "no country and operator of the catalogue");
+        return headerFault(s.country.byte,
+                           manual ? manualModeRule() : "no country and operator of the catalogue");
     if (!manual && at(s.connectionType) == kCsdConnection)
         return headerFault(s.connectionType.byte, "CSD is offered in Manual mode only");
     out.connectionType = at(s.connectionType);

@@ -3,6 +3,7 @@
 
 #include "card/CountryList.h"
 #include "card/GprsOperatorData.h"
+#include "card/MmsOperatorData.h"
 #include "card/ScrambledSettingsFile.h"
 #include "card/SettingsFileSchema.h"
 #include "core/Language.h"
@@ -62,11 +63,17 @@ inline constexpr HeaderField kCameraLanguage{
     {"cameraLanguage", "Camera language"}, 0, 1, kLanguageCount};
 inline constexpr HeaderField kRemoteControl{
     {"remoteControl", "SMS remote control"}, 0, 0, kRemoteControlOff};
-// The catalogues offer at most ten operators a country.
-inline constexpr HeaderField kOperator{{"operator", "Operator"}, 0, 0, 9};
+// A position among the operator slots of the file's catalogue.
+constexpr HeaderField operatorField(std::size_t byte, std::size_t slots) {
+    return {{"operator", "Operator"}, byte, 0, static_cast<int>(slots) - 1};
+}
 // A position of the file's catalogue, or kManualCountryByte in Manual mode.
 constexpr HeaderField countryField(std::size_t byte, std::size_t countryCount) {
     return {{"country", "Country"}, byte, 0, static_cast<int>(countryCount) - 1};
+}
+// What the readers say of a Manual-mode header that is not one.
+inline std::string manualModeRule() {
+    return "Manual mode stores country " + std::to_string(kManualCountryByte) + " and operator 0";
 }
 inline constexpr std::array<std::string_view, 2> kDataModeOptions{"Manual", "Auto"};
 
@@ -113,7 +120,7 @@ inline constexpr SetupHeaderSchema kSetupHeader{
     .tvMode = {{"tvMode", "TV mode"}, 6},
     .numbering = optionField({"numbering", "Numbering"}, 7, kNumberingOptions),
     .country = countryField(8, kCountryCount),
-    .operatorIndex = kOperator.at(9),
+    .operatorIndex = operatorField(9, kOperatorSlots),
     .remoteControl = kRemoteControl.at(10),
     .dataMode = optionField({"dataMode", "Data mode"}, 55, kDataModeOptions),
     .reserved = {{{11, 55}, {56, 58}}},
@@ -165,7 +172,7 @@ struct SmtpHeaderSchema {
 };
 
 inline constexpr SmtpHeaderSchema kSmtpHeader{
-    .operatorIndex = kOperator.at(1),
+    .operatorIndex = operatorField(1, kGprsOperatorSlots),
     .country = countryField(2, kGprsCountryCount),
     .picturesPerDay = kPicturesPerDay.at(3),
     .cameraLanguage = kCameraLanguage.at(5),

@@ -52,8 +52,8 @@ CardCheck readHeader(const SettingsRecordBytes& h, SmtpLayout layout, SmtpHeader
             ? country != kManualCountryByte || operatorIndex != 0
             : !s.country.holds(country) || static_cast<std::size_t>(operatorIndex) >=
                                                gprsOperatorCount(static_cast<std::size_t>(country)))
-        return headerFault(s.country.byte, manual ? "Manual mode stores country 128 and operator 0"
-                                                  : "no country and operator of the catalogue");
+        return headerFault(s.country.byte,
+                           manual ? manualModeRule() : "no country and operator of the catalogue");
     out.operatorIndex = operatorIndex;
     out.countryIndex = manual ? 0 : country;
     out.picturesPerDay = pictures;

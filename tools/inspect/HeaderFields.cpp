@@ -119,8 +119,8 @@ void checkDataModeAgainstCountry(FileReport& report, std::optional<int> mode,
     if (mode == dataModeByte(DataSetupMode::Manual) &&
         (countryValue != kManualCountryByte || operatorIndex != 0))
         addProblem(report, 0, byte,
-                   "Manual mode stores country " + manual + " and operator 0, not " +
-                       std::to_string(countryValue) + " and " + std::to_string(operatorIndex));
+                   manualModeRule() + ", not " + std::to_string(countryValue) + " and " +
+                       std::to_string(operatorIndex));
     if (mode == dataModeByte(DataSetupMode::Auto) && countryValue == kManualCountryByte)
         addProblem(report, 0, byte,
                    "Auto mode stores a country of the list, not " + manual + " (Manual)");

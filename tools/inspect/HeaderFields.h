@@ -34,7 +34,7 @@ void checkReservedBytes(FileReport& report, const Record& plain,
 // country and operator lists can disagree, so such a position is not damage).
 std::string operatorText(std::span<const std::string_view> names, int index);
 
-// Manual mode stores country 128 and operator 0; Auto mode a country of the list. Problems are
+// Manual mode stores kManualCountryByte and operator 0; Auto mode a country of the list. Problems are
 // reported at the country's byte.
 void checkDataModeAgainstCountry(FileReport& report, std::optional<int> mode,
                                  const HeaderField& country, int countryValue, int operatorIndex);

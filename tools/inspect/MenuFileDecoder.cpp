@@ -97,7 +97,8 @@ void decodeFields(FileReport& report, const Record& record, const RecordLayout& 
                         record[field.offset],
                         std::int64_t{decoded->value},
                         {},
-                        meaningOf(field, *decoded)};
+                        meaningOf(field, *decoded),
+                        std::string(menuFieldKey(field.field))};
         if (field.kind == FieldKind::Interval)
             out.unit = std::string(intervalUnitName(decoded->intervalUnit));
         if (field.kind == FieldKind::OffsetNumber)
@@ -109,7 +110,6 @@ void decodeFields(FileReport& report, const Record& record, const RecordLayout& 
                                   std::to_string(field.source) + ")";
             }
         }
-        out.key = std::string(menuFieldKey(field.field));
         report.fields.push_back(std::move(out));
         if (field.kind == FieldKind::ClockPart && field.clock != ClockPart::None) {
             clock[static_cast<int>(field.clock) - 1] = decoded->value;

@@ -315,9 +315,10 @@ TEST(WriterRoundTrip, ReaderWriterAndInspectorAgreeOnEveryHeaderField) {
         [](auto bytes) { return decodeSetupFile(bytes, 1); },
         [&](auto bytes) {
             const MmsFileContent read = readMmsFile(bytes, MmsSendList::FourEntries);
-            if (read.check.readable())
+            if (read.check.readable()) {
                 EXPECT_EQ(MmsFileWriter::headerRecord(read.header),
                           MmsFileWriter::headerRecord(mms));
+            }
             return read.check;
         });
     for (SmtpLayout layout : {SmtpLayout::P4, SmtpLayout::K4}) {
@@ -331,9 +332,10 @@ TEST(WriterRoundTrip, ReaderWriterAndInspectorAgreeOnEveryHeaderField) {
             [&](auto bytes) { return decodeSmtpFile(bytes, layout == SmtpLayout::P4 ? 4 : 3); },
             [&](auto bytes) {
                 const SmtpFileContent read = readSmtpFile(bytes, layout);
-                if (read.check.readable())
+                if (read.check.readable()) {
                     EXPECT_EQ(SmtpFileWriter::headerRecord(read.header),
                               SmtpFileWriter::headerRecord(smtp));
+                }
                 return read.check;
             });
     }
