@@ -9,8 +9,8 @@ std::span<const std::uint8_t, CameraSettingsRecord::kSize> CameraSettingsRecord:
     const std::uint16_t crc = settingsCrc16(std::span(m_bytes).first<kPayloadSize>());
     m_bytes[kCrcLow] = static_cast<std::uint8_t>(crc & 0xFF);
     m_bytes[kCrcHigh] = static_cast<std::uint8_t>(crc >> 8);
-    m_bytes[kLineEnd] = '\r';
-    m_bytes[kLineEnd + 1] = '\n';
+    m_bytes[kLineEnd] = kCr;
+    m_bytes[kLineEnd + 1] = kLf;
     return m_bytes;
 }
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "card/CardRecord.h"
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -12,12 +14,12 @@ namespace quorvex {
 // cover (a layout may name some of them), the CRC low and high byte, then CR LF.
 class CameraSettingsRecord {
   public:
-    static constexpr std::size_t kSize = 60;
+    static constexpr std::size_t kSize = kCardRecordSize;
     static constexpr std::size_t kPayloadSize = 50;
     static constexpr std::size_t kUncheckedEnd = 56; // bytes 50-55 lie outside the checksum
     static constexpr std::size_t kCrcLow = 56;
     static constexpr std::size_t kCrcHigh = 57;
-    static constexpr std::size_t kLineEnd = 58; // CR LF
+    static constexpr std::size_t kLineEnd = kRecordEndByte; // CR LF
 
     // Bytes 0-55; everything a layout does not name stays 0.
     std::uint8_t& operator[](std::size_t offset) {

@@ -37,9 +37,8 @@ std::string wrongByteText(const LayoutField& field, std::span<const std::uint8_t
 // ones, at most two named.
 std::string fittingLayoutsText(std::vector<const RecordLayout*> layouts) {
     constexpr std::size_t kNamed = 2;
-    std::stable_partition(layouts.begin(), layouts.end(), [](const RecordLayout* layout) {
-        return layout->name.substr(0, 7) != "generic";
-    });
+    std::stable_partition(layouts.begin(), layouts.end(),
+                          [](const RecordLayout* layout) { return !layout->generic(); });
     const std::size_t more = layouts.size() > kNamed ? layouts.size() - kNamed : 0;
     layouts.resize(layouts.size() - more);
     std::string text = layoutListText(layouts);
@@ -54,7 +53,7 @@ std::string menuRecordFault(std::span<const std::uint8_t> bytes) {
     if (bytes.size() != Record::kSize)
         return "the file has " + std::to_string(bytes.size()) + " bytes; menu.dat has " +
                std::to_string(Record::kSize);
-    if (bytes[Record::kLineEnd] != '\r' || bytes[Record::kLineEnd + 1] != '\n')
+    if (bytes[Record::kLineEnd] != kCr || bytes[Record::kLineEnd + 1] != kLf)
         return "bytes 58-59 are not CR LF";
     const std::uint16_t crc = settingsCrc16(bytes.first(Record::kPayloadSize));
     const unsigned stored = bytes[Record::kCrcLow] | (bytes[Record::kCrcHigh] << 8);

@@ -25,9 +25,7 @@ std::string_view listName(MmsSendList list) {
 }
 
 bool inList(MmsSendList list, int code, int position) {
-    const auto choices = mmsSendChoices(list);
-    return position >= 1 && static_cast<std::size_t>(position) <= choices.size() &&
-           choices[static_cast<std::size_t>(position - 1)].code == code;
+    return mmsSendChoiceAt(list, code, position) != nullptr;
 }
 
 CardCheck headerFault(std::size_t byte, std::string_view why) {
@@ -58,7 +56,7 @@ CardCheck readHeader(const SettingsRecordBytes& h, MmsSendList list, bool intern
                            "no digit of a picture limit");
     if (!s.cameraLanguage.holds(at(s.cameraLanguage)))
         return headerFault(s.cameraLanguage.byte, "no camera language");
-    if (at(s.numbering) != (international ? 1 : 0))
+    if (at(s.numbering) != numberingByte(international))
         return headerFault(s.numbering.byte, "the numbering does not agree with the checksum");
     if (const int byte = firstNonZero(h, s.reserved[0]); byte >= 0)
         return headerFault(static_cast<std::size_t>(byte), "the header holds no data here");
@@ -72,7 +70,7 @@ CardCheck readHeader(const SettingsRecordBytes& h, MmsSendList list, bool intern
     const bool manual = out.mode == DataSetupMode::Manual;
     const int country = at(s.country);
     const int operatorIndex = at(s.operatorIndex);
-    if (manual ? country != kManualCountryByte || operatorIndex != 0
+    if (manual ? country != kManualCountryByte || operatorIndex != kManualOperatorByte
                : !s.country.holds(country) || static_cast<std::size_t>(operatorIndex) >=
                                                   operatorCount(static_cast<std::size_t>(country)))
         return headerFault(s.country.byte,
@@ -103,8 +101,7 @@ MmsFileContent readMmsFile(std::span<const std::uint8_t> bytes, MmsSendList list
     const bool international =
         stored == static_cast<std::uint16_t>(crc + kInternationalChecksumAddend);
     if (stored != crc && !international) {
-        content.check =
-            cardRefusal(CardVerdict::Damaged, recordFault(11, 56, "the checksum does not match"));
+        content.check = cardRefusal(CardVerdict::Damaged, checksumFault());
         return content;
     }
     const PlainRecords plain = plainRecords(bytes);

@@ -30,11 +30,10 @@ SettingsRecordBytes MmsFileWriter::headerRecord(const MmsHeaderValues& header) {
     setRecordByte(record, s.mmsSend.byte, header.sendCode);
     setRecordByte(record, s.mmsSendPosition.byte, header.sendPosition);
     setRecordByte(record, s.connectionType.byte, header.connectionType);
-    setRecordByte(record, s.picturesPerDay.byte, header.picturesPerDay / 10);
-    setRecordByte(record, s.picturesPerDay.byte + 1, header.picturesPerDay % 10);
+    setPictureLimit(record, s.picturesPerDay, header.picturesPerDay);
     setRecordByte(record, s.cameraLanguage.byte, header.cameraLanguage);
     setRecordByte(record, s.tvMode.byte, header.tvMode);
-    setRecordByte(record, s.numbering.byte, header.internationalNumbering ? 1 : 0);
+    setRecordByte(record, s.numbering.byte, numberingByte(header.internationalNumbering));
     setRecordByte(record, s.country.byte, header.countryByte);
     setRecordByte(record, s.operatorIndex.byte, header.operatorByte);
     setRecordByte(record, s.remoteControl.byte, header.remoteControl);
@@ -46,8 +45,8 @@ SettingsFileBuild MmsFileWriter::build(const MmsHeaderValues& header, const MmsT
     SettingsFileBuild result;
     PlainRecords plain{};
     plain[0] = headerRecord(header);
-    for (int record = 1; record <= 10; ++record)
-        placeTextRecord(plain, record, texts[static_cast<MmsTextField>(record)], result);
+    for (const TextRecordSchema& text : kSetupTextRecords)
+        placeTextRecord(plain, text.record, texts[static_cast<MmsTextField>(text.record)], result);
     if (result.ok())
         result.bytes = assembleSettingsFile(
             plain, header.internationalNumbering ? kInternationalChecksumAddend : 0);

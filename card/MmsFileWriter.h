@@ -3,6 +3,7 @@
 
 #include "card/DataSetupMode.h"
 #include "card/ScrambledSettingsFile.h"
+#include "card/SettingsHeaderSchema.h"
 #include "core/InfoMessages.h"
 #include "core/Language.h"
 
@@ -32,7 +33,7 @@ struct MmsHeaderValues {
     bool internationalNumbering = false; // also adds 18 to the check value
     int countryByte = 0;
     int operatorByte = 0;
-    int remoteControl = 25; // hours 0-24, 25 = Off
+    int remoteControl = kRemoteControlOff; // hours 0-24, or Off
     DataSetupMode mode = DataSetupMode::Auto;
 };
 

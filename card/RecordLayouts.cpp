@@ -2,6 +2,7 @@
 #include "card/RecordLayouts.h"
 
 #include "card/CameraClock.h"
+#include "core/Language.h"
 
 #include <algorithm>
 #include <array>
@@ -201,7 +202,7 @@ constexpr std::array kCommonBytes{
                 .name = "Camera language",
                 .kind = FieldKind::Language,
                 .min = 1,
-                .max = 15},
+                .max = kLanguageCount},
     LayoutField{.offset = 30,
                 .field = MenuField::TvMode,
                 .name = "TV mode",

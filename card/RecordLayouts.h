@@ -129,6 +129,13 @@ struct RecordLayout {
     std::string_view name;               // "generic", "P4", ...
     std::span<const LayoutField> fields; // sorted by offset, covering bytes 0-55 once
     FactoryPattern factory;
+
+    // One of the generic camera form's layouts.
+    constexpr bool generic() const {
+        return id == MenuLayoutId::GenericAnyModel || id == MenuLayoutId::GenericK4 ||
+               id == MenuLayoutId::GenericK5 || id == MenuLayoutId::GenericOther ||
+               id == MenuLayoutId::Generic1080P;
+    }
 };
 
 // Generic layout with the model-dependent lists left open (image and video size as positions,

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "card/CardRecord.h"
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -9,7 +11,7 @@
 namespace quorvex {
 
 // One 60-byte record of setup.dat or smtp.dat.
-inline constexpr std::size_t kSettingsRecordSize = 60;
+inline constexpr std::size_t kSettingsRecordSize = kCardRecordSize;
 using SettingsRecordBytes = std::array<std::uint8_t, kSettingsRecordSize>;
 
 // Only bytes 0-49 are scrambled; 50-59 stay readable (mode byte 55, length byte 57, CR LF).

@@ -20,11 +20,7 @@ namespace quorvex {
 inline constexpr std::size_t kScrambledRecordCount = 11;
 inline constexpr std::size_t kChecksumRecord = 11;
 inline constexpr std::size_t kSettingsFileSize = 720;
-// Every record ends in CR LF at bytes 58-59. The checksum record holds the checksum, low byte
-// first, at 56-57 and 0 before it.
-inline constexpr std::size_t kRecordEndByte = 58;
-inline constexpr std::uint8_t kCr = 13;
-inline constexpr std::uint8_t kLf = 10;
+// The checksum record holds the checksum, low byte first, at 56-57 and 0 before it.
 inline constexpr std::size_t kChecksumLowByte = 56;
 // "720 (12 records of 60)"
 inline std::string settingsFileSizeText() {

@@ -110,4 +110,9 @@ CardCheck readTextRecords(const PlainRecords& plain, std::span<const TextRecordS
     return {};
 }
 
+std::string checksumFault() {
+    return recordFault(static_cast<int>(kChecksumRecord), static_cast<int>(kChecksumLowByte),
+                       "the checksum does not match");
+}
+
 } // namespace quorvex

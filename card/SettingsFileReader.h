@@ -66,4 +66,7 @@ CardCheck readTextRecords(const PlainRecords& plain, std::span<const TextRecordS
 // "record 3, byte 8: ..." for a fault message.
 std::string recordFault(int record, int byte, std::string_view why);
 
+// The fault of a checksum record that does not match records 0-10.
+std::string checksumFault();
+
 } // namespace quorvex

@@ -71,9 +71,12 @@ constexpr HeaderField operatorField(std::size_t byte, std::size_t slots) {
 constexpr HeaderField countryField(std::size_t byte, std::size_t countryCount) {
     return {{"country", "Country"}, byte, 0, static_cast<int>(countryCount) - 1};
 }
+// Manual mode stores kManualCountryByte and this operator.
+inline constexpr int kManualOperatorByte = 0;
 // What the readers say of a Manual-mode header that is not one.
 inline std::string manualModeRule() {
-    return "Manual mode stores country " + std::to_string(kManualCountryByte) + " and operator 0";
+    return "Manual mode stores country " + std::to_string(kManualCountryByte) + " and operator " +
+           std::to_string(kManualOperatorByte);
 }
 inline constexpr std::array<std::string_view, 2> kDataModeOptions{"Manual", "Auto"};
 
@@ -94,9 +97,32 @@ constexpr std::span<const MmsSendChoice> mmsSendChoices(MmsSendList list) {
                                                : std::span<const MmsSendChoice>(kP4Send);
 }
 
+// Byte 1 stores the entry's place in the list plus 1.
+constexpr int sendPositionByte(int listIndex) {
+    return listIndex + 1;
+}
+constexpr int sendListIndex(int positionByte) {
+    return positionByte - 1;
+}
+
+// The entry of `list` that bytes 0-1 name, or null.
+constexpr const MmsSendChoice* mmsSendChoiceAt(MmsSendList list, int code, int positionByte) {
+    const auto choices = mmsSendChoices(list);
+    const int index = sendListIndex(positionByte);
+    if (index < 0 || static_cast<std::size_t>(index) >= choices.size() ||
+        choices[static_cast<std::size_t>(index)].code != code)
+        return nullptr;
+    return &choices[static_cast<std::size_t>(index)];
+}
+
 inline constexpr std::array<std::string_view, 2> kConnectionOptions{"APN", "CSD"};
 inline constexpr std::array<std::string_view, 2> kNumberingOptions{"China (domestic numbers)",
                                                                    "International"};
+// The numbering byte's code for international numbers (domestic: 0).
+inline constexpr int kInternationalNumbering = 1;
+constexpr int numberingByte(bool international) {
+    return international ? kInternationalNumbering : 0;
+}
 
 // setup.dat; the numbering byte also picks the checksum's addend.
 struct SetupHeaderSchema {
@@ -210,6 +236,12 @@ constexpr int firstNonZero(std::span<const std::uint8_t> plainHeader, ReservedBy
         if (plainHeader[i] != 0)
             return static_cast<int>(i);
     return -1;
+}
+
+// The picture limit as its tens and units digits, at `field.byte` and the byte after it.
+inline void setPictureLimit(SettingsRecordBytes& plainHeader, const HeaderField& field, int limit) {
+    setRecordByte(plainHeader, field.byte, limit / 10);
+    setRecordByte(plainHeader, field.byte + 1, limit % 10);
 }
 
 // The picture limit from its two digits, or -1 when a byte holds no digit.

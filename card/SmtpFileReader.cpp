@@ -49,7 +49,7 @@ CardCheck readHeader(const SettingsRecordBytes& h, SmtpLayout layout, SmtpHeader
     const int country = at(s.country);
     const int operatorIndex = at(s.operatorIndex);
     if (manual
-            ? country != kManualCountryByte || operatorIndex != 0
+            ? country != kManualCountryByte || operatorIndex != kManualOperatorByte
             : !s.country.holds(country) || static_cast<std::size_t>(operatorIndex) >=
                                                gprsOperatorCount(static_cast<std::size_t>(country)))
         return headerFault(s.country.byte,
@@ -74,7 +74,8 @@ bool fitsSmtpLayout(SmtpLayout layout, const SettingsRecordBytes& h) {
 bool senderUserNameMatches(const SettingsRecordBytes& plainSender,
                            const SettingsRecordBytes& plainUserName) {
     const TextRecordRead sender =
-        readTextRecord(plainSender, textRecordSchema(kSmtpTextRecords, 6));
+        readTextRecord(plainSender, textRecordSchema(kSmtpTextRecords,
+                                                     static_cast<int>(SmtpTextField::SenderEmail)));
     const SettingsRecordBytes expected = SmtpFileWriter::senderUserNameRecord(sender.oemBytes);
     return std::equal(plainUserName.begin(), plainUserName.begin() + kTextLengthByte + 1,
                       expected.begin());
@@ -88,8 +89,7 @@ SmtpFileContent readSmtpFile(std::span<const std::uint8_t> bytes, SmtpLayout lay
     }
     if (storedSettingsChecksum(bytes) !=
         static_cast<std::uint16_t>(settingsFileCrc(bytes) + kSmtpChecksumAddend)) {
-        content.check =
-            cardRefusal(CardVerdict::Damaged, recordFault(11, 56, "the checksum does not match"));
+        content.check = cardRefusal(CardVerdict::Damaged, checksumFault());
         return content;
     }
     const PlainRecords plain = plainRecords(bytes);

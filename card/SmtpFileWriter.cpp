@@ -40,8 +40,7 @@ SettingsRecordBytes SmtpFileWriter::headerRecord(const SmtpHeaderValues& header)
     const bool manual = header.mode == DataSetupMode::Manual;
     setRecordByte(record, s.operatorIndex.byte, header.operatorIndex);
     setRecordByte(record, s.country.byte, manual ? kManualCountryByte : header.countryIndex);
-    setRecordByte(record, s.picturesPerDay.byte, header.picturesPerDay / 10);
-    setRecordByte(record, s.picturesPerDay.byte + 1, header.picturesPerDay % 10);
+    setPictureLimit(record, s.picturesPerDay, header.picturesPerDay);
     setRecordByte(record, s.cameraLanguage.byte, header.cameraLanguage);
     for (const HeaderField& field : s.layout(header.layout).bytes)
         setRecordByte(record, field.byte,

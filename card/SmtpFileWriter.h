@@ -3,6 +3,7 @@
 
 #include "card/DataSetupMode.h"
 #include "card/ScrambledSettingsFile.h"
+#include "card/SettingsHeaderSchema.h"
 #include "core/InfoMessages.h"
 #include "core/Language.h"
 #include "core/ModelCatalogue.h"
@@ -33,7 +34,7 @@ struct SmtpHeaderValues {
     int picturesPerDay = 0; // 0 = unlimited
     int cameraLanguage = kEnglish;
     int smtpStatus = 1;                       // 0 Off, 1 VGA, 2 SMS; the K4 layout has none
-    int remoteControl = 25;                   // hours 0-24, 25 = Off
+    int remoteControl = kRemoteControlOff;    // hours 0-24, or Off
     DataSetupMode mode = DataSetupMode::Auto; // Manual also stores country 0x80
 };
 

@@ -31,13 +31,15 @@ ui::FormTable mmsTable() {
     ui::FormTable table;
     for (int id : ids::kTexts)
         table.fields.push_back(ui::textField(id));
-    table.fields.push_back(ui::numberField(ids::kPicturesPerDay, 0, 99));
+    table.fields.push_back(ui::numberField(ids::kPicturesPerDay, kSetupHeader.picturesPerDay.min,
+                                           kSetupHeader.picturesPerDay.max));
     table.fields.push_back(ui::textField(ids::kFolder, ids::kFolderLimit));
     table.order.assign(std::begin(ids::kTexts), std::end(ids::kTexts));
     table.order.push_back(ids::kPicturesPerDay);
     table.order.push_back(ids::kFolder);
     // A limit above 99 pictures a day becomes no limit.
-    table.corrections.push_back(ui::above(ids::kPicturesPerDay, 99, 0));
+    table.corrections.push_back(
+        ui::above(ids::kPicturesPerDay, kSetupHeader.picturesPerDay.max, 0));
     table.folderField = ids::kFolder;
     table.fileName = kMmsFileName;
     table.writeButtons = {ui::kIdOk};
@@ -294,7 +296,7 @@ void MmsForm::secondRecipientRule() {
 }
 
 void MmsForm::switchNumbering() {
-    const bool international = window().selected(ids::kNumbering) == 1;
+    const bool international = window().selected(ids::kNumbering) == kInternationalNumbering;
     m_context.state.messaging.internationalNumbering = international;
     if (international)
         host().showInfoMessage(messageFor(kMessageNumberingInternational, language()));
@@ -308,7 +310,7 @@ MmsHeaderValues MmsForm::header() const {
     h.sendCode = send >= 0 && send < static_cast<int>(m_send.size())
                      ? m_send[static_cast<std::size_t>(send)].code
                      : send;
-    h.sendPosition = send + 1;
+    h.sendPosition = sendPositionByte(send);
     h.connectionType = w.selected(ids::kConnection);
     h.picturesPerDay = heldNumber(ids::kPicturesPerDay);
     h.cameraLanguage = state.cameraLanguage();
@@ -401,14 +403,14 @@ ui::CardContent MmsForm::readCard(std::span<const std::uint8_t> bytes) const {
     const bool isManual = h.mode == DataSetupMode::Manual;
     auto& e = content.entries;
     e.push_back(ui::pickEntry(ids::kMode, isManual ? 1 : 0));
-    e.push_back(ui::pickEntry(ids::kSend, h.sendPosition - 1));
+    e.push_back(ui::pickEntry(ids::kSend, sendListIndex(h.sendPosition)));
     if (!isManual) {
         e.push_back(ui::pickEntry(ids::kCountry, h.countryByte));
         e.push_back(ui::pickEntry(ids::kOperator, h.operatorByte));
     }
     e.push_back(ui::pickEntry(ids::kConnection, h.connectionType));
     e.push_back(ui::pickEntry(m_spec.remote.list, h.remoteControl));
-    e.push_back(ui::pickEntry(ids::kNumbering, h.internationalNumbering ? 1 : 0));
+    e.push_back(ui::pickEntry(ids::kNumbering, numberingByte(h.internationalNumbering)));
     e.push_back(ui::typeEntry(ids::kPicturesPerDay, std::to_string(h.picturesPerDay)));
     for (std::size_t i = 0; i < std::size(ids::kTexts); ++i) {
         const int id = ids::kTexts[i];

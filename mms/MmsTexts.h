@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "card/SettingsHeaderSchema.h"
 #include "core/Language.h"
 
 #include <array>
@@ -140,9 +141,10 @@ inline constexpr LocalizedText kTextQvga{"QVGA", "QVGA", "QVGA", "QVGA", "QVGA",
                                          "QVGA", "QVGA", "QVGA", "QVGA", "QVGA",
                                          "QVGA", "QVGA", "QVGA", "QVGA", "QVGA"};
 
-// 1056: connection type; Manual mode offers both, Auto mode APN only.
-inline constexpr std::string_view kConnectionApn = "APN";
-inline constexpr std::string_view kConnectionCsd = "CSD";
+// 1056: connection type, its entries in the order of the stored codes; Manual mode offers both,
+// Auto mode APN only.
+inline constexpr std::string_view kConnectionApn = kConnectionOptions[0];
+inline constexpr std::string_view kConnectionCsd = kConnectionOptions[kCsdConnection];
 
 // Messages (Chinese for LanguageId 1, English otherwise).
 

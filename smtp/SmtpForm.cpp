@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "smtp/SmtpForm.h"
 #include "card/SettingsFileSchema.h"
+#include "card/SettingsHeaderSchema.h"
 
 #include "card/GprsOperatorCatalogue.h"
 #include "card/SmtpFileReader.h"
@@ -28,7 +29,8 @@ constexpr int limit(SmtpTextField field) {
 
 ui::FormTable smtpTable(const ids::FamilyIds& f) {
     ui::FormTable table;
-    table.fields = {ui::frameworkNumberField(ids::kPicturesPerDay, 0, 99),
+    table.fields = {ui::frameworkNumberField(ids::kPicturesPerDay, kSmtpHeader.picturesPerDay.min,
+                                             kSmtpHeader.picturesPerDay.max),
                     ui::textField(ids::kRecipient, f.emailLimit),
                     ui::textField(ids::kSenderEmail, f.emailLimit),
                     ui::textField(ids::kSenderPassword, limit(SmtpTextField::SenderPassword)),
@@ -42,7 +44,7 @@ ui::FormTable smtpTable(const ids::FamilyIds& f) {
     for (const ui::FieldSpec& field : table.fields)
         table.order.push_back(field.id);
     // A limit above 99 pictures a day becomes no limit.
-    table.corrections.push_back(ui::above(ids::kPicturesPerDay, 99, 0));
+    table.corrections.push_back(ui::above(ids::kPicturesPerDay, kSmtpHeader.picturesPerDay.max, 0));
     table.folderField = ids::kFolder;
     table.fileName = kSmtpFileName;
     table.writeButtons = {ids::kGenerate, ui::kIdOk};

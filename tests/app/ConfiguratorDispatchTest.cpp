@@ -65,9 +65,11 @@ TEST(ConfiguratorDispatch, EveryEnabledButtonHasItsForm) {
     FormRegistry registry;
     registerForms(registry);
     for (int model = 0; model <= 18; ++model)
-        for (Configurator button : {Configurator::Camera, Configurator::Mms, Configurator::Smtp})
-            if (const auto form = configuratorForm(model, button))
+        for (Configurator button : {Configurator::Camera, Configurator::Mms, Configurator::Smtp}) {
+            if (const auto form = configuratorForm(model, button)) {
                 EXPECT_TRUE(registry.has(*form)) << model << ' ' << static_cast<int>(button);
+            }
+        }
 }
 
 } // namespace

@@ -41,12 +41,14 @@ void inspectFile(const fs::path& path, FileKind kind, const InspectOptions& opti
         const auto size = fs::file_size(path, ec);
         report.size = ec ? bytes.size() : static_cast<std::size_t>(size);
         report.problems.clear();
-        report.problems.push_back({-1, -1,
-                                   "the file has " +
-                                       (ec ? "more than " + std::to_string(kCardReadLimit)
-                                           : std::to_string(report.size)) +
-                                       " bytes; " + fileKindName(kind) + " has " +
-                                       (kind == FileKind::Menu ? "60" : settingsFileSizeText())});
+        report.problems.push_back(
+            {-1, -1,
+             "the file has " +
+                 (ec ? "more than " + std::to_string(kCardReadLimit)
+                     : std::to_string(report.size)) +
+                 " bytes; " + fileKindName(kind) + " has " +
+                 (kind == FileKind::Menu ? std::to_string(CameraSettingsRecord::kSize)
+                                         : settingsFileSizeText())});
     }
     report.path = utf8FromPath(path);
     sink.report(std::move(report));

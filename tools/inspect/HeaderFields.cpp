@@ -117,7 +117,7 @@ void checkDataModeAgainstCountry(FileReport& report, std::optional<int> mode,
     const int byte = static_cast<int>(country.byte);
     const std::string manual = std::to_string(kManualCountryByte);
     if (mode == dataModeByte(DataSetupMode::Manual) &&
-        (countryValue != kManualCountryByte || operatorIndex != 0))
+        (countryValue != kManualCountryByte || operatorIndex != kManualOperatorByte))
         addProblem(report, 0, byte,
                    manualModeRule() + ", not " + std::to_string(countryValue) + " and " +
                        std::to_string(operatorIndex));

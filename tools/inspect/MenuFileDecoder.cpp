@@ -118,7 +118,7 @@ void decodeFields(FileReport& report, const Record& record, const RecordLayout& 
                 const std::string text =
                     clockText(clock[0], clock[1], clock[2], clock[3], clock[4], clock[5]);
                 report.fields.push_back({0,
-                                         field.offset - 5,
+                                         findField(layout, MenuField::ClockYear)->offset,
                                          std::string(kClockLine.label),
                                          std::nullopt,
                                          text,
@@ -135,7 +135,7 @@ FileReport decodeWith(std::span<const std::uint8_t> bytes, const RecordLayout& l
     report.kind = FileKind::Menu;
     report.size = bytes.size();
     report.layout = std::string(layout.name);
-    if (bytes.size() != kRecordSize) {
+    if (bytes.size() != CameraSettingsRecord::kSize) {
         addProblem(report, -1, -1, menuRecordFault(bytes));
         return report;
     }
@@ -149,7 +149,7 @@ FileReport decodeWith(std::span<const std::uint8_t> bytes, const RecordLayout& l
     if (stored == crc) {
         report.notes.push_back("Checksum " + hexWord(crc) + " of bytes 0-49 matches");
     } else {
-        addProblem(report, 0, 56,
+        addProblem(report, 0, static_cast<int>(CameraSettingsRecord::kCrcLow),
                    "the checksum holds " + hexWord(stored) + " but bytes 0-49 give " +
                        hexWord(crc) + " (low byte at 56, high byte at 57)");
     }

@@ -56,12 +56,9 @@ void decodeSend(FileReport& report, const Record& header, std::optional<int> mod
     const int code = header[s.mmsSend.byte];
     const int position = header[s.mmsSendPosition.byte];
     std::vector<std::pair<std::string_view, SendList>> matches;
-    for (SendList list : lists) {
-        const auto choices = mmsSendChoices(list);
-        if (position >= 1 && static_cast<std::size_t>(position) <= choices.size() &&
-            choices[static_cast<std::size_t>(position - 1)].code == code)
-            matches.emplace_back(choices[static_cast<std::size_t>(position - 1)].name, list);
-    }
+    for (SendList list : lists)
+        if (const MmsSendChoice* choice = mmsSendChoiceAt(list, code, position))
+            matches.emplace_back(choice->name, list);
     const bool oneName = std::all_of(matches.begin(), matches.end(), [&](const auto& m) {
         return !matches.empty() && m.first == matches[0].first;
     });
@@ -78,8 +75,9 @@ void decodeSend(FileReport& report, const Record& header, std::optional<int> mod
             expected += (expected.empty() ? "" : "; ") + std::string(listName(list)) + ":";
             const auto choices = mmsSendChoices(list);
             for (std::size_t i = 0; i < choices.size(); ++i)
-                expected += " " + std::to_string(choices[i].code) + "/" + std::to_string(i + 1) +
-                            " " + std::string(choices[i].name);
+                expected += " " + std::to_string(choices[i].code) + "/" +
+                            std::to_string(sendPositionByte(static_cast<int>(i))) + " " +
+                            std::string(choices[i].name);
         }
         addProblem(report, 0, static_cast<int>(s.mmsSend.byte),
                    "MMS Send code " + std::to_string(code) + " with position " +

@@ -127,7 +127,7 @@ SetupFilePlan readSetupProfile(const ProfileFields& fields, const ProfileOptions
     h.picturesPerDay = numberIn(fields, s.picturesPerDay);
     h.cameraLanguage = fields.byteValue(s.cameraLanguage.name.key);
     h.tvMode = fields.byteValue(s.tvMode.name.key);
-    h.internationalNumbering = numberIn(fields, s.numbering) == 1;
+    h.internationalNumbering = numberIn(fields, s.numbering) == kInternationalNumbering;
     h.countryByte = fields.byteValue(s.country.name.key);
     h.operatorByte = fields.byteValue(s.operatorIndex.name.key);
     h.remoteControl = fields.byteValue(s.remoteControl.name.key);
