@@ -2,6 +2,7 @@
 #include "camera_menu/CQuorvexCameraMenu.h"
 
 #include "FormHarness.h"
+#include "card/RecordLayouts.h"
 #include "core/DurableFile.h"
 #include "support/Platform.h"
 
@@ -57,6 +58,9 @@ TEST(GenericCameraMenu, UnchangedFormWritesDefaultsThenTheFactoryRecord) {
         0, 1, 0, 0, 0, 0};
     // clang-format on
     EXPECT_EQ(h.written(), sealed(factory));
+    // What the form writes for "Default" is what the readers take for the factory record.
+    EXPECT_TRUE(isFactoryRecord(menuLayout(MenuLayoutId::GenericK4), h.written()));
+    EXPECT_FALSE(isFactoryRecord(menuLayout(MenuLayoutId::GenericK4), generated));
     EXPECT_EQ(h.messages(),
               (std::vector<std::string>{"Camera menu configuration file is generated",
                                         "Camera menu factory settings file has been generated"}));
