@@ -1,11 +1,17 @@
 // SPDX-License-Identifier: MIT
 #include "camera_menu/CameraMenuTexts.h"
 
+#include "card/RecordLayouts.h"
+
+#include <algorithm>
+
 namespace quorvex::camera_menu {
 
+// As many modes as the model's record layout stores ("Camera+Video" not without a model).
 OptionList captureModeOptions(int modelId) {
-    return modelFacts(modelId).allModes ? OptionList(kOptionsCaptureMode)
-                                        : OptionList(kOptionsCaptureMode).first(2);
+    const LayoutField* mode = findField(menuLayoutForModel(modelId), MenuField::Mode);
+    return OptionList(kOptionsCaptureMode)
+        .first(std::min(mode->options.size(), kOptionsCaptureMode.size()));
 }
 
 } // namespace quorvex::camera_menu

@@ -58,7 +58,6 @@ struct ModelFacts {
     std::optional<SmtpLayout> smtp; // the SMTP form; none: "SMTP Setup" is disabled
     MenuLayoutId layout;
     SizeOpenings sizes;
-    bool allModes;     // the generic form offers "Camera+Video" (not without a model)
     bool smsMode;      // the MMS form has an SMS mode for this model
     int mmsPhoneLimit; // Phone No digits in the MMS form's phone rule (domestic numbering)
     MmsSendList mmsSend;
