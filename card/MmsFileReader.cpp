@@ -28,10 +28,6 @@ bool inList(MmsSendList list, int code, int position) {
     return mmsSendChoiceAt(list, code, position) != nullptr;
 }
 
-CardCheck headerFault(std::size_t byte, std::string_view why) {
-    return cardRefusal(CardVerdict::Damaged, recordFault(0, static_cast<int>(byte), why));
-}
-
 CardCheck readHeader(const SettingsRecordBytes& h, MmsSendList list, bool international,
                      MmsHeaderValues& out) {
     const SetupHeaderSchema& s = kSetupHeader;
@@ -50,12 +46,9 @@ CardCheck readHeader(const SettingsRecordBytes& h, MmsSendList list, bool intern
     out.sendPosition = at(s.mmsSendPosition);
     if (!s.connectionType.holds(at(s.connectionType)))
         return headerFault(s.connectionType.byte, "no connection type");
-    const int pictures = pictureLimit(h, s.picturesPerDay);
-    if (pictures < 0)
-        return headerFault(s.picturesPerDay.byte + (h[s.picturesPerDay.byte] > 9 ? 0 : 1),
-                           "no digit of a picture limit");
-    if (!s.cameraLanguage.holds(at(s.cameraLanguage)))
-        return headerFault(s.cameraLanguage.byte, "no camera language");
+    if (CardCheck fault = pictureAndLanguageFault(h, s.picturesPerDay, s.cameraLanguage);
+        !fault.readable())
+        return fault;
     if (at(s.numbering) != numberingByte(international))
         return headerFault(s.numbering.byte, "the numbering does not agree with the checksum");
     if (const int byte = firstNonZero(h, s.reserved[0]); byte >= 0)
@@ -78,7 +71,7 @@ CardCheck readHeader(const SettingsRecordBytes& h, MmsSendList list, bool intern
     if (!manual && at(s.connectionType) == kCsdConnection)
         return headerFault(s.connectionType.byte, "CSD is offered in Manual mode only");
     out.connectionType = at(s.connectionType);
-    out.picturesPerDay = pictures;
+    out.picturesPerDay = pictureLimit(h, s.picturesPerDay);
     out.cameraLanguage = at(s.cameraLanguage);
     out.tvMode = at(s.tvMode);
     out.internationalNumbering = international;

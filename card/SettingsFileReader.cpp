@@ -115,4 +115,18 @@ std::string checksumFault() {
                        "the checksum does not match");
 }
 
+CardCheck headerFault(std::size_t byte, std::string_view why) {
+    return cardRefusal(CardVerdict::Damaged, recordFault(0, static_cast<int>(byte), why));
+}
+
+CardCheck pictureAndLanguageFault(std::span<const std::uint8_t> plainHeader,
+                                  const HeaderField& pictures, const HeaderField& language) {
+    if (pictureLimit(plainHeader, pictures) < 0)
+        return headerFault(pictures.byte + (plainHeader[pictures.byte] > 9 ? 0 : 1),
+                           "no digit of a picture limit");
+    if (!language.holds(plainHeader[language.byte]))
+        return headerFault(language.byte, "no camera language");
+    return {};
+}
+
 } // namespace quorvex

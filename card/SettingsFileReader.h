@@ -3,6 +3,7 @@
 
 #include "card/ScrambledSettingsFile.h"
 #include "card/SettingsFileSchema.h"
+#include "card/SettingsHeaderSchema.h"
 #include "core/CardCheck.h"
 
 #include <cstdint>
@@ -68,5 +69,13 @@ std::string recordFault(int record, int byte, std::string_view why);
 
 // The fault of a checksum record that does not match records 0-10.
 std::string checksumFault();
+
+// Damage at `byte` of the header.
+CardCheck headerFault(std::size_t byte, std::string_view why);
+
+// The first fault of the picture limit's digits and the camera language, which both headers
+// hold; empty when both are sound.
+CardCheck pictureAndLanguageFault(std::span<const std::uint8_t> plainHeader,
+                                  const HeaderField& pictures, const HeaderField& language);
 
 } // namespace quorvex

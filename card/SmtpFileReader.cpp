@@ -13,10 +13,6 @@ namespace quorvex {
 
 namespace {
 
-CardCheck headerFault(std::size_t byte, std::string_view why) {
-    return cardRefusal(CardVerdict::Damaged, recordFault(0, static_cast<int>(byte), why));
-}
-
 CardCheck readHeader(const SettingsRecordBytes& h, SmtpLayout layout, SmtpHeaderValues& out) {
     const SmtpHeaderSchema& s = kSmtpHeader;
     const auto at = [&h](const HeaderField& field) { return static_cast<int>(h[field.byte]); };
@@ -31,12 +27,9 @@ CardCheck readHeader(const SettingsRecordBytes& h, SmtpLayout layout, SmtpHeader
                                      std::to_string(own.bytes.back().byte) + " fit no SMTP form");
     if (const int byte = firstNonZero(h, s.reserved[0]); byte >= 0)
         return headerFault(static_cast<std::size_t>(byte), "the header holds no data here");
-    const int pictures = pictureLimit(h, s.picturesPerDay);
-    if (pictures < 0)
-        return headerFault(s.picturesPerDay.byte + (h[s.picturesPerDay.byte] > 9 ? 0 : 1),
-                           "no digit of a picture limit");
-    if (!s.cameraLanguage.holds(at(s.cameraLanguage)))
-        return headerFault(s.cameraLanguage.byte, "no camera language");
+    if (CardCheck fault = pictureAndLanguageFault(h, s.picturesPerDay, s.cameraLanguage);
+        !fault.readable())
+        return fault;
     if (const int byte = firstNonZero(h, s.reserved[1]); byte >= 0)
         return headerFault(static_cast<std::size_t>(byte), "the header holds no data here");
     if (!s.mmsMode.holds(at(s.mmsMode)) || firstNonZero(h, s.reserved[2]) >= 0)
@@ -56,7 +49,7 @@ CardCheck readHeader(const SettingsRecordBytes& h, SmtpLayout layout, SmtpHeader
                            manual ? manualModeRule() : "no country and operator of the catalogue");
     out.operatorIndex = operatorIndex;
     out.countryIndex = manual ? 0 : country;
-    out.picturesPerDay = pictures;
+    out.picturesPerDay = pictureLimit(h, s.picturesPerDay);
     out.cameraLanguage = at(s.cameraLanguage);
     // The K4 form has no SMTP Status; its files read as the form's default, VGA.
     const HeaderField* status = own.find(kSmtpStatus);
